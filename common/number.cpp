@@ -1,0 +1,238 @@
+#include "common/number.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "common/checked.h"
+
+namespace windara {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Decimal digits of a value at `digits` significant digits: value = 0.d1d2... x 10^(exponent+1),
+// i.e. d1.d2d3... x 10^exponent. `mantissa` never has a leading zero unless the value is 0.
+struct Decimal {
+  bool negative = false;
+  std::string mantissa;
+  int exponent = 0;
+};
+
+template <class T>
+Decimal toDecimal(T value, int digits) {
+  checked(static_cast<double>(value));
+  char buf[64];
+  const auto res =
+      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+  std::string text(buf, res.ptr);
+  Decimal d;
+  std::size_t i = 0;
+  if (text[i] == '-') {
+    d.negative = true;
+    ++i;
+  }
+  const std::size_t e = text.find('e');
+  for (; i < e; ++i) {
+    if (isDigit(text[i])) d.mantissa += text[i];
+  }
+  d.exponent = std::atoi(text.c_str() + e + 1);
+  return d;
+}
+
+template <class T>
+std::string general(T value, int digits, const NumberLocale& locale) {
+  if (value == 0) return "0";
+  Decimal d = toDecimal(value, digits);
+  while (d.mantissa.size() > 1 && d.mantissa.back() == '0') d.mantissa.pop_back();
+  std::string out = d.negative ? "-" : "";
+  const int n = static_cast<int>(d.mantissa.size());
+  if (d.exponent < -4 || d.exponent >= digits) {
+    out += d.mantissa[0];
+    if (n > 1) {
+      out += locale.decimal;
+      out += d.mantissa.substr(1);
+    }
+    char exp[16];
+    const int magnitude = std::abs(d.exponent);
+    std::snprintf(exp, sizeof exp, "E%c%02d", d.exponent < 0 ? '-' : '+', magnitude);
+    return out + exp;
+  }
+  if (d.exponent < 0) {
+    out += "0";
+    out += locale.decimal;
+    out += std::string(static_cast<std::size_t>(-d.exponent - 1), '0');
+    return out + d.mantissa;
+  }
+  const int intDigits = d.exponent + 1;
+  if (n <= intDigits) return out + d.mantissa + std::string(static_cast<std::size_t>(intDigits - n), '0');
+  out += d.mantissa.substr(0, static_cast<std::size_t>(intDigits));
+  out += locale.decimal;
+  return out + d.mantissa.substr(static_cast<std::size_t>(intDigits));
+}
+
+struct Pattern {
+  int minInt = 0;        // integer digits always shown
+  bool grouping = false; // thousands separators
+  bool point = false;    // has a decimal separator
+  int minDec = 0;        // decimals always shown
+  int maxDec = 0;        // decimals at most
+};
+
+Pattern parsePattern(std::string_view p) {
+  Pattern pat;
+  const std::size_t dot = p.find('.');
+  const std::string_view ip = p.substr(0, dot);
+  const std::size_t firstZero = ip.find('0');
+  for (std::size_t i = 0; i < ip.size(); ++i) {
+    if (ip[i] == ',') pat.grouping = true;
+    if (firstZero != std::string_view::npos && i >= firstZero && (ip[i] == '0' || ip[i] == '#'))
+      ++pat.minInt;
+  }
+  if (dot != std::string_view::npos) {
+    pat.point = true;
+    const std::string_view dp = p.substr(dot + 1);
+    for (std::size_t i = 0; i < dp.size(); ++i) {
+      if (dp[i] == '0' || dp[i] == '#') {
+        ++pat.maxDec;
+        if (dp[i] == '0') pat.minDec = pat.maxDec;
+      }
+    }
+  }
+  return pat;
+}
+
+template <class T>
+std::string pattern(T value, std::string_view patternText, int digits, const NumberLocale& locale) {
+  const Pattern pat = parsePattern(patternText);
+  std::string intPart;
+  std::string decPart(static_cast<std::size_t>(pat.maxDec), '0');
+  bool negative = false;
+  if (value != 0) {
+    Decimal d = toDecimal(value, digits);
+    negative = d.negative;
+    // Digits of the value: the first is worth 10^exponent.
+    std::string ds = d.mantissa;
+    int pointPos = d.exponent + 1;  // digits before the decimal point
+    if (pointPos < 0) {
+      ds.insert(0, static_cast<std::size_t>(-pointPos), '0');
+      pointPos = 0;
+    }
+    const int keep = pointPos + pat.maxDec;
+    if (keep < static_cast<int>(ds.size())) {
+      const bool up = ds[static_cast<std::size_t>(keep)] >= '5';
+      ds.resize(static_cast<std::size_t>(keep));
+      if (up) {
+        int i = keep - 1;
+        while (i >= 0 && ds[static_cast<std::size_t>(i)] == '9') ds[static_cast<std::size_t>(i--)] = '0';
+        if (i >= 0) {
+          ++ds[static_cast<std::size_t>(i)];
+        } else {
+          ds.insert(ds.begin(), '1');
+          ++pointPos;
+        }
+      }
+    }
+    if (static_cast<int>(ds.size()) < pointPos + pat.maxDec)
+      ds.append(static_cast<std::size_t>(pointPos + pat.maxDec) - ds.size(), '0');
+    intPart = ds.substr(0, static_cast<std::size_t>(pointPos));
+    decPart = ds.substr(static_cast<std::size_t>(pointPos), static_cast<std::size_t>(pat.maxDec));
+    const std::size_t nz = intPart.find_first_not_of('0');
+    intPart = nz == std::string::npos ? "" : intPart.substr(nz);
+  }
+  if (static_cast<int>(intPart.size()) < pat.minInt)
+    intPart.insert(0, static_cast<std::size_t>(pat.minInt) - intPart.size(), '0');
+  while (static_cast<int>(decPart.size()) > pat.minDec && decPart.back() == '0') decPart.pop_back();
+  if (pat.grouping && intPart.size() > 3) {
+    std::string grouped;
+    const std::size_t n = intPart.size();
+    for (std::size_t i = 0; i < n; ++i) {
+      if (i > 0 && (n - i) % 3 == 0) grouped += locale.group;
+      grouped += intPart[i];
+    }
+    intPart = grouped;
+  }
+  const bool allZero = intPart.find_first_not_of("0") == std::string::npos &&
+                       decPart.find_first_not_of('0') == std::string::npos;
+  std::string out = (negative && !allZero) ? "-" : "";
+  out += intPart;
+  if (pat.point) {
+    out += locale.decimal;
+    out += decPart;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view text, const NumberLocale& locale) {
+  std::size_t b = 0;
+  std::size_t e = text.size();
+  while (b < e && isBlank(text[b])) ++b;
+  while (e > b && isBlank(text[e - 1])) --e;
+  std::string ascii;
+  std::size_t i = b;
+  bool negative = false;
+  if (i < e && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  int digits = 0;
+  bool point = false;
+  for (; i < e; ++i) {
+    const char c = text[i];
+    if (isDigit(c)) {
+      ascii += c;
+      ++digits;
+    } else if (c == locale.decimal && !point) {
+      ascii += '.';
+      point = true;
+    } else {
+      break;
+    }
+  }
+  if (digits == 0) return std::nullopt;
+  int exponentSign = 1;
+  if (i < e && (text[i] == 'e' || text[i] == 'E')) {
+    ascii += 'e';
+    ++i;
+    if (i < e && (text[i] == '+' || text[i] == '-')) {
+      if (text[i] == '-') exponentSign = -1;
+      ascii += text[i++];
+    }
+    int expDigits = 0;
+    for (; i < e && isDigit(text[i]); ++i, ++expDigits) ascii += text[i];
+    if (expDigits == 0) return std::nullopt;
+  }
+  if (i != e) return std::nullopt;
+  double value = 0.0;
+  const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  if (res.ec == std::errc::result_out_of_range) {
+    if (exponentSign > 0) return std::nullopt;  // beyond the double range
+    value = 0.0;                                // too small to hold: zero
+  } else if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size()) {
+    return std::nullopt;
+  }
+  return negative ? -value : value;
+}
+
+double toNumber(std::string_view text, const NumberLocale& locale) {
+  const auto v = parseNumber(text, locale);
+  if (!v) throw CalcError("type mismatch");
+  return *v;
+}
+
+std::string formatGeneral(float value, const NumberLocale& locale) {
+  return general(value, 7, locale);
+}
+std::string formatGeneral(double value, const NumberLocale& locale) {
+  return general(value, 15, locale);
+}
+std::string formatPattern(float value, std::string_view p, const NumberLocale& locale) {
+  return pattern(value, p, 7, locale);
+}
+std::string formatPattern(double value, std::string_view p, const NumberLocale& locale) {
+  return pattern(value, p, 15, locale);
+}
+
+}  // namespace windara

@@ -1,0 +1,67 @@
+#include "designs/common/design_common.h"
+
+#include <optional>
+
+namespace windara {
+
+std::string invalidEntryPrompt(std::string_view complaint, std::string_view request) {
+  std::string p(complaint);
+  p += "\r\r";
+  p += request;
+  return p;
+}
+
+namespace {
+template <class Passes>
+void askWhile(Session& s, TextBox& box, std::string_view complaint, std::string_view request,
+              std::string_view defaultText, Passes passes) {
+  const std::string prompt = invalidEntryPrompt(complaint, request);
+  while (!passes(parseNumber(box.text, s.locale))) {
+    box.text = s.dialogs.input(prompt, "Invalid Entry", defaultText);
+  }
+}
+}  // namespace
+
+void askWhileNotNumeric(Session& s, TextBox& box, std::string_view complaint,
+                        std::string_view request, std::string_view defaultText) {
+  askWhile(s, box, complaint, request, defaultText,
+           [](std::optional<double> v) { return v.has_value(); });
+}
+
+void askWhileNotPositive(Session& s, TextBox& box, std::string_view complaint,
+                         std::string_view request, std::string_view defaultText) {
+  askWhile(s, box, complaint, request, defaultText,
+           [](std::optional<double> v) { return v && *v > 0.0; });
+}
+
+void askWhileOutOfRange(Session& s, TextBox& box, double lowExclusive, double highInclusive,
+                        std::string_view complaint, std::string_view request,
+                        std::string_view defaultText) {
+  askWhile(s, box, complaint, request, defaultText, [&](std::optional<double> v) {
+    return v && *v > lowExclusive && *v <= highInclusive;
+  });
+}
+
+void writeNoDesign(Form& f, bool residualId) {
+  f.txtRequiredL.text = "";
+  f.txtWireSize.text = "";
+  f.txtCore.text = "N/A";
+  f.txtActualL.text = "";
+  if (residualId) f.txtResID.text = "";
+  f.txtPartNum.text = "N/A";
+  f.txtID.text = "";
+  f.txtOD.text = "";
+  f.txtHt.text = "";
+  f.txtAL.text = "";
+  f.txtAe.text = "N/A";
+  f.txtle.text = "N/A";
+}
+
+void reportTableProblem(Session& s, const std::string& fileName, const std::string& problem) {
+  const std::string path = (s.programDir / fileName).string();
+  s.dialogs.message("The core table " + path + " cannot be used:\r" + problem + ".\r" +
+                        "No design can be calculated until the file is repaired.",
+                    "Core Table", Icon::Critical);
+}
+
+}  // namespace windara

@@ -1,0 +1,29 @@
+#pragma once
+// Everything a procedure of the program works with: the form, the user's
+// numeric conventions, the program's folder and the platform's ports.
+
+#include <filesystem>
+#include <string>
+
+#include "common/number.h"
+#include "common/ports.h"
+#include "form/form.h"
+
+namespace windara {
+
+struct Session {
+  Session(Dialogs& d, std::filesystem::path dir, NumberLocale loc = {})
+      : dialogs(d), programDir(std::move(dir)), locale(loc) {}
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  Form form;
+  Dialogs& dialogs;
+  std::filesystem::path programDir;  // where the tables, icons and help file lie
+  NumberLocale locale;
+  FileDialog* cmnDialog1 = nullptr;  // file dialog and help invoker
+  HelpViewer* help = nullptr;
+  std::string helpFile;              // set at start
+};
+
+}  // namespace windara
