@@ -43,7 +43,8 @@ App::App(Session& session) : s_(session) {
 App::~App() {
   Form& f = s_.form;
   for (Group g : {Group::DesignType, Group::Material, Group::Thickness}) {
-    for (OptionButton* b : f.group(g)) b->onClick = nullptr;
+    for (OptionButton* b : f.group(g))
+      b->onClick = nullptr;
   }
 }
 
@@ -106,7 +107,8 @@ void setMaterials(Form& f, const char* p, const char* q, const char* r) {
 
 void setThicknessShown(Form& f, bool shown) {
   f.frameThick.visible = shown;
-  for (OptionButton* b : f.group(Group::Thickness)) b->visible = shown;
+  for (OptionButton* b : f.group(Group::Thickness))
+    b->visible = shown;
 }
 
 }  // namespace
@@ -190,9 +192,15 @@ void App::materialReaction(bool show1mil, bool show4mil) {
   cmdCalculate_Click();
 }
 
-void App::optPperm_Click() { materialReaction(false, true); }
-void App::optQperm_Click() { materialReaction(false, true); }
-void App::optRperm_Click() { materialReaction(true, false); }
+void App::optPperm_Click() {
+  materialReaction(false, true);
+}
+void App::optQperm_Click() {
+  materialReaction(false, true);
+}
+void App::optRperm_Click() {
+  materialReaction(true, false);
+}
 
 void App::cmdCalculate_Click() {
   Form& f = s_.form;
@@ -213,9 +221,13 @@ void App::mnuIndex_Click() {
   if (s_.help) s_.help->showIndex(s_.helpFile);
 }
 
-void App::mnuAbout_Click() { s_.dialogs.message(aboutText(), "About Windara", Icon::None); }
+void App::mnuAbout_Click() {
+  s_.dialogs.message(aboutText(), "About Windara", Icon::None);
+}
 
-void App::mnuContact_Click() { s_.dialogs.message(contactText(), kAppTitle, Icon::None); }
+void App::mnuContact_Click() {
+  s_.dialogs.message(contactText(), kAppTitle, Icon::None);
+}
 
 void App::mnuExit_Click() {
   if (unload) unload();

@@ -47,7 +47,11 @@ Int roundToInt(double value) {
 }
 }  // namespace
 
-std::int16_t toInt16(double value) { return roundToInt<std::int16_t>(value); }
-std::int32_t toInt32(double value) { return roundToInt<std::int32_t>(value); }
+std::int16_t toInt16(double value) {
+  return roundToInt<std::int16_t>(value);
+}
+std::int32_t toInt32(double value) {
+  return roundToInt<std::int32_t>(value);
+}
 
 }  // namespace windara

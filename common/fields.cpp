@@ -51,16 +51,20 @@ FieldReader::FieldReader(std::istream& in, std::size_t maxFieldLength)
 
 int FieldReader::get() {
   const int c = in_.get();
-  if (c == std::char_traits<char>::eof() && in_.bad()) throw FileReadError("the file cannot be read");
+  if (c == std::char_traits<char>::eof() && in_.bad())
+    throw FileReadError("the file cannot be read");
   return c;
 }
 
-int FieldReader::peek() { return in_.peek(); }
+int FieldReader::peek() {
+  return in_.peek();
+}
 
 FieldReader::Field FieldReader::next() {
   constexpr int eof = std::char_traits<char>::eof();
   int c = get();
-  while (c == ' ' || c == '\t') c = get();
+  while (c == ' ' || c == '\t')
+    c = get();
   if (c == eof) throw FileReadError("read past the end of the file");
 
   Field field;
@@ -74,7 +78,8 @@ FieldReader::Field FieldReader::next() {
 
   if (c == '"') {
     field.quoted = true;
-    for (c = get(); c != eof && c != '"'; c = get()) append(c);
+    for (c = get(); c != eof && c != '"'; c = get())
+      append(c);
     if (c == '"') {
       // Whatever follows the closing quote, up to the comma or line end, is skipped.
       for (c = get(); c != eof && c != ',' && c != '\r' && c != '\n'; c = get()) {
@@ -82,7 +87,8 @@ FieldReader::Field FieldReader::next() {
       endOfLine(c);
     }
   } else {
-    for (; c != eof && c != ',' && c != '\r' && c != '\n'; c = get()) append(c);
+    for (; c != eof && c != ',' && c != '\r' && c != '\n'; c = get())
+      append(c);
     endOfLine(c);
     while (!field.text.empty() && (field.text.back() == ' ' || field.text.back() == '\t'))
       field.text.pop_back();
@@ -98,20 +104,26 @@ Cell FieldReader::readCell() {
   return Cell::text(std::move(f.text));
 }
 
-std::string FieldReader::readText() { return next().text; }
+std::string FieldReader::readText() {
+  return next().text;
+}
 
 double FieldReader::readNumber() {
   const Field f = next();
   return parseNumber(f.text, NumberLocale::period()).value_or(0.0);
 }
 
-std::int16_t FieldReader::readWhole() { return toInt16(readNumber()); }
+std::int16_t FieldReader::readWhole() {
+  return toInt16(readNumber());
+}
 
 void FieldWriter::writeText(std::string_view text) {
   out_ << '"' << text << "\"\r\n";
 }
 
-void FieldWriter::writeWhole(long value) { out_ << value << "\r\n"; }
+void FieldWriter::writeWhole(long value) {
+  out_ << value << "\r\n";
+}
 
 TableRead readTable(const std::filesystem::path& file, std::size_t count) {
   TableRead table;
@@ -128,7 +140,8 @@ TableRead readTable(const std::filesystem::path& file, std::size_t count) {
   }
   FieldReader reader(in);
   try {
-    for (std::size_t i = 0; i < count; ++i) table.cells[i] = reader.readCell();
+    for (std::size_t i = 0; i < count; ++i)
+      table.cells[i] = reader.readCell();
   } catch (const FileReadError& e) {
     table.problem = "ended after " + std::to_string(reader.fieldsRead()) + " of " +
                     std::to_string(count) + " fields";

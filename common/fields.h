@@ -70,10 +70,10 @@ class FieldReader {
   // The next field; FileReadError at the end of the file.
   Field next();
 
-  Cell readCell();          // a number or a text, as the field holds
-  std::string readText();   // the field's text
-  double readNumber();      // the field's number; 0 when it holds none
-  std::int16_t readWhole(); // as readNumber, rounded half to even; out of range is CalcError
+  Cell readCell();           // a number or a text, as the field holds
+  std::string readText();    // the field's text
+  double readNumber();       // the field's number; 0 when it holds none
+  std::int16_t readWhole();  // as readNumber, rounded half to even; out of range is CalcError
 
   std::size_t fieldsRead() const { return count_; }
 

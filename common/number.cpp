@@ -11,8 +11,12 @@ namespace windara {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Decimal digits of a value at `digits` significant digits: value = 0.d1d2... x 10^(exponent+1),
 // i.e. d1.d2d3... x 10^exponent. `mantissa` never has a leading zero unless the value is 0.
@@ -47,7 +51,8 @@ template <class T>
 std::string general(T value, int digits, const NumberLocale& locale) {
   if (value == 0) return "0";
   Decimal d = toDecimal(value, digits);
-  while (d.mantissa.size() > 1 && d.mantissa.back() == '0') d.mantissa.pop_back();
+  while (d.mantissa.size() > 1 && d.mantissa.back() == '0')
+    d.mantissa.pop_back();
   std::string out = d.negative ? "-" : "";
   const int n = static_cast<int>(d.mantissa.size());
   if (d.exponent < -4 || d.exponent >= digits) {
@@ -68,18 +73,19 @@ std::string general(T value, int digits, const NumberLocale& locale) {
     return out + d.mantissa;
   }
   const int intDigits = d.exponent + 1;
-  if (n <= intDigits) return out + d.mantissa + std::string(static_cast<std::size_t>(intDigits - n), '0');
+  if (n <= intDigits)
+    return out + d.mantissa + std::string(static_cast<std::size_t>(intDigits - n), '0');
   out += d.mantissa.substr(0, static_cast<std::size_t>(intDigits));
   out += locale.decimal;
   return out + d.mantissa.substr(static_cast<std::size_t>(intDigits));
 }
 
 struct Pattern {
-  int minInt = 0;        // integer digits always shown
-  bool grouping = false; // thousands separators
-  bool point = false;    // has a decimal separator
-  int minDec = 0;        // decimals always shown
-  int maxDec = 0;        // decimals at most
+  int minInt = 0;         // integer digits always shown
+  bool grouping = false;  // thousands separators
+  bool point = false;     // has a decimal separator
+  int minDec = 0;         // decimals always shown
+  int maxDec = 0;         // decimals at most
 };
 
 Pattern parsePattern(std::string_view p) {
@@ -127,7 +133,8 @@ std::string pattern(T value, std::string_view patternText, int digits, const Num
       ds.resize(static_cast<std::size_t>(keep));
       if (up) {
         int i = keep - 1;
-        while (i >= 0 && ds[static_cast<std::size_t>(i)] == '9') ds[static_cast<std::size_t>(i--)] = '0';
+        while (i >= 0 && ds[static_cast<std::size_t>(i)] == '9')
+          ds[static_cast<std::size_t>(i--)] = '0';
         if (i >= 0) {
           ++ds[static_cast<std::size_t>(i)];
         } else {
@@ -145,7 +152,8 @@ std::string pattern(T value, std::string_view patternText, int digits, const Num
   }
   if (static_cast<int>(intPart.size()) < pat.minInt)
     intPart.insert(0, static_cast<std::size_t>(pat.minInt) - intPart.size(), '0');
-  while (static_cast<int>(decPart.size()) > pat.minDec && decPart.back() == '0') decPart.pop_back();
+  while (static_cast<int>(decPart.size()) > pat.minDec && decPart.back() == '0')
+    decPart.pop_back();
   if (pat.grouping && intPart.size() > 3) {
     std::string grouped;
     const std::size_t n = intPart.size();
@@ -171,8 +179,10 @@ std::string pattern(T value, std::string_view patternText, int digits, const Num
 std::optional<double> parseNumber(std::string_view text, const NumberLocale& locale) {
   std::size_t b = 0;
   std::size_t e = text.size();
-  while (b < e && isBlank(text[b])) ++b;
-  while (e > b && isBlank(text[e - 1])) --e;
+  while (b < e && isBlank(text[b]))
+    ++b;
+  while (e > b && isBlank(text[e - 1]))
+    --e;
   std::string ascii;
   std::size_t i = b;
   bool negative = false;
@@ -201,7 +211,8 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
       ascii += text[i++];
     }
     int expDigits = 0;
-    for (; i < e && isDigit(text[i]); ++i, ++expDigits) ascii += text[i];
+    for (; i < e && isDigit(text[i]); ++i, ++expDigits)
+      ascii += text[i];
     if (expDigits == 0) return std::nullopt;
   }
   if (i != e) return std::nullopt;

@@ -31,11 +31,11 @@ class FileDialog {
   static constexpr int kOverwritePrompt = 2;
   static constexpr int kHideReadOnly = 4;
 
-  std::string filter;       // "Desc|pattern|Desc|pattern..."
-  int filterIndex = 0;      // preselected entry, counted from 1
-  std::string defaultExt;   // ".tct": appended to a name typed without one
+  std::string filter;      // "Desc|pattern|Desc|pattern..."
+  int filterIndex = 0;     // preselected entry, counted from 1
+  std::string defaultExt;  // ".tct": appended to a name typed without one
   int flags = 0;
-  std::string fileName;     // remembered between uses
+  std::string fileName;  // remembered between uses
 
   // A path, or nothing when the user cancels. Implementations update fileName.
   virtual std::optional<std::string> showSave() = 0;

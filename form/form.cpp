@@ -25,12 +25,12 @@ Form::Form() {
   frameOuputs = {"Design Outputs", true};
   frameCore = {"Core Information", true};
 
-  optTradCT = option("optTradCT", "Traditional", Group::DesignType, false,
-                     "Design standard or in-line CT");
-  optHall = option("optHall", "Hall Effect", Group::DesignType, false,
-                   "Design Hall Effect Transformer");
-  optSMPS = option("optSMPS", "SMPS", Group::DesignType, true,
-                   "Design CT for switching power supply");
+  optTradCT =
+      option("optTradCT", "Traditional", Group::DesignType, false, "Design standard or in-line CT");
+  optHall =
+      option("optHall", "Hall Effect", Group::DesignType, false, "Design Hall Effect Transformer");
+  optSMPS =
+      option("optSMPS", "SMPS", Group::DesignType, true, "Design CT for switching power supply");
 
   optPperm = option("optPperm", "P (3K)", Group::Material);
   optQperm = option("optQperm", "Q (5K)", Group::Material, true);
@@ -39,7 +39,8 @@ Form::Form() {
   opt1mil = option("opt1mil", "1 mil (0.001\")", Group::Thickness, true);
   opt2mil = option("opt2mil", "2 mil (0.002\")", Group::Thickness);
   opt4mil = option("opt4mil", "4 mil (0.004\")", Group::Thickness);
-  for (OptionButton* b : group(Group::Thickness)) b->visible = false;
+  for (OptionButton* b : group(Group::Thickness))
+    b->visible = false;
 
   lblVout = {"Output Voltage (V)", "Secondary voltage of the current transformer", true};
   lblFrequency = {"Frequency (kHz)", "Switching frequency of the SMPS", true};
@@ -108,7 +109,8 @@ OptionButton* Form::selectedIn(Group g) {
 
 void Form::select(OptionButton& button) {
   if (button.selected) return;
-  for (OptionButton* b : group(button.group)) b->selected = false;
+  for (OptionButton* b : group(button.group))
+    b->selected = false;
   button.selected = true;
   // Copy: the reaction may re-register or replace callbacks while running.
   if (auto reaction = button.onClick) reaction();

@@ -23,7 +23,7 @@ struct Session {
   NumberLocale locale;
   FileDialog* cmnDialog1 = nullptr;  // file dialog and help invoker
   HelpViewer* help = nullptr;
-  std::string helpFile;              // set at start
+  std::string helpFile;  // set at start
 };
 
 }  // namespace windara

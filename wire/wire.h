@@ -8,9 +8,9 @@
 namespace windara {
 
 struct WireRow {
-  double areaCmil = 0.0;      // conductor cross-section, circular mils
-  double diameterIn = 0.0;    // overall diameter, insulation included, inches
-  double ohmsPer1000ft = 0.0; // conductor resistance
+  double areaCmil = 0.0;       // conductor cross-section, circular mils
+  double diameterIn = 0.0;     // overall diameter, insulation included, inches
+  double ohmsPer1000ft = 0.0;  // conductor resistance
 };
 
 // Indexed by AWG 0..43; rows 0..11 and 43 are empty (all zero).

@@ -37,9 +37,8 @@ void askWhileNotPositive(Session& s, TextBox& box, std::string_view complaint,
 void askWhileOutOfRange(Session& s, TextBox& box, double lowExclusive, double highInclusive,
                         std::string_view complaint, std::string_view request,
                         std::string_view defaultText) {
-  askWhile(s, box, complaint, request, defaultText, [&](std::optional<double> v) {
-    return v && *v > lowExclusive && *v <= highInclusive;
-  });
+  askWhile(s, box, complaint, request, defaultText,
+           [&](std::optional<double> v) { return v && *v > lowExclusive && *v <= highInclusive; });
 }
 
 void writeNoDesign(Form& f, bool residualId) {

@@ -29,10 +29,9 @@ TEST(Modes, TraditionalRelabelsWritesDefaultsAndOffersTheAlloyThicknesses) {
   Form& f = h.form();
   f.select(f.optTradCT);
   const auto s = snapshot(f);
-  EXPECT_EQ(s.captions, (std::array<std::string, 6>{"Burden R (Ohm)", "Frequency (Hz)",
-                                                    "Primary Current (A)",
-                                                    "Current Density (A/sq cm)",
-                                                    "Turns Ratio (1:xx)", "Bmax (Gauss)"}));
+  EXPECT_EQ(s.captions, (std::array<std::string, 6>{
+                            "Burden R (Ohm)", "Frequency (Hz)", "Primary Current (A)",
+                            "Current Density (A/sq cm)", "Turns Ratio (1:xx)", "Bmax (Gauss)"}));
   EXPECT_EQ(s.texts, (std::array<std::string, 6>{"5", "60", "10", "400", "100", "5000"}));
   EXPECT_EQ(s.outputs, (std::array<std::string, 4>{"Accuracy", "Wire Size (AWG)", "Core P/N",
                                                    "Total Losses (mW)"}));
@@ -61,13 +60,11 @@ TEST(Modes, HallHidesTheResidualAndAlRowsAndKeepsTheMaterial) {
   EXPECT_EQ(s.texts, (std::array<std::string, 6>{"2", "10", "100", "0.100", "1", "0.5"}));
   EXPECT_EQ(s.outputs, (std::array<std::string, 4>{"Gap Length (in)", "Effective Permeability",
                                                    "Core P/N", "Sensitivity range (A*T/G)"}));
-  EXPECT_EQ(s.materials,
-            (std::array<std::string, 3>{"Ovimax", "Zendra", "Ferrite (P Material)"}));
+  EXPECT_EQ(s.materials, (std::array<std::string, 3>{"Ovimax", "Zendra", "Ferrite (P Material)"}));
   EXPECT_EQ(f.txtCurDens.tooltip, "OD (or largest diagonal dimension if rectangular) of wire");
   EXPECT_TRUE(f.optRperm.selected);
   EXPECT_FALSE(f.lblResID.visible || f.txtResID.visible || f.lblAL.visible || f.txtAL.visible);
-  EXPECT_FALSE(f.frameThick.visible || f.opt1mil.visible || f.opt2mil.visible ||
-               f.opt4mil.visible);
+  EXPECT_FALSE(f.frameThick.visible || f.opt1mil.visible || f.opt2mil.visible || f.opt4mil.visible);
 }
 
 TEST(Modes, SmpsAlwaysEndsOnTheFiveKGrade) {

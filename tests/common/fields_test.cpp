@@ -14,7 +14,8 @@ std::vector<FieldReader::Field> allFields(const std::string& content) {
   FieldReader reader(in);
   std::vector<FieldReader::Field> out;
   try {
-    for (;;) out.push_back(reader.next());
+    for (;;)
+      out.push_back(reader.next());
   } catch (const FileReadError&) {
   }
   return out;
@@ -22,7 +23,8 @@ std::vector<FieldReader::Field> allFields(const std::string& content) {
 
 std::vector<std::string> texts(const std::string& content) {
   std::vector<std::string> out;
-  for (const auto& f : allFields(content)) out.push_back(f.text);
+  for (const auto& f : allFields(content))
+    out.push_back(f.text);
   return out;
 }
 
@@ -71,9 +73,9 @@ TEST(FieldReader, TargetsTakeWhatTheyCan) {
   std::istringstream in("12.5,abc,\"7\",2.5,3.5,99999,\"N\",N,,1e3");
   FieldReader r(in);
   EXPECT_DOUBLE_EQ(r.readNumber(), 12.5);
-  EXPECT_DOUBLE_EQ(r.readNumber(), 0.0);   // a non-number reads as 0
+  EXPECT_DOUBLE_EQ(r.readNumber(), 0.0);  // a non-number reads as 0
   EXPECT_DOUBLE_EQ(r.readNumber(), 7.0);
-  EXPECT_EQ(r.readWhole(), 2);             // halves to even
+  EXPECT_EQ(r.readWhole(), 2);  // halves to even
   EXPECT_EQ(r.readWhole(), 4);
   EXPECT_THROW(r.readWhole(), CalcError);  // beyond a whole number's range
   const Cell quotedN = r.readCell();

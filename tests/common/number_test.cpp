@@ -18,9 +18,8 @@ TEST(ParseNumber, AcceptsWhatAUserTypes) {
     const char* text;
     double value;
   } cases[] = {
-      {"0.8", 0.8},     {"  50 ", 50},   {"\t-3", -3},  {"+2.5", 2.5},    {".5", 0.5},
-      {"5.", 5},        {"1e3", 1000},   {"1E-05", 1e-5}, {"-2.5e+2", -250}, {"007", 7},
-      {"1e-400", 0.0},  {"0", 0},
+      {"0.8", 0.8},  {"  50 ", 50},   {"\t-3", -3},      {"+2.5", 2.5}, {".5", 0.5},     {"5.", 5},
+      {"1e3", 1000}, {"1E-05", 1e-5}, {"-2.5e+2", -250}, {"007", 7},    {"1e-400", 0.0}, {"0", 0},
   };
   for (const auto& c : cases) {
     const auto v = parseNumber(c.text, kPeriod);
@@ -30,8 +29,8 @@ TEST(ParseNumber, AcceptsWhatAUserTypes) {
 }
 
 TEST(ParseNumber, RefusesWhatIsNotANumber) {
-  for (const char* text : {"", "   ", "abc", "1,5", "1.2.3", "e5", "1e", "1e+", "--1", "+",
-                           ".", "5 5", "0x10", "inf", "nan", "1e999", "12a", "1 000"}) {
+  for (const char* text : {"", "   ", "abc", "1,5", "1.2.3", "e5", "1e", "1e+", "--1", "+", ".",
+                           "5 5", "0x10", "inf", "nan", "1e999", "12a", "1 000"}) {
     EXPECT_FALSE(parseNumber(text, kPeriod).has_value()) << '"' << text << '"';
     EXPECT_FALSE(isNumeric(text, kPeriod)) << text;
     EXPECT_THROW(toNumber(text, kPeriod), CalcError) << text;
@@ -50,16 +49,25 @@ TEST(FormatGeneral, SingleKeepsSevenSignificantDigits) {
     float value;
     const char* text;
   } cases[] = {
-      {0.5f, "0.5"},          {8.0f, "8"},
-      {0.1f, "0.1"},          {1.0f / 3.0f, "0.3333333"},
-      {1234567.0f, "1234567"}, {12345678.0f, "1.234568E+07"},
-      {1.5e8f, "1.5E+08"},    {0.0001f, "0.0001"},
-      {0.00001f, "1E-05"},    {-2.5f, "-2.5"},
-      {0.0f, "0"},            {100.0f, "100"},
-      {2.675f, "2.675"},      {1e-30f, "1E-30"},
-      {123.456f, "123.456"},  {9999999.0f, "9999999"},
+      {0.5f, "0.5"},
+      {8.0f, "8"},
+      {0.1f, "0.1"},
+      {1.0f / 3.0f, "0.3333333"},
+      {1234567.0f, "1234567"},
+      {12345678.0f, "1.234568E+07"},
+      {1.5e8f, "1.5E+08"},
+      {0.0001f, "0.0001"},
+      {0.00001f, "1E-05"},
+      {-2.5f, "-2.5"},
+      {0.0f, "0"},
+      {100.0f, "100"},
+      {2.675f, "2.675"},
+      {1e-30f, "1E-30"},
+      {123.456f, "123.456"},
+      {9999999.0f, "9999999"},
   };
-  for (const auto& c : cases) EXPECT_EQ(formatGeneral(c.value, kPeriod), c.text) << c.text;
+  for (const auto& c : cases)
+    EXPECT_EQ(formatGeneral(c.value, kPeriod), c.text) << c.text;
 }
 
 TEST(FormatGeneral, DoubleKeepsFifteenSignificantDigits) {
@@ -77,7 +85,8 @@ TEST(FormatGeneral, DoubleKeepsFifteenSignificantDigits) {
       {-0.00012, "-0.00012"},
       {1e100, "1E+100"},
   };
-  for (const auto& c : cases) EXPECT_EQ(formatGeneral(c.value, kPeriod), c.text) << c.text;
+  for (const auto& c : cases)
+    EXPECT_EQ(formatGeneral(c.value, kPeriod), c.text) << c.text;
   // A single widened to double shows its binary noise: the overloads differ.
   EXPECT_EQ(formatGeneral(static_cast<double>(0.1f), kPeriod), "0.100000001490116");
 }

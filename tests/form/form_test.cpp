@@ -19,7 +19,8 @@ TEST(Form, StartsInTheSmpsStateAsDesigned) {
       {&f.txtVoltage, "0.8"}, {&f.txtFrequency, "50"}, {&f.txtPriCurrent, "10"},
       {&f.txtCurDens, "400"}, {&f.txtRatio, "100"},    {&f.txtDutyCyc, "0.5"},
   };
-  for (const auto& [box, text] : inputs) EXPECT_EQ(box->text, text);
+  for (const auto& [box, text] : inputs)
+    EXPECT_EQ(box->text, text);
   for (TextBox* box : {&f.txtRequiredL, &f.txtWireSize, &f.txtCore, &f.txtActualL, &f.txtResID,
                        &f.txtPartNum, &f.txtID, &f.txtOD, &f.txtHt, &f.txtAe, &f.txtle, &f.txtAL}) {
     EXPECT_EQ(box->text, "");

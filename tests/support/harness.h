@@ -19,7 +19,8 @@ struct Harness {
   Form& form() { return session.form; }
   // Queues answers for the next input boxes.
   void answer(std::vector<std::string> answers) {
-    for (auto& a : answers) dialogs.addAnswer(std::move(a));
+    for (auto& a : answers)
+      dialogs.addAnswer(std::move(a));
   }
   const std::vector<DialogEvent>& events() const { return dialogs.events(); }
 

@@ -23,6 +23,8 @@ class TempDir {
 std::string readFile(const std::filesystem::path& file);
 
 // The folder of the shipped core tables, icons and help file.
-inline std::filesystem::path dataDir() { return WINDARA_DATA_DIR; }
+inline std::filesystem::path dataDir() {
+  return WINDARA_DATA_DIR;
+}
 
 }  // namespace windara::testing
