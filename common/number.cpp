@@ -100,11 +100,10 @@ Pattern parsePattern(std::string_view p) {
   }
   if (dot != std::string_view::npos) {
     pat.point = true;
-    const std::string_view dp = p.substr(dot + 1);
-    for (std::size_t i = 0; i < dp.size(); ++i) {
-      if (dp[i] == '0' || dp[i] == '#') {
+    for (const char c : p.substr(dot + 1)) {
+      if (c == '0' || c == '#') {
         ++pat.maxDec;
-        if (dp[i] == '0') pat.minDec = pat.maxDec;
+        if (c == '0') pat.minDec = pat.maxDec;
       }
     }
   }
@@ -163,7 +162,7 @@ std::string pattern(T value, std::string_view patternText, int digits, const Num
     }
     intPart = grouped;
   }
-  const bool allZero = intPart.find_first_not_of("0") == std::string::npos &&
+  const bool allZero = intPart.find_first_not_of('0') == std::string::npos &&
                        decPart.find_first_not_of('0') == std::string::npos;
   std::string out = (negative && !allZero) ? "-" : "";
   out += intPart;
