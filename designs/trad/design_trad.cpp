@@ -172,11 +172,12 @@ void DesignTradCT(Session& s) {
   }
 
   double windID = 0, windOD = 0, windHt = 0;
-  std::int16_t turns = 0;
+  // A ratio beyond 16 bits still has to be wound, or the hole would look empty.
+  std::int32_t turns = 0;
   step([&] { windID = field(kTapeWindID).value(); });
   step([&] { windOD = field(kTapeWindOD).value(); });
   step([&] { windHt = field(kTapeWindHeight).value(); });
-  step([&] { turns = toInt16(N); });
+  step([&] { turns = toInt32(N); });
   const Winding winding = windLayers(windID, windOD, windHt, d, turns);
   float MLT = 0, residualID = 0;
   step([&] { MLT = toSingle(divide(winding.length, N)); });

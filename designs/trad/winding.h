@@ -15,6 +15,6 @@ struct Winding {
 // many turns as wire diameters fit on the circle through the wire centres; the
 // next layer sits on it. When the hole has shrunk so that a layer takes no
 // turn, winding stops and the hole reached is reported, however small.
-Winding windLayers(double id, double od, double height, float wire, std::int16_t turns);
+Winding windLayers(double id, double od, double height, float wire, std::int32_t turns);
 
 }  // namespace windara

@@ -158,27 +158,6 @@ TEST_F(Validate, BmaxMustLieAboveNinetyNineHundredthsAndUpToTheAlloyLimit) {
   }
 }
 
-TEST_F(Validate, AlloyConstantsFollowTheSelectedButton) {
-  struct {
-    OptionButton Form::*button;
-    int number;
-    float density;
-    const char* letter;
-  } const cases[] = {{&Form::optPperm, 1, 0.0169f, "S"},
-                     {&Form::optQperm, 2, 0.0181f, "T"},
-                     {&Form::optRperm, 3, 0.0192f, "P"}};
-  for (const auto& c : cases) {
-    start(std::nullopt);
-    choose(form().*c.button);
-    form().txtDutyCyc.text = "5000";
-    const auto alloy = CheckFluxDensity(harness().session);
-    ASSERT_TRUE(alloy.has_value());
-    EXPECT_EQ(alloy->number, c.number);
-    EXPECT_EQ(alloy->density, c.density);
-    EXPECT_EQ(alloy->letter, c.letter);
-  }
-}
-
 TEST_F(Validate, NonNumericBmaxHasItsOwnPromptWithTheAlloyDefault) {
   start(std::nullopt);
   choose(form().optQperm);
