@@ -1,0 +1,34 @@
+#include "designs/trad/tape_core_table.h"
+
+#include <cstddef>
+
+namespace windara {
+
+const Cell& TapeCoreTable::at(int record, int field) const {
+  return cells.at(static_cast<std::size_t>((record - 1) * kFields + (field - 1)));
+}
+
+TapeCoreTable readTapeCoreTable(const std::filesystem::path& programDir) {
+  TableRead read =
+      readTable(programDir / kTapeCoreFile,
+                static_cast<std::size_t>(TapeCoreTable::kRecords * TapeCoreTable::kFields));
+  return {std::move(read.cells), std::move(read.problem)};
+}
+
+std::optional<double> comparable(const Cell& cell) {
+  try {
+    return cell.value();
+  } catch (const CalcError&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<int> firstRecordAbove(const TapeCoreTable& table, int field, double key, int from) {
+  for (int r = from < 1 ? 1 : from; r <= TapeCoreTable::kRecords; ++r) {
+    const std::optional<double> v = comparable(table.at(r, field));
+    if (v && *v > key) return r;
+  }
+  return std::nullopt;
+}
+
+}  // namespace windara

@@ -1,0 +1,74 @@
+#include "designs/trad/validate_trad.h"
+
+#include "designs/common/design_common.h"
+
+namespace windara {
+
+namespace {
+
+struct ElectricalCheck {
+  TextBox Form::*box;
+  const char* notNumeric;
+  const char* notPositive;
+  const char* request;
+  const char* defaultText;
+};
+
+// Only the burden has its own sentence for a text that is not a number.
+constexpr ElectricalCheck kChecks[] = {
+    {&Form::txtVoltage, "Burden Resistance field requires a numeric entry.",
+     "Burden Resistance field requires a numeric entry greater than zero.",
+     "Please enter a value for Burden Resistance.", "5"},
+    {&Form::txtFrequency, "Frequency field requires a numeric entry greater than zero.",
+     "Frequency field requires a numeric entry greater than zero.",
+     "Please enter a new value for Frequency.", "60"},
+    {&Form::txtPriCurrent, "Current field requires a numeric entry greater than zero.",
+     "Current field requires a numeric entry greater than zero.",
+     "Please enter a new value for the Primary Current.", "10"},
+    {&Form::txtRatio, "Turns Ratio field requires a numeric entry greater than zero.",
+     "Turns Ratio field requires a numeric entry greater than zero.",
+     "Please enter a value for the Turns Ratio.", "100"},
+    {&Form::txtCurDens, "Current Density field requires a numeric entry greater than zero.",
+     "Current Density field requires a numeric entry greater than zero.",
+     "Please enter a value for Current Density.", "400"},
+};
+
+TapeAlloy vardite() {
+  return {1, 0.0169f, "S", "15000", 15000.0, "Vardite Bmax must be between 1G 15000G."};
+}
+TapeAlloy halvane() {
+  return {2, 0.0181f, "T", "10000", 11500.0, "Halvane Bmax must be between 1G 11500G."};
+}
+TapeAlloy tormix() {
+  return {3, 0.0192f, "P", "5000", 6000.0, "Tormix Bmax must be between 1G and 6000G."};
+}
+
+}  // namespace
+
+void ValidateTradCT(Session& s) {
+  for (const ElectricalCheck& c : kChecks) {
+    TextBox& box = s.form.*c.box;
+    askWhileNotNumeric(s, box, c.notNumeric, c.request, c.defaultText);
+    askWhileNotPositive(s, box, c.notPositive, c.request, c.defaultText);
+  }
+}
+
+std::optional<TapeAlloy> CheckFluxDensity(Session& s) {
+  Form& f = s.form;
+  std::optional<TapeAlloy> alloy;
+  if (f.optPperm.selected) {
+    alloy = vardite();
+  } else if (f.optQperm.selected) {
+    alloy = halvane();
+  } else if (f.optRperm.selected) {
+    alloy = tormix();
+  }
+  if (!alloy) return alloy;
+  askWhileNotNumeric(s, f.txtDutyCyc, "Bmax field requires a numeric entry.",
+                     "Please enter a value for the Flux Densiity.", alloy->defaultBmax);
+  askWhileOutOfRange(s, f.txtDutyCyc, 0.99, alloy->bmaxLimit, alloy->rangeSentence,
+                     "Please enter a new value for Bmax.", alloy->defaultBmax);
+  return alloy;
+}
+
+}  // namespace windara
