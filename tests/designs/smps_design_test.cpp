@@ -471,3 +471,40 @@ TEST(SmpsDesignShipped, DefaultsGiveASensibleDesignInEveryGrade) {
 
 }  // namespace
 }  // namespace windara::testing
+
+namespace windara::testing {
+namespace {
+
+// Catalogues that break the marker's promises still give no design past it.
+TEST(SmpsDesignTable, MarkerWithoutItsInductanceStillStopsTheSearch) {
+  CoreRow small, after;
+  small.al = {"1", "1", "1"};
+  after.al = {"90000", "90000", "90000"};
+  after.code = "\"AFTER\"";
+  std::string table = smps::coreLine(small) + "\"END\",0,0,0,0,0,5,5,5,999,0,0,0,\"\"\r\n";
+  for (int k = 0; k < 24; ++k)
+    table += smps::coreLine(after);
+  TempDir dir;
+  dir.write(kFerriteFile, table);
+  Harness h(dir.path());
+  smps::setInputs(h.form(), kDefaults);
+  DesignSMPS(h.session);
+  EXPECT_EQ(messages(h), std::vector<Msg>{kLTooLarge});
+  EXPECT_EQ(outputs(h.form()), noDesign());
+}
+
+TEST(SmpsDesignTable, TooLargeInductanceNeverComesWithResults) {
+  // An AL just above the search's limit but below 99999 in a real row.
+  CoreRow odd;
+  odd.al = {"99998.5", "99998.5", "99998.5"};
+  TempDir dir;
+  dir.write(kFerriteFile, catalogue({odd}));
+  Harness h(dir.path());
+  smps::setInputs(h.form(), kDefaults);
+  DesignSMPS(h.session);
+  EXPECT_EQ(messages(h), std::vector<Msg>{kLTooLarge});
+  EXPECT_EQ(outputs(h.form()), noDesign());
+}
+
+}  // namespace
+}  // namespace windara::testing
