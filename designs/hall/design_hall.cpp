@@ -159,8 +159,10 @@ void DesignHall(Session& s) {
     if (gap < in.thickness)
       step([&] { gap = toSingle(static_cast<double>(in.thickness) + 0.005); });
 
-    if (gap > *sizeLimit(table, row)) {
-      need = gap;  // the search then moves on to a core that takes the gap
+    if (gap > sizeLimit(table, row).value_or(0.0)) {
+      // This core cannot take the gap: look on for one that takes it.
+      need = gap;
+      ++row;
       continue;
     }
     if (!wallAndHeightFit(table, row, gap)) {
