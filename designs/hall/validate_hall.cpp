@@ -1,0 +1,70 @@
+#include "designs/hall/validate_hall.h"
+
+#include <optional>
+#include <string>
+
+#include "common/checked.h"
+#include "designs/common/design_common.h"
+
+namespace windara {
+
+namespace {
+
+struct HallField {
+  TextBox Form::*box;
+  const char* notNumeric;
+  const char* notPositive;
+  const char* request;
+  std::string defaultText;
+};
+
+// The design rounds the turns half to even into a 16-bit count; an entry that
+// rounds to no turn at all, or beyond that range, cannot be used.
+bool usableTurns(const std::optional<double>& v) {
+  if (!v || *v <= 0.0) return false;
+  try {
+    return toInt16(*v) != 0;
+  } catch (const CalcError&) {
+    return false;
+  }
+}
+
+}  // namespace
+
+void ValidateHall(Session& s) {
+  Form& f = s.form;
+  const HallField fields[] = {
+      {&Form::txtVoltage, "Sensor output field requires a numeric entry.",
+       "Sensor output field requires a numeric entry greater than zero.",
+       "Please enter a value for sensor output.", "2"},
+      {&Form::txtFrequency, "Sensitivity field requires a numeric entry greater than zero.",
+       "Sensitivity field requires a numeric entry greater than zero.",
+       "Please enter a new value for sensitivity.", "10"},
+      {&Form::txtPriCurrent, "Current field requires a numeric entry greater than zero.",
+       "Current field requires a numeric entry greater than zero.",
+       "Please enter a new value for the primary current.", "100"},
+      {&Form::txtRatio, "Primary turns field requires a numeric entry greater than zero.",
+       "Primary turns field requires a numeric entry greater than zero.",
+       "Please enter a value for primary turns.", "1"},
+      {&Form::txtCurDens, "Conductor size field requires a numeric entry greater than zero.",
+       "Conductor Size field requires a numeric entry greater than zero.",
+       "Please enter a value for conductor size.", formatPattern(0.1, "0.000", s.locale)},
+      {&Form::txtDutyCyc, "Sensor thickness field requires a numeric entry greater than zero.",
+       "Sensor thickness field requires a numeric entry greater than zero.",
+       "Please enter a value for sensor thickness.", ".5"},
+  };
+
+  for (const HallField& field : fields) {
+    TextBox& box = f.*(field.box);
+    askWhileNotNumeric(s, box, field.notNumeric, field.request, field.defaultText);
+    askWhileNotPositive(s, box, field.notPositive, field.request, field.defaultText);
+    if (field.box == &Form::txtRatio) {
+      const std::string prompt = invalidEntryPrompt(field.notPositive, field.request);
+      while (!usableTurns(parseNumber(box.text, s.locale))) {
+        box.text = s.dialogs.input(prompt, "Invalid Entry", field.defaultText);
+      }
+    }
+  }
+}
+
+}  // namespace windara
