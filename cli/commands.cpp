@@ -6,7 +6,6 @@
 #include <random>
 #include <sstream>
 
-#include "cli/headless.h"
 #include "cli/result_output.h"
 
 namespace windara::cli {
@@ -136,25 +135,24 @@ int runCli(const std::vector<std::string>& args, Environment& env) {
   return usage(env, "unknown command " + command);
 }
 
-int runDesign(const std::vector<std::string>& argv, Environment& env) {
-  ParsedArgs args;
-  fs::path dir;
-  try {
-    auto specs = designRunOptions();
-    specs.push_back({"json", false});
-    specs.push_back({"save", true});
-    args = parseArgs(argv, specs);
-    if (args.positional.size() != 1) throw UsageError("design needs exactly one FILE");
-    dir = programDir(args, env);
-  } catch (const UsageError& e) {
-    return usage(env, e.what());
-  }
+DesignRequest parseDesignRequest(const std::vector<std::string>& argv,
+                                 const std::vector<OptionSpec>& extra, const Environment& env) {
+  auto specs = designRunOptions();
+  specs.insert(specs.end(), extra.begin(), extra.end());
+  DesignRequest request;
+  request.args = parseArgs(argv, specs);
+  if (request.args.positional.size() != 1) throw UsageError("exactly one FILE is needed");
+  request.file = request.args.positional[0];
+  request.programDir = programDir(request.args, env);
+  return request;
+}
 
-  const std::string& file = args.positional[0];
+int withOpenedDesign(const DesignRequest& request, Environment& env,
+                     const std::function<int(HeadlessProgram&)>& then) {
   std::optional<StdinCopy> stdinCopy;
-  std::string path = file;
-  std::string shownName = file;
-  if (file == "-") {
+  std::string path = request.file;
+  std::string shownName = request.file;
+  if (request.file == "-") {
     stdinCopy.emplace(env.in);
     if (!stdinCopy->ok()) {
       env.err << "windara-cli: cannot copy standard input to a temporary file\n";
@@ -164,7 +162,8 @@ int runDesign(const std::vector<std::string>& argv, Environment& env) {
     shownName = "standard input";
   }
 
-  HeadlessProgram program(dir, env.locale, args.all("answer"));
+  HeadlessProgram program(request.programDir, env.locale, request.args.all("answer"));
+  int status = kExitOk;
   try {
     const FileOutcome opened = program.open(path);
     if (!opened.ok()) {
@@ -172,6 +171,27 @@ int runDesign(const std::vector<std::string>& argv, Environment& env) {
               << "\n";
       return kExitUsage;
     }
+    status = then(program);
+  } catch (const NoMoreAnswers& e) {
+    env.err << "windara-cli: an input box needs an answer (give it with --answer):\n"
+            << promptLines(e.prompt) << "\n";
+    return kExitNoAnswer;
+  }
+  if (program.answersLeft() > 0) {
+    env.err << "windara-cli: " << program.answersLeft() << " answer(s) left unused\n";
+  }
+  return status;
+}
+
+int runDesign(const std::vector<std::string>& argv, Environment& env) {
+  DesignRequest request;
+  try {
+    request = parseDesignRequest(argv, {{"json", false}, {"save", true}}, env);
+  } catch (const UsageError& e) {
+    return usage(env, std::string("design: ") + e.what());
+  }
+  const ParsedArgs& args = request.args;
+  return withOpenedDesign(request, env, [&](HeadlessProgram& program) {
     if (args.has("save")) {
       const FileOutcome saved = program.save(args.last("save"));
       if (!saved.ok()) {
@@ -180,21 +200,13 @@ int runDesign(const std::vector<std::string>& argv, Environment& env) {
         return kExitUsage;
       }
     }
-  } catch (const NoMoreAnswers& e) {
-    env.err << "windara-cli: an input box needs an answer (give it with --answer):\n"
-            << promptLines(e.prompt) << "\n";
-    return kExitNoAnswer;
-  }
-
-  if (program.answersLeft() > 0) {
-    env.err << "windara-cli: " << program.answersLeft() << " answer(s) left unused\n";
-  }
-  if (args.has("json")) {
-    writeJson(env.out, program.form(), program.events());
-  } else {
-    writeListing(env.out, program.form(), program.events());
-  }
-  return kExitOk;
+    if (args.has("json")) {
+      writeJson(env.out, program.form(), program.events());
+    } else {
+      writeListing(env.out, program.form(), program.events());
+    }
+    return kExitOk;
+  });
 }
 
 int runTemplate(const std::vector<std::string>& argv, Environment& env) {

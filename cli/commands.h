@@ -3,10 +3,12 @@
 // be run and tested in-process.
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
+#include "cli/headless.h"
 #include "cli/options.h"
 #include "common/number.h"
 
@@ -31,6 +33,24 @@ std::string helpText();
 
 // The whole command line without the program name; returns the exit status.
 int runCli(const std::vector<std::string>& args, Environment& env);
+
+// A subcommand that opens one design FILE ("-" for standard input) with the
+// options of designRunOptions() and its own `extra` ones.
+struct DesignRequest {
+  ParsedArgs args;
+  std::string file;
+  std::filesystem::path programDir;
+};
+// UsageError on a mistake.
+DesignRequest parseDesignRequest(const std::vector<std::string>& argv,
+                                 const std::vector<OptionSpec>& extra, const Environment& env);
+
+// Opens the requested design on the start state, which runs its
+// calculations, then returns what `then` returns. A file that cannot be
+// opened gives kExitUsage, an input box without an answer kExitNoAnswer;
+// both are explained on env.err and `then` does not run.
+int withOpenedDesign(const DesignRequest& request, Environment& env,
+                     const std::function<int(HeadlessProgram&)>& then);
 
 int runDesign(const std::vector<std::string>& args, Environment& env);
 int runTemplate(const std::vector<std::string>& args, Environment& env);
