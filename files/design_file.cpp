@@ -1,6 +1,247 @@
 #include "files/design_file.h"
 
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <istream>
+#include <ostream>
+#include <sstream>
+#include <system_error>
+
+#include "common/fields.h"
+#include "files/replace_file.h"
+
 namespace windara {
-void mnuSaveAs_Click(App& /*app*/) {}
-void mnuOpen_Click(App& /*app*/) {}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// No design file comes near this; reading stops here so that a huge file
+// cannot keep Open busy.
+constexpr std::size_t kMaxDesignBytes = 1 << 20;
+// The longest text kept for one box.
+constexpr std::size_t kMaxFieldLength = 65536;
+
+// The six boxes in their file order.
+template <class F>
+auto fileBoxes(F& f) {
+  return std::array{&f.txtVoltage, &f.txtFrequency, &f.txtPriCurrent,
+                    &f.txtDutyCyc, &f.txtRatio,     &f.txtCurDens};
+}
+
+int materialCode(const Form& f) {
+  if (f.optPperm.selected) return 1;
+  if (f.optQperm.selected) return 2;
+  if (f.optRperm.selected) return 3;
+  return 0;
+}
+
+int thicknessCode(const Form& f) {
+  if (f.opt1mil.selected) return 1;
+  if (f.opt2mil.selected) return 2;
+  if (f.opt4mil.selected) return 4;
+  return 0;
+}
+
+// Why a design file could not be read; ends Open.
+struct DesignFileError {
+  std::string reason;
+};
+
+// The fields of one design file, read from a bounded copy of its start.
+class DesignReader {
+ public:
+  explicit DesignReader(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (fs::is_directory(status)) throw DesignFileError{std::strerror(EISDIR)};
+    // A pipe or a device could block or never end.
+    if (fs::exists(status) && !fs::is_regular_file(status))
+      throw DesignFileError{"It is not a regular file"};
+
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) throw DesignFileError{std::strerror(errno ? errno : ENOENT)};
+    std::string bytes(kMaxDesignBytes + 1, '\0');
+    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+    const bool failed = std::ferror(file) != 0;
+    const int error = errno;
+    std::fclose(file);
+    if (failed) throw DesignFileError{std::strerror(error ? error : EIO)};
+    truncated_ = got > kMaxDesignBytes;
+    bytes.resize(truncated_ ? kMaxDesignBytes : got);
+    in_.str(std::move(bytes));
+  }
+
+  int code() {
+    const FieldReader::Field f = next();
+    const auto value = parseNumber(f.text, NumberLocale::period());
+    try {
+      return value ? toInt16(*value) : 0;
+    } catch (const CalcError&) {
+      throw DesignFileError{"The file holds a number that is too large for a code"};
+    }
+  }
+
+  std::string text() { return next().text; }
+
+ private:
+  FieldReader::Field next() {
+    FieldReader::Field f;
+    try {
+      f = reader_.next();
+    } catch (const FileReadError&) {
+      throw DesignFileError{ended()};
+    }
+    // A field that runs into the cut-off end is not known whole.
+    if (truncated_ && in_.eof()) throw DesignFileError{ended()};
+    return f;
+  }
+
+  std::string ended() const {
+    return truncated_ ? "The file is too large to be a design file"
+                      : "The file ended before the design was complete";
+  }
+
+  std::istringstream in_{std::ios::binary};
+  FieldReader reader_{in_, kMaxFieldLength};
+  bool truncated_ = false;
+};
+
+std::string failureText(const char* action, const FileOutcome& outcome) {
+  return std::string(action) + " " + outcome.path + "\r\r" + outcome.reason;
+}
+
+}  // namespace
+
+int designTypeCode(const Form& form) {
+  if (form.optTradCT.selected) return kTypeTraditional;
+  if (form.optHall.selected) return kTypeHall;
+  if (form.optSMPS.selected) return kTypeSMPS;
+  return 0;
+}
+
+const char* designExtension(int typeCode) {
+  switch (typeCode) {
+    case kTypeTraditional:
+      return ".tct";
+    case kTypeHall:
+      return ".hef";
+    case kTypeSMPS:
+      return ".sps";
+    default:
+      return "";
+  }
+}
+
+void writeDesign(std::ostream& out, const Form& form) {
+  const int type = designTypeCode(form);
+  if (type == 0) {
+    // Without a mode there is nothing to describe: one empty line.
+    out << "\r\n";
+    return;
+  }
+  FieldWriter w(out);
+  w.writeWhole(type);
+  for (const TextBox* box : fileBoxes(form))
+    w.writeText(box->text);
+  w.writeWhole(materialCode(form));
+  if (type == kTypeTraditional) w.writeWhole(thicknessCode(form));
+}
+
+FileOutcome loadDesign(Form& form, const fs::path& path, const std::function<void()>& calculate) {
+  FileOutcome outcome;
+  outcome.path = path.string();
+  try {
+    DesignReader file(path);
+    const int type = file.code();
+    bool known = true;
+    switch (type) {
+      case kTypeTraditional:
+        form.select(form.optTradCT);
+        break;
+      case kTypeHall:
+        form.select(form.optHall);
+        break;
+      case kTypeSMPS:
+        form.select(form.optSMPS);
+        break;
+      default:
+        known = false;
+    }
+    if (known) {
+      // Each box right after its field, so a short file leaves the texts it had.
+      for (TextBox* box : fileBoxes(form))
+        box->text = file.text();
+      const int material = file.code();
+      if (material >= 1 && material <= 3) form.select(*form.group(Group::Material)[material - 1]);
+      if (type == kTypeTraditional) {
+        switch (file.code()) {
+          case 1:
+            form.select(form.opt1mil);
+            break;
+          case 2:
+            form.select(form.opt2mil);
+            break;
+          case 4:
+            form.select(form.opt4mil);
+            break;
+          default:
+            break;
+        }
+      }
+    }
+  } catch (const DesignFileError& e) {
+    outcome.status = FileOutcome::Status::Failed;
+    outcome.reason = e.reason;
+    return outcome;
+  }
+  calculate();
+  return outcome;
+}
+
+FileOutcome mnuSaveAs_Click(App& app) {
+  Session& s = app.session();
+  FileDialog* dialog = s.cmnDialog1;
+  if (!dialog) return {FileOutcome::Status::NoDialog, "", ""};
+  dialog->filter = kDesignFilter;
+  const int type = designTypeCode(s.form);
+  dialog->defaultExt = designExtension(type);
+  dialog->filterIndex = type;
+  dialog->flags = FileDialog::kOverwritePrompt | FileDialog::kHideReadOnly;
+  const std::optional<std::string> path = dialog->showSave();
+  if (!path || path->empty()) return {FileOutcome::Status::Cancelled, "", ""};
+
+  FileOutcome outcome;
+  outcome.path = *path;
+  outcome.reason = replaceFile(*path, [&](std::ostream& out) { writeDesign(out, s.form); });
+  if (!outcome.reason.empty()) {
+    outcome.status = FileOutcome::Status::Failed;
+    s.dialogs.message(failureText("The design could not be saved to", outcome), kSaveTitle,
+                      Icon::Critical);
+    return outcome;
+  }
+  dialog->fileName.clear();
+  return outcome;
+}
+
+FileOutcome mnuOpen_Click(App& app) {
+  Session& s = app.session();
+  FileDialog* dialog = s.cmnDialog1;
+  if (!dialog) return {FileOutcome::Status::NoDialog, "", ""};
+  dialog->filter = kDesignFilter;
+  dialog->filterIndex = designTypeCode(s.form);
+  const std::optional<std::string> path = dialog->showOpen();
+  if (!path || path->empty()) return {FileOutcome::Status::Cancelled, "", ""};
+
+  FileOutcome outcome = loadDesign(s.form, *path, [&app] { app.cmdCalculate_Click(); });
+  if (outcome.status == FileOutcome::Status::Failed) {
+    s.dialogs.message(failureText("The design could not be opened from", outcome), kOpenTitle,
+                      Icon::Critical);
+  }
+  return outcome;
+}
+
 }  // namespace windara

@@ -1,0 +1,234 @@
+#include "cli/commands.h"
+
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <random>
+#include <sstream>
+
+#include "cli/result_output.h"
+
+namespace windara::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Enough for any design file; more makes Open report the file as too large.
+constexpr std::size_t kMaxStdinBytes = (2u << 20) + 1;
+
+// Standard input copied to a file of its own, removed afterwards.
+class StdinCopy {
+ public:
+  explicit StdinCopy(std::istream& in) {
+    std::random_device rd;
+    path_ = fs::temp_directory_path() /
+            ("windara-cli-" + std::to_string(rd()) + std::to_string(rd()) + ".design");
+    std::ofstream out(path_, std::ios::binary);
+    std::string buffer(64 * 1024, '\0');
+    std::size_t total = 0;
+    while (out && total < kMaxStdinBytes && in) {
+      in.read(buffer.data(),
+              static_cast<std::streamsize>(std::min(buffer.size(), kMaxStdinBytes - total)));
+      const auto got = static_cast<std::size_t>(in.gcount());
+      if (got == 0) break;
+      out.write(buffer.data(), static_cast<std::streamsize>(got));
+      total += got;
+    }
+    ok_ = static_cast<bool>(out.flush());
+  }
+  ~StdinCopy() {
+    std::error_code ec;
+    fs::remove(path_, ec);
+  }
+  StdinCopy(const StdinCopy&) = delete;
+  StdinCopy& operator=(const StdinCopy&) = delete;
+  const fs::path& path() const { return path_; }
+  bool ok() const { return ok_; }
+
+ private:
+  fs::path path_;
+  bool ok_ = false;
+};
+
+// A prompt on one line per line of its box.
+std::string promptLines(const std::string& prompt) {
+  std::string out;
+  for (char c : prompt)
+    out += c == '\r' ? '\n' : c;
+  return out;
+}
+
+int usage(Environment& env, const std::string& problem) {
+  env.err << "windara-cli: " << problem << "\nTry 'windara-cli --help'.\n";
+  return kExitUsage;
+}
+
+// --program-dir, checked, or the program's own folder.
+fs::path programDir(const ParsedArgs& args, const Environment& env) {
+  if (!args.has("program-dir")) return env.programDir;
+  const fs::path dir = args.last("program-dir");
+  std::error_code ec;
+  if (!fs::is_directory(dir, ec))
+    throw UsageError("--program-dir " + dir.string() + " is not a folder");
+  return dir;
+}
+
+bool wantsHelp(const std::vector<std::string>& args) {
+  for (const std::string& a : args) {
+    if (a == "--") return false;
+    if (a == "--help" || a == "-h") return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::vector<OptionSpec> designRunOptions() {
+  return {{"program-dir", true}, {"answer", true}};
+}
+
+std::string helpText() {
+  return R"(Usage:
+  windara-cli design FILE [--json] [--program-dir DIR] [--answer TEXT]... [--save OUT]
+  windara-cli template smps|trad|hall [--program-dir DIR]
+  windara-cli --help
+
+design    Opens the design file FILE (.sps, .tct or .hef; "-" reads it from
+          standard input) on the program's start state, exactly as Open Design
+          does, runs every calculation that causes and prints the result.
+template  Prints a design file of the given type holding that type's default
+          inputs, ready to edit.
+
+Options:
+  --json             Print the result as one JSON object (inputs, choices,
+                     outputs and every message and input box, in order).
+  --answer TEXT      Answer for the next input box the calculation shows; give
+                     it once per box, in order. TEXT is taken as it stands,
+                     even when empty or starting with '-'; --answer=TEXT works
+                     too.
+  --save OUT         Afterwards save the design to OUT as Save Design As does.
+  --program-dir DIR  Read TWC.txt, Ferrite.txt, Hall.txt and the icons from DIR
+                     instead of the folder of windara-cli.
+  --                 Everything after it is a file name.
+
+Numbers are read and written with the decimal separator of the locale in
+LC_ALL, LC_NUMERIC or LANG; design files always use a period.
+
+Exit status:
+  0  the calculations ran (a design that finds no core is a result too)
+  2  bad arguments, or FILE cannot be opened or read, or OUT cannot be written
+  3  an input box needed an answer and no --answer was left
+)";
+}
+
+int runCli(const std::vector<std::string>& args, Environment& env) {
+  if (args.empty()) return usage(env, "missing command");
+  const std::string& command = args[0];
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (command == "--help" || command == "-h" || command == "help" || wantsHelp(rest)) {
+    env.out << helpText();
+    return kExitOk;
+  }
+  if (command == "design") return runDesign(rest, env);
+  if (command == "template") return runTemplate(rest, env);
+  return usage(env, "unknown command " + command);
+}
+
+DesignRequest parseDesignRequest(const std::vector<std::string>& argv,
+                                 const std::vector<OptionSpec>& extra, const Environment& env) {
+  auto specs = designRunOptions();
+  specs.insert(specs.end(), extra.begin(), extra.end());
+  DesignRequest request;
+  request.args = parseArgs(argv, specs);
+  if (request.args.positional.size() != 1) throw UsageError("exactly one FILE is needed");
+  request.file = request.args.positional[0];
+  request.programDir = programDir(request.args, env);
+  return request;
+}
+
+int withOpenedDesign(const DesignRequest& request, Environment& env,
+                     const std::function<int(HeadlessProgram&)>& then) {
+  std::optional<StdinCopy> stdinCopy;
+  std::string path = request.file;
+  std::string shownName = request.file;
+  if (request.file == "-") {
+    stdinCopy.emplace(env.in);
+    if (!stdinCopy->ok()) {
+      env.err << "windara-cli: cannot copy standard input to a temporary file\n";
+      return kExitUsage;
+    }
+    path = stdinCopy->path().string();
+    shownName = "standard input";
+  }
+
+  HeadlessProgram program(request.programDir, env.locale, request.args.all("answer"));
+  int status = kExitOk;
+  try {
+    const FileOutcome opened = program.open(path);
+    if (!opened.ok()) {
+      env.err << "windara-cli: cannot open the design " << shownName << ": " << opened.reason
+              << "\n";
+      return kExitUsage;
+    }
+    status = then(program);
+  } catch (const NoMoreAnswers& e) {
+    env.err << "windara-cli: an input box needs an answer (give it with --answer):\n"
+            << promptLines(e.prompt) << "\n";
+    return kExitNoAnswer;
+  }
+  if (program.answersLeft() > 0) {
+    env.err << "windara-cli: " << program.answersLeft() << " answer(s) left unused\n";
+  }
+  return status;
+}
+
+int runDesign(const std::vector<std::string>& argv, Environment& env) {
+  DesignRequest request;
+  try {
+    request = parseDesignRequest(argv, {{"json", false}, {"save", true}}, env);
+  } catch (const UsageError& e) {
+    return usage(env, std::string("design: ") + e.what());
+  }
+  const ParsedArgs& args = request.args;
+  return withOpenedDesign(request, env, [&](HeadlessProgram& program) {
+    if (args.has("save")) {
+      const FileOutcome saved = program.save(args.last("save"));
+      if (!saved.ok()) {
+        env.err << "windara-cli: cannot save the design to " << args.last("save") << ": "
+                << saved.reason << "\n";
+        return kExitUsage;
+      }
+    }
+    if (args.has("json")) {
+      writeJson(env.out, program.form(), program.events());
+    } else {
+      writeListing(env.out, program.form(), program.events());
+    }
+    return kExitOk;
+  });
+}
+
+int runTemplate(const std::vector<std::string>& argv, Environment& env) {
+  ParsedArgs args;
+  fs::path dir;
+  try {
+    args = parseArgs(argv, {{"program-dir", true}});
+    if (args.positional.size() != 1) throw UsageError("template needs one of smps, trad, hall");
+    dir = programDir(args, env);
+  } catch (const UsageError& e) {
+    return usage(env, e.what());
+  }
+  HeadlessProgram program(dir, env.locale);
+  try {
+    if (!runModeReaction(program, args.positional[0]))
+      return usage(env, "unknown design type " + args.positional[0] + " (smps, trad or hall)");
+  } catch (const NoMoreAnswers& e) {
+    env.err << "windara-cli: the defaults needed an answer:\n" << promptLines(e.prompt) << "\n";
+    return kExitNoAnswer;
+  }
+  writeDesign(env.out, program.form());
+  return kExitOk;
+}
+
+}  // namespace windara::cli

@@ -1,0 +1,22 @@
+#pragma once
+// The result of a design run: the form's choices, inputs and outputs, and
+// every box that was shown, as JSON or as a readable listing.
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/scripted_dialogs.h"
+#include "form/form.h"
+
+namespace windara::cli {
+
+// A JSON string literal: quotes, backslashes and control characters escaped,
+// bytes from 0x80 up passed through as they are.
+std::string jsonString(std::string_view text);
+
+void writeJson(std::ostream& out, Form& form, const std::vector<DialogEvent>& events);
+void writeListing(std::ostream& out, Form& form, const std::vector<DialogEvent>& events);
+
+}  // namespace windara::cli

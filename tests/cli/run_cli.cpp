@@ -1,0 +1,37 @@
+#include "run_cli.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "support/support.h"
+
+namespace windara::testing {
+
+namespace {
+std::string quoted(const std::string& arg) {
+  std::string q = "'";
+  for (char c : arg)
+    q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+}  // namespace
+
+CliRun runCli(const std::vector<std::string>& args, const std::string& env,
+              const std::string& input) {
+  TempDir dir;
+  const auto in = dir.write("stdin", input);
+  std::string command = "env -u LC_ALL -u LC_NUMERIC -u LANG " + env + " " + quoted(WINDARA_CLI);
+  for (const auto& a : args)
+    command += " " + quoted(a);
+  command += " <" + quoted(in.string()) + " >" + quoted((dir.path() / "out").string()) + " 2>" +
+             quoted((dir.path() / "err").string());
+  const int raw = std::system(command.c_str());
+  CliRun run;
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.out = readFile(dir.path() / "out");
+  run.err = readFile(dir.path() / "err");
+  return run;
+}
+
+}  // namespace windara::testing
