@@ -1,0 +1,36 @@
+// Windara: the desktop program.
+
+#include <QApplication>
+#include <QLocale>
+#include <filesystem>
+
+#include "app/app.h"
+#include "gui/qt_dialogs.h"
+#include "gui/qt_file_dialog.h"
+#include "gui/qt_locale.h"
+#include "gui/syncing_dialogs.h"
+#include "gui/windara_window.h"
+
+int main(int argc, char* argv[]) {
+  using namespace windara;
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
+
+  gui::QtDialogs qtDialogs;
+  gui::SyncingDialogs dialogs(qtDialogs);
+  Session session(dialogs,
+                  std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()),
+                  gui::numberLocaleFrom(QLocale::system()));
+  gui::QtFileDialog fileDialog;
+  session.cmnDialog1 = &fileDialog;
+
+  App app(session);
+  gui::WindaraWindow window(app, dialogs);
+  qtDialogs.setParentWidget(&window);
+  fileDialog.setParentWidget(&window);
+
+  // The disclaimer comes before the window.
+  app.Form_Load();
+  window.show();
+  return QApplication::exec();
+}
