@@ -103,8 +103,12 @@ WindaraWindow::WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent)
 
   QGroupBox* thick = frame(f.frameThick, "frameThick");
   auto* thickLayout = new QVBoxLayout(thick);
-  for (OptionButton* b : f.group(Group::Thickness))
-    thickLayout->addWidget(option(*b));
+  for (OptionButton* b : f.group(Group::Thickness)) {
+    QRadioButton* button = option(*b);
+    // Each thickness keeps its own line when an alloy hides another.
+    keepPlaceWhenHidden(button);
+    thickLayout->addWidget(button);
+  }
 
   auto* commandLayout = new QVBoxLayout;
   QPushButton* calculate = command(f.cmdCalculate, "cmdCalculate");
