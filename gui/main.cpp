@@ -1,6 +1,7 @@
 // Windara: the desktop program.
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <filesystem>
 
@@ -23,6 +24,10 @@ int main(int argc, char* argv[]) {
                   gui::numberLocaleFrom(QLocale::system()));
   gui::QtFileDialog fileDialog;
   session.cmnDialog1 = &fileDialog;
+
+  // The program's own icon until a mode sets its own.
+  const QIcon programIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/Windara.ico"));
+  if (!programIcon.availableSizes().isEmpty()) QApplication::setWindowIcon(programIcon);
 
   App app(session);
   gui::WindaraWindow window(app, dialogs);
