@@ -99,15 +99,6 @@ class WindowTest : public QObject {
     QVERIFY(fx->scripted.events().empty());
   }
 
-  void inputLabelsHaveTheirBoxesAsBuddies() {
-    const std::pair<const char*, const char*> rows[] = {
-        {"lblVout", "txtVoltage"},     {"lblFrequency", "txtFrequency"},
-        {"lblIpri", "txtPriCurrent"},  {"lblCurDens", "txtCurDens"},
-        {"lblTurnsRatio", "txtRatio"}, {"lblDuty", "txtDutyCyc"}};
-    for (auto [label, box] : rows)
-      QCOMPARE(fx->widget<QLabel>(label)->buddy(), fx->widget(box));
-  }
-
   void menusHoldTheirItemsInOrder() {
     const std::pair<const char*, std::vector<std::pair<const char*, const char*>>> menus[] = {
         {"mnuFile",
