@@ -52,10 +52,7 @@ WindaraWindow::WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent)
   setObjectName("frmWindara");
   Form& f = app_.form();
 
-  QGroupBox* type = frame(f.frameDesType, "frameDesType");
-  auto* typeLayout = new QVBoxLayout(type);
-  for (OptionButton* b : f.group(Group::DesignType))
-    typeLayout->addWidget(option(*b));
+  QGroupBox* type = optionFrame(f.frameDesType, "frameDesType", Group::DesignType);
 
   constexpr int kInputDigits = 7;
   constexpr int kOutputDigits = 9;
@@ -96,19 +93,11 @@ WindaraWindow::WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent)
   addRow(coreGrid, label(f.lblAL, "lblAL"), box(f.txtAL, "txtAL", kOutputDigits));
   coreGrid->setRowStretch(coreGrid->rowCount(), 1);
 
-  QGroupBox* material = frame(f.frameMatType, "frameMatType");
-  auto* materialLayout = new QVBoxLayout(material);
-  for (OptionButton* b : f.group(Group::Material))
-    materialLayout->addWidget(option(*b));
-
-  QGroupBox* thick = frame(f.frameThick, "frameThick");
-  auto* thickLayout = new QVBoxLayout(thick);
-  for (OptionButton* b : f.group(Group::Thickness)) {
-    QRadioButton* button = option(*b);
-    // Each thickness keeps its own line when an alloy hides another.
+  QGroupBox* material = optionFrame(f.frameMatType, "frameMatType", Group::Material);
+  QGroupBox* thick = optionFrame(f.frameThick, "frameThick", Group::Thickness);
+  // Each thickness keeps its own line when an alloy hides another.
+  for (auto* button : thick->findChildren<QRadioButton*>())
     keepPlaceWhenHidden(button);
-    thickLayout->addWidget(button);
-  }
 
   auto* commandLayout = new QVBoxLayout;
   QPushButton* calculate = command(f.cmdCalculate, "cmdCalculate");
@@ -206,6 +195,15 @@ QGroupBox* WindaraWindow::frame(Frame& model, const char* name) {
   auto* w = new QGroupBox(q(model.caption));
   w->setObjectName(name);
   frames_.emplace_back(w, &model);
+  return w;
+}
+
+QGroupBox* WindaraWindow::optionFrame(Frame& model, const char* name, Group group) {
+  QGroupBox* w = frame(model, name);
+  auto* layout = new QVBoxLayout;
+  for (OptionButton* b : app_.form().group(group))
+    layout->addWidget(option(*b));
+  w->setLayout(layout);
   return w;
 }
 

@@ -50,6 +50,7 @@ class WindaraWindow : public QMainWindow {
   QLineEdit* box(TextBox& model, const char* name, int digits);
   QRadioButton* option(OptionButton& model);
   QGroupBox* frame(Frame& model, const char* name);
+  QGroupBox* optionFrame(Frame& model, const char* name, Group group);
   QPushButton* command(CommandButton& model, const char* name);
   QAction* menuItem(QMenu* menu, MenuItem& model);
   QWidget* buildHeader();
