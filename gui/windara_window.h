@@ -1,0 +1,74 @@
+#pragma once
+// The design window. It holds no design state: it mirrors the Form model
+// into its widgets and turns each user action into one call on the model.
+
+#include <QIcon>
+#include <QMainWindow>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "gui/syncing_dialogs.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace windara::gui {
+
+class WindaraWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `dialogs` must be the Dialogs of the app's session: the window brings
+  // itself up to date through it before every box is shown.
+  WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent = nullptr);
+  ~WindaraWindow() override;
+
+  // Copies every control's state from the model into the widgets.
+  void sync();
+
+  // Commands with nothing behind them yet on this front end.
+  void printDesign();
+  void showHelpContents();
+  void showHelpIndex();
+
+  // Called with the reason when a user action ends in an unexpected
+  // exception; by default a critical box tells the user.
+  std::function<void(const std::string&)> onActionError;
+
+ private:
+  template <class F>
+  void act(F&& modelCall);
+
+  QLabel* label(Label& model, const char* name);
+  QLineEdit* box(TextBox& model, const char* name, int digits);
+  QRadioButton* option(OptionButton& model);
+  QGroupBox* frame(Frame& model, const char* name);
+  QGroupBox* optionFrame(Frame& model, const char* name, Group group);
+  QPushButton* command(CommandButton& model, const char* name);
+  QAction* menuItem(QMenu* menu, MenuItem& model);
+  QWidget* buildHeader();
+  void buildMenus();
+  void buildTabOrder();
+  void syncIcon();
+
+  App& app_;
+  SyncingDialogs& dialogs_;
+  std::string iconFile_;
+
+  std::vector<std::pair<QLabel*, Label*>> labels_;
+  std::vector<std::pair<QLineEdit*, TextBox*>> boxes_;
+  std::vector<std::pair<QRadioButton*, OptionButton*>> options_;
+  std::vector<std::pair<QGroupBox*, Frame*>> frames_;
+  std::vector<std::pair<QPushButton*, CommandButton*>> commands_;
+  std::vector<std::pair<QAction*, MenuItem*>> menuItems_;
+  std::vector<std::pair<QMenu*, MenuItem*>> menus_;
+};
+
+}  // namespace windara::gui

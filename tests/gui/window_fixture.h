@@ -1,0 +1,72 @@
+#pragma once
+// A whole window on a scripted dialog double: an input box the test did not
+// expect throws at once instead of waiting for a user.
+
+#include <QAbstractButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "common/scripted_dialogs.h"
+#include "gui/syncing_dialogs.h"
+#include "gui/windara_window.h"
+
+namespace windara::gui::testing {
+
+// Scripted dialogs that can look at the window when a box comes up.
+class ProbeDialogs : public ScriptedDialogs {
+ public:
+  void message(std::string_view text, std::string_view title, Icon icon) override {
+    if (onShow) onShow();
+    ScriptedDialogs::message(text, title, icon);
+  }
+  std::string input(std::string_view prompt, std::string_view title,
+                    std::string_view defaultText) override {
+    if (onShow) onShow();
+    return ScriptedDialogs::input(prompt, title, defaultText);
+  }
+  std::function<void()> onShow;
+};
+
+struct WindowFixture {
+  WindowFixture()
+      : session(dialogs, WINDARA_PROGRAM_DIR, NumberLocale::period()),
+        app(session),
+        window(app, dialogs) {
+    window.onActionError = [this](const std::string& why) { errors.push_back(why); };
+  }
+
+  Form& form() { return session.form; }
+  template <class T = QWidget>
+  T* widget(const char* name) {
+    return window.findChild<T*>(QString::fromLatin1(name));
+  }
+
+  ProbeDialogs scripted;
+  SyncingDialogs dialogs{scripted};
+  Session session;
+  App app;
+  WindaraWindow window;
+  std::vector<std::string> errors;
+};
+
+// Clicks a button where its label is, as a user would.
+inline void clickOn(QAbstractButton* button) {
+  QPoint at(button->height() / 2, button->height() / 2);
+  QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// Wraps a button's reaction so a test can count how often it runs.
+inline void countReactions(OptionButton& button, int& counter) {
+  auto original = button.onClick;
+  button.onClick = [&counter, original] {
+    ++counter;
+    if (original) original();
+  };
+}
+
+}  // namespace windara::gui::testing
