@@ -213,6 +213,9 @@ TEST_F(TradDesign, FourMilNotMadeFallsBackToTwoMilOnTheSameCore) {
     EXPECT_EQ(form().txtCore.text, "A-2S");
     EXPECT_EQ(form().txtPartNum.text, "A-2S");
     EXPECT_EQ(form().txtAe.text, "0.120");
+    // Core A's losses under the 2 mil law (the 4 mil law gives 12.50%, core B 14.91%).
+    EXPECT_EQ(form().txtRequiredL.text, "20.26%");
+    EXPECT_EQ(form().txtActualL.text, "37.405");
   }
 }
 
