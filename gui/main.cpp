@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/app.h"
+#include "gui/help_window.h"
 #include "gui/qt_dialogs.h"
 #include "gui/qt_file_dialog.h"
 #include "gui/qt_locale.h"
@@ -24,6 +25,8 @@ int main(int argc, char* argv[]) {
                   gui::numberLocaleFrom(QLocale::system()));
   gui::QtFileDialog fileDialog;
   session.cmnDialog1 = &fileDialog;
+  gui::HelpWindow help;
+  session.help = &help;
 
   // The program's own icon until a mode sets its own.
   const QIcon programIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/Windara.ico"));

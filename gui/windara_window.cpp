@@ -1,4 +1,5 @@
 #include "gui/windara_window.h"
+#include "qtprint/default_printer.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -342,11 +343,10 @@ void WindaraWindow::syncIcon() {
 }
 
 void WindaraWindow::printDesign() {
-  // The printed report is wired in here once its printer is available.
+  act([this] { printToDefaultPrinter(app_.session()); });
 }
 
 void WindaraWindow::showHelpContents() {
-  // Does nothing until a help viewer is attached to the session.
   act([this] { app_.mnuContents_Click(); });
 }
 

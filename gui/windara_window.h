@@ -33,7 +33,7 @@ class WindaraWindow : public QMainWindow {
   // Copies every control's state from the model into the widgets.
   void sync();
 
-  // Commands with nothing behind them yet on this front end.
+  // Print to the default printer; open the help at its Contents or Index.
   void printDesign();
   void showHelpContents();
   void showHelpIndex();
