@@ -37,11 +37,13 @@ FerriteTable readFerriteTable(const std::filesystem::path& programDir) {
   while (cellsRead < kCellCount && !table.cells[cellsRead].isEmpty())
     ++cellsRead;
 
+  // The marker counts once its field 10 was read (its AL fields come before
+  // it); its last fields, like everything after it, are never used.
   for (int row = 1; row <= kFerriteRows; ++row) {
-    if (static_cast<std::size_t>(row * kFerriteFields) > cellsRead) break;
+    if (static_cast<std::size_t>((row - 1) * kFerriteFields + 10) > cellsRead) break;
     if (table.isEndMarker(row)) {
       table.endMarkerRow = row;
-      return table;  // anything missing after the marker is never used
+      return table;
     }
   }
   if (!read.ok()) {

@@ -493,6 +493,29 @@ TEST(SmpsDesignTable, MarkerWithoutItsInductanceStillStopsTheSearch) {
   EXPECT_EQ(outputs(h.form()), noDesign());
 }
 
+TEST(SmpsDesignTable, MarkerRowCutAfterItsWindingDiameterStillEndsBothSearches) {
+  CoreRow r;
+  r.wid = "0.5";
+  r.al = {"10", "10", "10"};
+  const std::string marker = smps::markerLine();
+  std::size_t cut = 0;
+  for (int k = 0; k < 10; ++k)
+    cut = marker.find(',', cut) + 1;
+  TempDir dir;
+  dir.write(kFerriteFile, smps::coreLine(r) + marker.substr(0, cut - 1));
+  const std::pair<Inputs, Msg> cases[] = {
+      {kDefaults, kLTooLarge},                      // Lreq 0.5 mH, the core gives 0.1 mH
+      {with(kDefaults, 4, "1000"), kCoreTooLarge},  // IDreq 2.8 in
+  };
+  for (const auto& [inputs, msg] : cases) {
+    Harness h(dir.path());
+    smps::setInputs(h.form(), inputs);
+    DesignSMPS(h.session);
+    EXPECT_EQ(messages(h), std::vector<Msg>{msg});
+    EXPECT_EQ(outputs(h.form()), noDesign());
+  }
+}
+
 TEST(SmpsDesignTable, TooLargeInductanceNeverComesWithResults) {
   // An AL just above the search's limit but below 99999 in a real row.
   CoreRow odd;
