@@ -5,7 +5,14 @@
 namespace windara {
 
 namespace {
-constexpr std::size_t kCellCount = static_cast<std::size_t>(kFerriteRows * kFerriteFields);
+constexpr std::size_t kCellCount =
+    static_cast<std::size_t>(kFerriteRows) * static_cast<std::size_t>(kFerriteFields);
+
+// Position of a cell (row and field counted from 1) in file order.
+std::size_t cellIndex(int row, int field) {
+  return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(kFerriteFields) +
+         static_cast<std::size_t>(field - 1);
+}
 
 bool holdsNumber(const Cell& cell, double wanted) {
   double v = 0.0;
@@ -15,7 +22,7 @@ bool holdsNumber(const Cell& cell, double wanted) {
 }  // namespace
 
 const Cell& FerriteTable::at(int row, int field) const {
-  return cells[static_cast<std::size_t>((row - 1) * kFerriteFields + (field - 1))];
+  return cells[cellIndex(row, field)];
 }
 
 bool FerriteTable::isEndMarker(int row) const {
@@ -37,11 +44,13 @@ FerriteTable readFerriteTable(const std::filesystem::path& programDir) {
   while (cellsRead < kCellCount && !table.cells[cellsRead].isEmpty())
     ++cellsRead;
 
+  // The marker counts once its field 10 was read (its AL fields come before
+  // it); its last fields, like everything after it, are never used.
   for (int row = 1; row <= kFerriteRows; ++row) {
-    if (static_cast<std::size_t>(row * kFerriteFields) > cellsRead) break;
+    if (cellIndex(row, 10) >= cellsRead) break;
     if (table.isEndMarker(row)) {
       table.endMarkerRow = row;
-      return table;  // anything missing after the marker is never used
+      return table;
     }
   }
   if (!read.ok()) {

@@ -27,8 +27,8 @@ struct FerriteTable {
 };
 
 // Reads the catalogue afresh. A missing or unreadable file, one that ends
-// before its end-marker row is complete, or one without an end-marker row in
-// its 26 rows comes back with a problem.
+// before the winding diameter of its end-marker row, or one without an
+// end-marker row in its 26 rows comes back with a problem.
 FerriteTable readFerriteTable(const std::filesystem::path& programDir);
 
 }  // namespace windara

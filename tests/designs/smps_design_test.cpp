@@ -55,11 +55,14 @@ Msg approaching(const std::string& b) {
           Icon::None};
 }
 
-std::vector<Msg> messages(const Harness& h) {
+std::vector<Msg> messages(const std::vector<DialogEvent>& events) {
   std::vector<Msg> out;
-  for (const DialogEvent& e : h.events())
+  for (const DialogEvent& e : events)
     out.push_back({e.title, e.text, e.icon});
   return out;
+}
+std::vector<Msg> messages(const Harness& h) {
+  return messages(h.events());
 }
 
 void selectGradeQuietly(Form& f, char grade) {
@@ -491,6 +494,57 @@ TEST(SmpsDesignTable, MarkerWithoutItsInductanceStillStopsTheSearch) {
   DesignSMPS(h.session);
   EXPECT_EQ(messages(h), std::vector<Msg>{kLTooLarge});
   EXPECT_EQ(outputs(h.form()), noDesign());
+}
+
+TEST(SmpsDesignTable, MarkerRowCutAfterItsWindingDiameterStillEndsBothSearches) {
+  CoreRow r;
+  r.wid = "0.5";
+  r.al = {"10", "10", "10"};
+  const std::string marker = smps::markerLine();
+  std::size_t cut = 0;
+  for (int k = 0; k < 10; ++k)
+    cut = marker.find(',', cut) + 1;
+  TempDir dir;
+  dir.write(kFerriteFile, smps::coreLine(r) + marker.substr(0, cut - 1));
+  const std::pair<Inputs, Msg> cases[] = {
+      {kDefaults, kLTooLarge},                      // Lreq 0.5 mH, the core gives 0.1 mH
+      {with(kDefaults, 4, "1000"), kCoreTooLarge},  // IDreq 2.8 in
+  };
+  for (const auto& [inputs, msg] : cases) {
+    Harness h(dir.path());
+    smps::setInputs(h.form(), inputs);
+    DesignSMPS(h.session);
+    EXPECT_EQ(messages(h), std::vector<Msg>{msg});
+    EXPECT_EQ(outputs(h.form()), noDesign());
+  }
+}
+
+// Remembers what the core box showed while each message was open.
+struct WatchingDialogs : ScriptedDialogs {
+  const Form* form = nullptr;
+  std::vector<std::string> coreWhileOpen;
+  void message(std::string_view text, std::string_view title, Icon icon) override {
+    coreWhileOpen.push_back(form->txtCore.text);
+    ScriptedDialogs::message(text, title, icon);
+  }
+};
+
+TEST(SmpsDesignMessages, PreviousResultsStayUntilTheMessageIsClosed) {
+  TempDir dir;
+  dir.write(kFerriteFile, catalogue(kCores));
+  WatchingDialogs dialogs;
+  Session session(dialogs, dir.path());
+  dialogs.form = &session.form;
+  App app(session);
+  app.optSMPS_Click();
+  ASSERT_EQ(session.form.txtCore.text, "FTQ-0300-GX");
+  // Is 20 A gives gauge 12; IDreq 1.43 in takes the 2.5 in hole, whose 22.5 mH
+  // is short of the 50 mH needed: both boxes open over the old design.
+  smps::setInputs(session.form, {"10000", "50", "1000", "400", "50", "0.5"});
+  DesignSMPS(session);
+  EXPECT_EQ(dialogs.coreWhileOpen, (std::vector<std::string>{"FTQ-0300-GX", "FTQ-0300-GX"}));
+  EXPECT_EQ(messages(dialogs.events()), (std::vector<Msg>{wireTooLarge("605"), kLTooLarge}));
+  EXPECT_EQ(outputs(session.form), noDesign());
 }
 
 TEST(SmpsDesignTable, TooLargeInductanceNeverComesWithResults) {

@@ -108,10 +108,13 @@ std::string rowsText(int count) {
   return s;
 }
 
-// The marker row without its last field.
-std::string cutMarker() {
+// The marker row cut to its first `fields` fields.
+std::string cutMarker(int fields) {
   std::string m = markerLine();
-  return m.substr(0, m.rfind(','));
+  std::size_t end = 0;
+  for (int k = 0; k < fields; ++k)
+    end = m.find(',', end) + 1;
+  return m.substr(0, end - 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -124,8 +127,11 @@ INSTANTIATE_TEST_SUITE_P(
         ProblemCase{"marker_first", markerLine(), 1, ""},
         ProblemCase{"ends_before_marker", rowsText(5), 0,
                     "ended after 70 of 364 fields, before its end-marker row"},
-        ProblemCase{"ends_inside_marker_row", rowsText(2) + cutMarker(), 0,
-                    "ended after 41 of 364 fields, before its end-marker row"},
+        // The marker's 999 and its AL fields are all the searches need.
+        ProblemCase{"ends_in_marker_row_after_its_999", rowsText(2) + cutMarker(10), 3, ""},
+        ProblemCase{"ends_in_marker_row_without_part_number", rowsText(2) + cutMarker(13), 3, ""},
+        ProblemCase{"ends_in_marker_row_before_its_999", rowsText(2) + cutMarker(9), 0,
+                    "ended after 37 of 364 fields, before its end-marker row"},
         ProblemCase{"empty_file", "", 0, "ended after 0 of 364 fields, before its end-marker row"},
         ProblemCase{"no_marker_in_26_rows", rowsText(26) + markerLine(), 0,
                     "no row within its first 26 has the end marker 999 in field 10"},
