@@ -253,6 +253,12 @@ const SearchCase kSearchCases[] = {
      "B"},
     {"GapEqualToLimit", {limited("A", 0.0), named("B", 0.4)}, floored("0.01"), "A"},
     {"GapAboveLimit", {limited("A", 1e-7), named("B", 0.4)}, floored("0.01"), "B"},
+    // The gap A cannot take becomes the requirement; the next row holding
+    // exactly that is found, and takes the same gap.
+    {"RaisedRequirementEqualToNextLimit",
+     {limited("A", 1e-7), limited("B", 0.0), named("C", 0.4)},
+     floored("0.01"),
+     "B"},
     // A's gap (0.231) is beyond its limit: the search goes on for a core that
     // takes that gap, past B although B alone would take its own.
     {"GapRaisesRequirement",
@@ -277,6 +283,23 @@ const SearchCase kSearchCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, HallSearch, ::testing::ValuesIn(kSearchCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A value that cannot be computed or formatted leaves its box empty rather
+// than showing what the previous design left there.
+TEST(HallDesign, OutputsThatCannotBeComputedAreEmptied) {
+  HallRig rig;
+  rig.table(hallTableText({HallCore{}}));
+  rig.inputs({});
+  rig.run();
+  ASSERT_EQ(rig.outputs(), kBigDesign);
+
+  rig.table(hallGroupsText({{"\"BIG\",1,2,0.5,n/a,n/a,125,0.4,0,0,0,0\r\n"}, {}, {}}));
+  rig.inputs(flux("1e-50", "10"));
+  rig.run();
+  EXPECT_TRUE(rig.h.events().empty());
+  EXPECT_EQ(rig.outputs(), (std::vector<std::string>{"0.025", ".0", "BIG", "", "BIG", "1.000",
+                                                     "2.000", "0.500", "", ""}));
+}
 
 TEST(HallDesign, EachMaterialSearchesItsOwnGroup) {
   HallRig rig;
