@@ -2,12 +2,18 @@
 
 namespace windara {
 
+namespace {
+constexpr auto kHallWidth = static_cast<std::size_t>(kHallColumns);
+}  // namespace
+
 const Cell& HallTable::at(int row, int column) const {
-  return cells.at(static_cast<std::size_t>((row - 1) * kHallColumns + (column - 1)));
+  return cells.at(static_cast<std::size_t>(row - 1) * kHallWidth +
+                  static_cast<std::size_t>(column - 1));
 }
 
 HallTable readHallTable(const std::filesystem::path& programDir) {
-  TableRead read = readTable(programDir / kHallFile, kHallRows * kHallColumns);
+  TableRead read =
+      readTable(programDir / kHallFile, static_cast<std::size_t>(kHallRows) * kHallWidth);
   return HallTable{std::move(read.cells), std::move(read.problem)};
 }
 
