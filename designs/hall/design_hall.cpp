@@ -1,6 +1,7 @@
 #include "designs/hall/design_hall.h"
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -105,7 +106,10 @@ void DesignHall(Session& s) {
   Form& f = s.form;
   const HallInputs in = readInputs(s);
   float need = 0.0f;  // in
-  step([&] { need = toSingle(static_cast<double>(in.turns) * in.conductor); });
+  // A stack too wide to hold in a single is wider than any core: no core takes it.
+  if (!step([&] { need = toSingle(static_cast<double>(in.turns) * in.conductor); })) {
+    need = std::numeric_limits<float>::max();
+  }
 
   const HallTable table = readHallTable(s.programDir);
   if (!table.ok()) {

@@ -164,6 +164,24 @@ TEST(HallDesign, CoreWarningWinsOverFluxAndLeavesInputs) {
   EXPECT_EQ(rig.inputTexts(), (std::vector<std::string>{"7", "1", "100", "5", "1", "0.5"}));
 }
 
+TEST(HallDesign, AStackTooWideToHoldIsTooWideForEveryCore) {
+  HallRig rig;
+  HallCore huge;  // takes any gap these inputs need
+  huge.id = 20;
+  huge.od = 60;
+  huge.ht = 30;
+  huge.limit = 10;
+  rig.table(hallTableText({huge}));
+  HallInputs in;
+  in.turns = "10";
+  in.conductor = "1e38";  // turns x size is beyond the range of a single
+  rig.inputs(in);
+  rig.run();
+  EXPECT_EQ(rig.h.events(), std::vector<DialogEvent>{hallMessage(
+                                kCoreTooLarge, "Required Core Too Large", Icon::Critical)});
+  EXPECT_EQ(rig.outputs(), kHallNoDesign);
+}
+
 TEST(HallDesign, RequirementBeyondTheClosingMarkStopsAtTheGroupEnd) {
   for (int m = 0; m < 3; ++m) {
     HallRig rig;
