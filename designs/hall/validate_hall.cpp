@@ -51,7 +51,9 @@ void ValidateHall(Session& s) {
        "Please enter a value for conductor size.", formatPattern(0.1, "0.000", s.locale)},
       {&Form::txtDutyCyc, "Sensor thickness field requires a numeric entry greater than zero.",
        "Sensor thickness field requires a numeric entry greater than zero.",
-       "Please enter a value for sensor thickness.", ".5"},
+       "Please enter a value for sensor thickness.",
+       // Written with the user's separator, or accepting it would never pass.
+       formatPattern(0.5, "#.0", s.locale)},
   };
 
   for (const HallField& field : fields) {

@@ -1,0 +1,28 @@
+// Faults the stress runs found, each pinned down on its own.
+
+#include <gtest/gtest.h>
+
+#include "stress/stress_rig.h"
+#include "support/support.h"
+
+namespace windara::testing::stress {
+namespace {
+
+// Accepting the offered default must end every validation loop, whatever the
+// user's decimal separator.
+TEST(StressRegression, HallThicknessDefaultPassesInBothLocales) {
+  for (const NumberLocale& locale : {NumberLocale::period(), NumberLocale::comma()}) {
+    Rig rig(dataDir(), locale);
+    rig.enterMode(Mode::Hall);
+    rig.form().txtDutyCyc.text = "x";
+    rig.dialogs.mark();
+    ASSERT_NO_THROW(rig.app.cmdCalculate_Click()) << "decimal '" << locale.decimal << "'";
+    ASSERT_EQ(rig.dialogs.events.size(), 1u);
+    EXPECT_EQ(rig.dialogs.events[0].defaultText, std::string(1, locale.decimal) + "5");
+    EXPECT_TRUE(isNumeric(rig.form().txtDutyCyc.text, locale));
+    EXPECT_NE(rig.form().txtCore.text, "N/A");
+  }
+}
+
+}  // namespace
+}  // namespace windara::testing::stress
