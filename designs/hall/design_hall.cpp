@@ -157,7 +157,13 @@ void DesignHall(Session& s) {
                             0.4 * 3.14 * in.turns * static_cast<double>(in.current)));
     });
     step([&] { mu = toSingle(table.at(row, 7).value()); });
-    step([&] { gap = toSingle((divide(1.0, mue) - divide(1.0, mu)) * pathLength * 0.3937); });
+    if (!step(
+            [&] { gap = toSingle((divide(1.0, mue) - divide(1.0, mu)) * pathLength * 0.3937); })) {
+      // No gap length (a flux too weak to give a permeability, or one beyond
+      // any gap): this core cannot be shown to take it.
+      ++row;
+      continue;
+    }
     // The sensor has to go into the gap, with a little room to spare; mue
     // stays the one the flux asks for.
     if (gap < in.thickness)

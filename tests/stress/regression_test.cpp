@@ -24,5 +24,21 @@ TEST(StressRegression, HallThicknessDefaultPassesInBothLocales) {
   }
 }
 
+// A flux too weak to give a permeability needs a gap no core takes; it used to
+// fall to the sensor's floor and pass the first core, with an empty range.
+TEST(StressRegression, HallFluxTooWeakForAnyGapFindsNoCore) {
+  for (const char* vout : {"1e-40", "1e-300"}) {
+    Rig rig(dataDir());
+    rig.enterMode(Mode::Hall);
+    rig.form().txtVoltage.text = vout;
+    rig.dialogs.mark();
+    rig.app.cmdCalculate_Click();
+    ASSERT_EQ(rig.dialogs.events.size(), 1u) << vout;
+    EXPECT_EQ(rig.dialogs.events[0].title, "Required Core Too Large") << vout;
+    EXPECT_EQ(rig.form().txtCore.text, "N/A") << vout;
+    EXPECT_EQ(rig.form().txtActualL.text, "") << vout;
+  }
+}
+
 }  // namespace
 }  // namespace windara::testing::stress
