@@ -1,0 +1,8 @@
+// A whole Trad design on a TWC.txt of arbitrary bytes, with inputs chosen
+// by the first bytes: never a crash, a hang or a leak, and always results or
+// the no-design state.
+#include "fuzz/table_fuzz_main.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return windara::fuzz::calculateOnTable(windara::fuzz::Mode::Trad, "TWC.txt", data, size);
+}
