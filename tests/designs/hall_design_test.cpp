@@ -309,12 +309,12 @@ TEST(HallDesign, OutputsThatCannotBeComputedAreEmptied) {
   rig.run();
   ASSERT_EQ(rig.outputs(), kBigDesign);
 
-  rig.table(hallGroupsText({{"\"BIG\",1,2,0.5,n/a,n/a,125,0.4,0,0,0,0\r\n"}, {}, {}}));
-  rig.inputs(flux("1e-50", "10"));
+  rig.table(hallGroupsText({{"\"BIG\",1,2,0.5,n/a,5,125,0.4,0,0,0,0\r\n"}, {}, {}}));
+  rig.inputs({});
   rig.run();
   EXPECT_TRUE(rig.h.events().empty());
-  EXPECT_EQ(rig.outputs(), (std::vector<std::string>{"0.025", ".0", "BIG", "", "BIG", "1.000",
-                                                     "2.000", "0.500", "", ""}));
+  EXPECT_EQ(rig.outputs(), (std::vector<std::string>{"0.231", "8.0", "BIG", "0.50", "BIG", "1.000",
+                                                     "2.000", "0.500", "", "5.00"}));
 }
 
 TEST(HallDesign, EachMaterialSearchesItsOwnGroup) {
