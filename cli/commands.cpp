@@ -6,6 +6,7 @@
 #include <random>
 #include <sstream>
 
+#include "cli/report_command.h"
 #include "cli/result_output.h"
 
 namespace windara::cli {
@@ -91,12 +92,15 @@ std::vector<OptionSpec> designRunOptions() {
 std::string helpText() {
   return R"(Usage:
   windara-cli design FILE [--json] [--program-dir DIR] [--answer TEXT]... [--save OUT]
+  windara-cli report FILE [--program-dir DIR] [--answer TEXT]... [--pdf OUT]
   windara-cli template smps|trad|hall [--program-dir DIR]
   windara-cli --help
 
 design    Opens the design file FILE (.sps, .tct or .hef; "-" reads it from
           standard input) on the program's start state, exactly as Open Design
           does, runs every calculation that causes and prints the result.
+report    Opens FILE as design does and prints the design's report: as plain
+          text on standard output, or with --pdf as an A4 PDF file.
 template  Prints a design file of the given type holding that type's default
           inputs, ready to edit.
 
@@ -108,6 +112,9 @@ Options:
                      even when empty or starting with '-'; --answer=TEXT works
                      too.
   --save OUT         Afterwards save the design to OUT as Save Design As does.
+  --pdf OUT          report: draw the report into the PDF file OUT instead of
+                     printing text; an existing OUT is replaced only by a
+                     complete new file.
   --program-dir DIR  Read TWC.txt, Ferrite.txt, Hall.txt and the icons from DIR
                      instead of the folder of windara-cli.
   --                 Everything after it is a file name.
@@ -117,7 +124,8 @@ LC_ALL, LC_NUMERIC or LANG; design files always use a period.
 
 Exit status:
   0  the calculations ran (a design that finds no core is a result too)
-  2  bad arguments, or FILE cannot be opened or read, or OUT cannot be written
+  2  bad arguments, or FILE cannot be opened or read, or OUT (--save, --pdf)
+     cannot be written
   3  an input box needed an answer and no --answer was left
 )";
 }
@@ -132,6 +140,7 @@ int runCli(const std::vector<std::string>& args, Environment& env) {
   }
   if (command == "design") return runDesign(rest, env);
   if (command == "template") return runTemplate(rest, env);
+  if (command == "report") return runReport(rest, env);
   return usage(env, "unknown command " + command);
 }
 

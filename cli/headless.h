@@ -19,6 +19,7 @@ class HeadlessProgram {
                   std::vector<std::string> answers = {});
 
   Form& form() { return session_.form; }
+  Session& session() { return session_; }
   App& app() { return app_; }
   const std::vector<DialogEvent>& events() const { return dialogs_.events(); }
   std::size_t answersLeft() const { return dialogs_.answersLeft(); }
