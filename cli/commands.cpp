@@ -26,7 +26,7 @@ class StdinCopy {
     path_ = fs::temp_directory_path() /
             ("windara-cli-" + std::to_string(rd()) + std::to_string(rd()) + ".design");
     std::ofstream out(path_, std::ios::binary);
-    std::string buffer(64 * 1024, '\0');
+    std::string buffer(std::size_t{64} * 1024, '\0');
     std::size_t total = 0;
     while (out && total < kMaxStdinBytes && in) {
       in.read(buffer.data(),
@@ -68,7 +68,7 @@ int usage(Environment& env, const std::string& problem) {
 // --program-dir, checked, or the program's own folder.
 fs::path programDir(const ParsedArgs& args, const Environment& env) {
   if (!args.has("program-dir")) return env.programDir;
-  const fs::path dir = args.last("program-dir");
+  fs::path dir = args.last("program-dir");
   std::error_code ec;
   if (!fs::is_directory(dir, ec))
     throw UsageError("--program-dir " + dir.string() + " is not a folder");

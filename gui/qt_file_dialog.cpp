@@ -5,7 +5,7 @@
 namespace windara::gui {
 
 namespace {
-QString patternsForQt(QString pattern) {
+QString patternsForQt(const QString& pattern) {
   QStringList out;
   for (QString p : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
     p = p.trimmed();

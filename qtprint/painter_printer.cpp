@@ -22,6 +22,8 @@ bool PainterPrinter::begin() {
   }
   // The printer's default font face; the size comes from the report.
   font_ = painter_->font();
+  // Plain Latin text: no ligatures, so a reader of the PDF finds "Effect" as typed.
+  font_.setStyleStrategy(QFont::PreferNoShaping);
   painter_->setFont(font_);
   pages_ = 1;
   return true;

@@ -5,13 +5,14 @@
 namespace windara {
 
 const Cell& TapeCoreTable::at(int record, int field) const {
-  return cells.at(static_cast<std::size_t>((record - 1) * kFields + (field - 1)));
+  const auto r = static_cast<std::size_t>(record - 1);
+  const auto f = static_cast<std::size_t>(field - 1);
+  return cells.at(r * std::size_t{kFields} + f);
 }
 
 TapeCoreTable readTapeCoreTable(const std::filesystem::path& programDir) {
-  TableRead read =
-      readTable(programDir / kTapeCoreFile,
-                static_cast<std::size_t>(TapeCoreTable::kRecords * TapeCoreTable::kFields));
+  TableRead read = readTable(programDir / kTapeCoreFile, std::size_t{TapeCoreTable::kRecords} *
+                                                             std::size_t{TapeCoreTable::kFields});
   return {std::move(read.cells), std::move(read.problem)};
 }
 

@@ -66,6 +66,23 @@ TEST_F(PainterPrinterTest, TheReportFitsOnePageAndReadsBackFromThePdf) {
   EXPECT_EQ(text.find('\n', line), text.find('\n', value));
 }
 
+TEST_F(PainterPrinterTest, TextIsDrawnWithoutLigaturesSoItReadsBackAsTyped) {
+  testing::TempDir dir;
+  const auto pdf = dir.path() / "hall.pdf";
+  testing::Harness h;
+  h.form().optSMPS.selected = false;
+  h.form().optHall.selected = true;
+  h.form().txtWireSize.text = "27.8";
+  {
+    QPdfWriter writer(QString::fromStdString(pdf.string()));
+    PainterPrinter printer(&writer);
+    mnuPrint_Click(h.session, printer);
+  }
+  const std::string text = run("pdftotext '" + pdf.string() + "' - 2>&1");
+  EXPECT_NE(text.find("Hall Effect Current Transformer Design"), std::string::npos) << text;
+  EXPECT_NE(text.find("Effective Permeability"), std::string::npos) << text;
+}
+
 TEST_F(PainterPrinterTest, ADeviceThatCannotOpenIsReported) {
   QPdfWriter writer(QStringLiteral("/nonexistent-folder/x/report.pdf"));
   PainterPrinter printer(&writer);
