@@ -35,8 +35,13 @@ std::string createTemp(const fs::path& target, TempFile& temp) {
   std::random_device rd;
   int error = EEXIST;
   for (int attempt = 0; attempt < 16 && error == EEXIST; ++attempt) {
-    const fs::path candidate =
-        dir / ("." + target.filename().string() + "." + std::to_string(rd()) + ".tmp");
+    // Appended piece by piece: GCC 12 at -O3 warns falsely on "." + string.
+    std::string name = ".";
+    name += target.filename().string();
+    name += '.';
+    name += std::to_string(rd());
+    name += ".tmp";
+    const fs::path candidate = dir / name;
     errno = 0;
     // "x": never reuse or truncate a file that happens to have that name.
     temp.file = std::fopen(candidate.c_str(), "wbx");
