@@ -1,0 +1,93 @@
+// The benchmark program's entry: the usual console output, then the ratios
+// that the speed targets are stated in, from the same run.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Target {
+  const char* what;
+  const char* measured;
+  const char* yardstick;
+  double limit;
+};
+
+constexpr Target kTargets[] = {
+    {"SMPS design / read of Ferrite.txt", "BM_SmpsDesign", "BM_FerriteTableRead", 2.0},
+    {"Traditional design / read of TWC.txt", "BM_DesignTradCT", "BM_ReadTapeCoreTable", 2.0},
+    {"Hall design / read of Hall.txt", "BM_DesignHall", "BM_ReadHallFile", 2.0},
+    {"windara-cli design .sps / QCoreApplication start+exit", "BM_CliDesign/smps",
+     "BM_QtCoreStartExit", 1.5},
+    {"windara-cli design .tct / QCoreApplication start+exit", "BM_CliDesign/trad",
+     "BM_QtCoreStartExit", 1.5},
+    {"windara-cli design .hef / QCoreApplication start+exit", "BM_CliDesign/hall",
+     "BM_QtCoreStartExit", 1.5},
+    {"Windara window shown / empty QMainWindow shown", "BM_WindaraWindowShown", "BM_QtWindowShown",
+     1.3},
+};
+
+// Console output as usual, keeping each benchmark's wall time per iteration:
+// the median when repetitions were asked for, otherwise the single run.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.error_occurred) continue;
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.run_type == Run::RT_Aggregate && !median) continue;
+      std::string name = run.run_name.function_name;
+      if (!run.run_name.args.empty()) name += "/" + run.run_name.args;
+      if (!median && medians_.count(name)) continue;
+      // A program started from here runs on the wall clock; code run in this
+      // process counts its own CPU time, which other users of a busy machine
+      // do not stretch.
+      const bool wall = run.run_name.time_type == "real_time";
+      const double seconds = (wall ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime()) /
+                             benchmark::GetTimeUnitMultiplier(run.time_unit);
+      if (median)
+        medians_[name] = seconds;
+      else
+        singles_[name] = seconds;
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    std::printf("\n%-56s %8s %7s  %s\n", "ratio (medians)", "measured", "target", "");
+    for (const Target& t : kTargets) {
+      const double* a = find(t.measured);
+      const double* b = find(t.yardstick);
+      if (!a || !b) continue;
+      const double ratio = *a / *b;
+      std::printf("%-56s %8.2f %7.2f  %s\n", t.what, ratio, t.limit,
+                  ratio < t.limit ? "met" : "MISSED");
+    }
+  }
+
+ private:
+  const double* find(const std::string& name) const {
+    if (auto it = medians_.find(name); it != medians_.end()) return &it->second;
+    if (auto it = singles_.find(name); it != singles_.end()) return &it->second;
+    return nullptr;
+  }
+
+  std::map<std::string, double> medians_;
+  std::map<std::string, double> singles_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}

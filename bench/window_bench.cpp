@@ -1,0 +1,34 @@
+// From program start to the main window on screen (offscreen platform):
+// Windara's own start-up beside one empty QMainWindow. Each iteration spawns
+// the program, which quits once its window is exposed, and waits for its exit.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "bench/spawn.h"
+
+namespace {
+
+const std::string kBin = WINDARA_PROGRAM_DIR;
+
+void runShown(benchmark::State& state, const std::string& program) {
+  for (auto _ : state) {
+    if (windara::bench::runProgram({kBin + "/" + program}, {"QT_QPA_PLATFORM=offscreen"}) != 0) {
+      state.SkipWithError("the window was not shown");
+      break;
+    }
+  }
+}
+
+void BM_WindaraWindowShown(benchmark::State& state) {
+  runShown(state, "bench_windara_window_start");
+}
+BENCHMARK(BM_WindaraWindowShown)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void BM_QtWindowShown(benchmark::State& state) {
+  runShown(state, "bench_qt_window_minimal");
+}
+BENCHMARK(BM_QtWindowShown)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
