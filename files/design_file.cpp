@@ -1,5 +1,6 @@
 #include "files/design_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -64,8 +65,17 @@ class DesignReader {
     errno = 0;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) throw DesignFileError{std::strerror(errno ? errno : ENOENT)};
-    std::string bytes(kMaxDesignBytes + 1, '\0');
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+    // Read in pieces: a design file is a few dozen bytes, and filling a
+    // buffer of the whole limit up front cost more than the design itself.
+    std::string bytes;
+    std::array<char, 4096> piece;
+    while (bytes.size() <= kMaxDesignBytes) {
+      const std::size_t want = std::min(piece.size(), kMaxDesignBytes + 1 - bytes.size());
+      const std::size_t read = std::fread(piece.data(), 1, want, file);
+      bytes.append(piece.data(), read);
+      if (read < want) break;
+    }
+    const std::size_t got = bytes.size();
     const bool failed = std::ferror(file) != 0;
     const int error = errno;
     std::fclose(file);
