@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -35,6 +37,8 @@ constexpr Target kTargets[] = {
 // the median when repetitions were asked for, otherwise the single run.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
+  explicit RatioReporter(bool color) : ConsoleReporter(color ? OO_ColorTabular : OO_Tabular) {}
+
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.error_occurred) continue;
@@ -81,12 +85,23 @@ class RatioReporter : public benchmark::ConsoleReporter {
   std::map<std::string, double> singles_;
 };
 
+// Colours only on a terminal, and never when asked for none.
+bool wantsColor(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--benchmark_color=false" || a == "--benchmark_color=no" || a == "--benchmark_color=0")
+      return false;
+  }
+  return isatty(STDOUT_FILENO) != 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool color = wantsColor(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
+  RatioReporter reporter(color);
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;
