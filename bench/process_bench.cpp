@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "bench/paired.h"
 #include "bench/spawn.h"
 
 namespace {
@@ -48,5 +49,24 @@ void BM_QtCoreStartExit(benchmark::State& state) {
   runEach(state, {kBin + "/bench_qt_core_minimal"});
 }
 BENCHMARK(BM_QtCoreStartExit)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The target ratio, from windara-cli and the smallest Qt program run turn about.
+void BM_PairCliQtCore(benchmark::State& state, const char* design) {
+  windara::bench::runPaired(
+      state, {{kBin + "/windara-cli", "design", kCases + "/" + design}, {"LC_ALL=C"}},
+      {{kBin + "/bench_qt_core_minimal"}, {"LC_ALL=C"}});
+}
+BENCHMARK_CAPTURE(BM_PairCliQtCore, smps, "smps-start/design.sps")
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0);
+BENCHMARK_CAPTURE(BM_PairCliQtCore, trad, "trad-tormix-1mil/design.tct")
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0);
+BENCHMARK_CAPTURE(BM_PairCliQtCore, hall, "hall-ferrite/design.hef")
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0);
 
 }  // namespace

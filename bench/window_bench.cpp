@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/paired.h"
 #include "bench/spawn.h"
 
 namespace {
@@ -40,5 +41,13 @@ void BM_QtWindowWithTextShown(benchmark::State& state) {
   runShown(state, "bench_qt_window_minimal", "label");
 }
 BENCHMARK(BM_QtWindowWithTextShown)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The target ratio, from the two windows started turn about.
+void BM_PairWindowShown(benchmark::State& state) {
+  const std::vector<std::string> env{"QT_QPA_PLATFORM=offscreen"};
+  windara::bench::runPaired(state, {{kBin + "/bench_windara_window_start"}, env},
+                            {{kBin + "/bench_qt_window_minimal"}, env});
+}
+BENCHMARK(BM_PairWindowShown)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
