@@ -1,0 +1,12 @@
+// windara-cli without PDF output: `report --pdf` is run by the sibling program
+// windara-cli-pdf (see main.cpp); this is what it says when that program is
+// missing.
+#include "cli/pdf_report.h"
+
+namespace windara::cli {
+
+std::string writePdfReport(Session& /*session*/, const std::filesystem::path& /*out*/) {
+  return "PDF output needs windara-cli-pdf beside windara-cli";
+}
+
+}  // namespace windara::cli
