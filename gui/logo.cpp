@@ -72,4 +72,15 @@ QPixmap drawLogo(qreal devicePixelRatio) {
   return pm;
 }
 
+QPixmap loadLogo(const QString& pictureFile, qreal devicePixelRatio) {
+  QPixmap picture(pictureFile);
+  if (picture.isNull()) return drawLogo(devicePixelRatio);
+  if (devicePixelRatio != kLogoPictureRatio) {
+    const QSize size = (QSizeF(picture.size()) * (devicePixelRatio / kLogoPictureRatio)).toSize();
+    picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  }
+  picture.setDevicePixelRatio(devicePixelRatio);
+  return picture;
+}
+
 }  // namespace windara::gui

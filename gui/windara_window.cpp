@@ -242,7 +242,9 @@ QWidget* WindaraWindow::buildHeader() {
   title->setAlignment(Qt::AlignCenter);
   auto* logo = new QLabel;
   logo->setObjectName("imgOrvelleLogo");
-  logo->setPixmap(drawLogo(qApp->devicePixelRatio()));
+  logo->setPixmap(
+      loadLogo(QString::fromStdString((app_.session().programDir / "OrvelleLogo.png").string()),
+               qApp->devicePixelRatio()));
   logo->setAlignment(Qt::AlignCenter);
   layout->addWidget(title);
   layout->addWidget(logo, 1);
