@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include <QFont>
 #include <QFontMetrics>
@@ -72,11 +73,23 @@ QPixmap drawLogo(qreal devicePixelRatio) {
   return pm;
 }
 
-QPixmap loadLogo(const QString& pictureFile, qreal devicePixelRatio) {
-  QPixmap picture(pictureFile);
+QString logoPictureName(int ratio) {
+  return ratio == 1 ? QStringLiteral("OrvelleLogo.png")
+                    : QStringLiteral("OrvelleLogo@%1x.png").arg(ratio);
+}
+
+QPixmap loadLogo(const QString& folder, qreal devicePixelRatio) {
+  int ratio = kLogoPictureRatios[std::size(kLogoPictureRatios) - 1];
+  for (int r : kLogoPictureRatios) {
+    if (r >= devicePixelRatio) {
+      ratio = r;
+      break;
+    }
+  }
+  QPixmap picture(folder + u'/' + logoPictureName(ratio));
   if (picture.isNull()) return drawLogo(devicePixelRatio);
-  if (devicePixelRatio != kLogoPictureRatio) {
-    const QSize size = (QSizeF(picture.size()) * (devicePixelRatio / kLogoPictureRatio)).toSize();
+  if (devicePixelRatio != ratio) {
+    const QSize size = (QSizeF(picture.size()) * (devicePixelRatio / ratio)).toSize();
     picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
   }
   picture.setDevicePixelRatio(devicePixelRatio);

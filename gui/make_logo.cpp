@@ -1,4 +1,5 @@
-// Draws the logo picture shipped in data/: windara_make_logo OUT.png
+// Draws the logo pictures shipped in data/: windara_make_logo FOLDER
+#include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -6,13 +7,17 @@
 
 int main(int argc, char** argv) {
   if (argc != 2) {
-    std::fprintf(stderr, "usage: windara_make_logo OUT.png\n");
+    std::fprintf(stderr, "usage: windara_make_logo FOLDER\n");
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  return windara::gui::drawLogo(windara::gui::kLogoPictureRatio)
-                 .save(QString::fromLocal8Bit(argv[1]))
-             ? 0
-             : 1;
+  const QDir folder(QString::fromLocal8Bit(argv[1]));
+  for (int ratio : windara::gui::kLogoPictureRatios) {
+    if (!windara::gui::drawLogo(ratio).save(
+            folder.filePath(windara::gui::logoPictureName(ratio)))) {
+      return 1;
+    }
+  }
+  return 0;
 }

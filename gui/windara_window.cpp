@@ -242,9 +242,8 @@ QWidget* WindaraWindow::buildHeader() {
   title->setAlignment(Qt::AlignCenter);
   auto* logo = new QLabel;
   logo->setObjectName("imgOrvelleLogo");
-  logo->setPixmap(
-      loadLogo(QString::fromStdString((app_.session().programDir / "OrvelleLogo.png").string()),
-               qApp->devicePixelRatio()));
+  logo->setPixmap(loadLogo(QString::fromStdString(app_.session().programDir.string()),
+                           qApp->devicePixelRatio()));
   logo->setAlignment(Qt::AlignCenter);
   layout->addWidget(title);
   layout->addWidget(logo, 1);

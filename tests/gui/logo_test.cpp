@@ -12,8 +12,8 @@ class LogoTest : public QObject {
 
  private slots:
   void theShippedPictureShowsAtTheSizeOfTheDrawnLogo() {
-    const QString picture = QStringLiteral(WINDARA_PROGRAM_DIR "/OrvelleLogo.png");
-    for (qreal ratio : {1.0, 2.0, 3.0}) {
+    const QString picture = QStringLiteral(WINDARA_PROGRAM_DIR);
+    for (qreal ratio : {1.0, 1.5, 2.0, 3.0, 4.0}) {
       const QPixmap loaded = loadLogo(picture, ratio);
       const QPixmap drawn = drawLogo(ratio);
       QCOMPARE(loaded.devicePixelRatio(), ratio);
@@ -30,7 +30,7 @@ class LogoTest : public QObject {
   }
 
   void aMissingPictureIsDrawn() {
-    const QPixmap logo = loadLogo(QStringLiteral("/nonexistent/OrvelleLogo.png"), 2.0);
+    const QPixmap logo = loadLogo(QStringLiteral("/nonexistent"), 2.0);
     QVERIFY(!logo.isNull());
     QCOMPARE(logo.devicePixelRatio(), 2.0);
   }
