@@ -51,20 +51,30 @@ class ReportWriter {
   Printer& p_;
 };
 
-void traditional(Form& f, ReportWriter& r) {
-  r.heading("Traditional Current Transformer Design");
-  r.blank();
+// The results of a wound design: part number, turns, wire and the hole left.
+void windingResults(Form& f, ReportWriter& r) {
   r.item("Part Number: ", 25, f.txtPartNum.text);
   r.item("Secondary Turns: ", 25, f.txtRatio.text);
   r.item("Wire Size: ", 25, r.wire());
   r.item("Residual ID (inches): ", 25, f.txtResID.text);
+}
+
+// The core's dimensions; `kind` says what the diameters and height are.
+void coreItems(Form& f, ReportWriter& r, const std::string& kind, int column) {
+  r.item("ID (in, " + kind + "): ", column, r.dimension(f.txtID));
+  r.item("OD (in, " + kind + "): ", column, r.dimension(f.txtOD));
+  r.item("Ht (in, " + kind + "): ", column, r.dimension(f.txtHt));
+  r.item("Core Area (sq cm): ", column, f.txtAe.text);
+  r.item("Path Length (cm): ", column, f.txtle.text);
+}
+
+void traditional(Form& f, ReportWriter& r) {
+  r.heading("Traditional Current Transformer Design");
+  r.blank();
+  windingResults(f, r);
   r.itemBelow("Accuracy: ", 25, f.txtRequiredL.text);
   r.coreHeading();
-  r.item("ID (in, bare, nominal): ", 27, r.dimension(f.txtID));
-  r.item("OD (in, bare, nominal): ", 27, r.dimension(f.txtOD));
-  r.item("Ht (in, bare, nominal): ", 27, r.dimension(f.txtHt));
-  r.item("Core Area (sq cm): ", 27, f.txtAe.text);
-  r.item("Path Length (cm): ", 27, f.txtle.text);
+  coreItems(f, r, "bare, nominal", 27);
 }
 
 void hall(Form& f, ReportWriter& r) {
@@ -75,26 +85,15 @@ void hall(Form& f, ReportWriter& r) {
   r.item("Effective Permeability: ", 30, f.txtWireSize.text);
   r.item("Sensitivity Range (A*T/G): ", 30, f.txtActualL.text);
   r.coreHeading();
-  r.item("ID (in, nominal): ", 25, r.dimension(f.txtID));
-  r.item("OD (in, nominal): ", 25, r.dimension(f.txtOD));
-  r.item("Ht (in, nominal): ", 25, r.dimension(f.txtHt));
-  r.item("Core Area (sq cm): ", 25, f.txtAe.text);
-  r.item("Path Length (cm): ", 25, f.txtle.text);
+  coreItems(f, r, "nominal", 25);
 }
 
 void smps(Form& f, ReportWriter& r) {
   r.heading("SMPS Current Transformer Design");
   r.blank();
-  r.item("Part Number: ", 25, f.txtPartNum.text);
-  r.item("Secondary Turns: ", 25, f.txtRatio.text);
-  r.item("Wire Size: ", 25, r.wire());
-  r.item("Residual ID (inches): ", 25, f.txtResID.text);
+  windingResults(f, r);
   r.coreHeading();
-  r.item("ID (in, nominal): ", 25, r.dimension(f.txtID));
-  r.item("OD (in, nominal): ", 25, r.dimension(f.txtOD));
-  r.item("Ht (in, nominal): ", 25, r.dimension(f.txtHt));
-  r.item("Core Area (sq cm): ", 25, f.txtAe.text);
-  r.item("Path Length (cm): ", 25, f.txtle.text);
+  coreItems(f, r, "nominal", 25);
   r.item("AL (mH/1000T, nom): ", 25, f.txtAL.text);
 }
 

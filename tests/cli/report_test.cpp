@@ -32,13 +32,7 @@ std::vector<std::string> splitLines(const std::string& text) {
 }
 
 std::string shell(const std::string& command) {
-  std::string out;
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return out;
-  char buf[4096];
-  while (const size_t n = fread(buf, 1, sizeof buf, pipe.get()))
-    out.append(buf, n);
-  return out;
+  return commandOutput(command);
 }
 
 std::string quoted(const fs::path& p) {

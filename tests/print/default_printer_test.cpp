@@ -19,13 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string run(const std::string& command) {
-  std::string out;
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return out;
-  char buf[4096];
-  while (const size_t n = fread(buf, 1, sizeof buf, pipe.get()))
-    out.append(buf, n);
-  return out;
+  return testing::commandOutput(command);
 }
 
 // The PDF files of a folder with their modification times: cups-pdf names a

@@ -15,13 +15,7 @@ namespace windara {
 namespace {
 
 std::string run(const std::string& command) {
-  std::string out;
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return out;
-  char buf[4096];
-  while (const size_t n = fread(buf, 1, sizeof buf, pipe.get()))
-    out.append(buf, n);
-  return out;
+  return testing::commandOutput(command);
 }
 
 class PainterPrinterTest : public ::testing::Test {

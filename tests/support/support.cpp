@@ -1,6 +1,8 @@
 #include "support/support.h"
 
+#include <cstdio>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <sstream>
 
@@ -30,6 +32,16 @@ std::string readFile(const std::filesystem::path& file) {
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
+}
+
+std::string commandOutput(const std::string& command) {
+  std::string out;
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  if (!pipe) return out;
+  char buf[4096];
+  while (const size_t n = fread(buf, 1, sizeof buf, pipe.get()))
+    out.append(buf, n);
+  return out;
 }
 
 }  // namespace windara::testing

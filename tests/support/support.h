@@ -22,6 +22,9 @@ class TempDir {
 
 std::string readFile(const std::filesystem::path& file);
 
+// What a shell command prints on its standard output ("" when it cannot run).
+std::string commandOutput(const std::string& command);
+
 // The folder of the shipped core tables, icons and help file.
 inline std::filesystem::path dataDir() {
   return WINDARA_DATA_DIR;
