@@ -15,29 +15,24 @@ void ValidateSMPS(Session& s) {
   askWhileNotNumeric(s, f.txtVoltage, "Voltage field requires a numeric entry.",
                      "Please enter a value for Output Voltage.", half);
 
-  const char* freqComplaint = "Frequency field requires a numeric entry greater than zero.";
-  const char* freqRequest = "Please enter a new value for Frequency.";
-  askWhileNotNumeric(s, f.txtFrequency, freqComplaint, freqRequest, "50");
-  askWhileNotPositive(s, f.txtFrequency, freqComplaint, freqRequest, "50");
-
-  const char* currentComplaint = "Current field requires a numeric entry greater than zero.";
-  const char* currentRequest = "Please enter a new value for the Primary Current.";
-  askWhileNotNumeric(s, f.txtPriCurrent, currentComplaint, currentRequest, "10");
-  askWhileNotPositive(s, f.txtPriCurrent, currentComplaint, currentRequest, "10");
+  // A value that must be a number greater than zero: its form, then its value.
+  const auto positive = [&s](TextBox& box, const char* complaint, const char* request,
+                             const char* defaultText) {
+    askWhileNotNumeric(s, box, complaint, request, defaultText);
+    askWhileNotPositive(s, box, complaint, request, defaultText);
+  };
+  positive(f.txtFrequency, "Frequency field requires a numeric entry greater than zero.",
+           "Please enter a new value for Frequency.", "50");
+  positive(f.txtPriCurrent, "Current field requires a numeric entry greater than zero.",
+           "Please enter a new value for the Primary Current.", "10");
 
   askWhileNotNumeric(s, f.txtDutyCyc, "Duty Cycle field requires a numeric entry.",
                      "Please enter a value for the Duty Cycle.", half);
 
-  const char* ratioComplaint = "Turns Ratio field requires a numeric entry greater than zero.";
-  const char* ratioRequest = "Please enter a value for the Turns Ratio.";
-  askWhileNotNumeric(s, f.txtRatio, ratioComplaint, ratioRequest, "100");
-  askWhileNotPositive(s, f.txtRatio, ratioComplaint, ratioRequest, "100");
-
-  const char* densityComplaint =
-      "Current Density field requires a numeric entry greater than zero.";
-  const char* densityRequest = "Please enter a value for Current Density.";
-  askWhileNotNumeric(s, f.txtCurDens, densityComplaint, densityRequest, "400");
-  askWhileNotPositive(s, f.txtCurDens, densityComplaint, densityRequest, "400");
+  positive(f.txtRatio, "Turns Ratio field requires a numeric entry greater than zero.",
+           "Please enter a value for the Turns Ratio.", "100");
+  positive(f.txtCurDens, "Current Density field requires a numeric entry greater than zero.",
+           "Please enter a value for Current Density.", "400");
 }
 
 }  // namespace windara

@@ -109,12 +109,7 @@ inline const std::vector<std::string> kHallNoDesign = {"", "", "N/A", "",    "N/
                                                        "", "", "",    "N/A", "N/A"};
 
 inline DialogEvent hallMessage(std::string text, std::string title, Icon icon) {
-  DialogEvent e;
-  e.kind = DialogEvent::Kind::Message;
-  e.title = std::move(title);
-  e.text = std::move(text);
-  e.icon = icon;
-  return e;
+  return messageEvent(std::move(text), std::move(title), icon);
 }
 
 }  // namespace windara::testing

@@ -32,15 +32,6 @@ inline std::string tapeTable(const std::vector<std::string>& records, bool endMa
   return text;
 }
 
-inline DialogEvent messageEvent(std::string text, std::string title, Icon icon) {
-  DialogEvent e;
-  e.kind = DialogEvent::Kind::Message;
-  e.title = std::move(title);
-  e.text = std::move(text);
-  e.icon = icon;
-  return e;
-}
-
 inline DialogEvent promptEvent(const std::string& complaint, const std::string& request,
                                std::string defaultText, std::string answer) {
   DialogEvent e;

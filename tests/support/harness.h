@@ -11,6 +11,16 @@
 
 namespace windara::testing {
 
+// A message box as the scripted dialogs record it.
+inline DialogEvent messageEvent(std::string text, std::string title, Icon icon) {
+  DialogEvent e;
+  e.kind = DialogEvent::Kind::Message;
+  e.title = std::move(title);
+  e.text = std::move(text);
+  e.icon = icon;
+  return e;
+}
+
 struct Harness {
   explicit Harness(std::filesystem::path programDir = dataDir(),
                    NumberLocale locale = NumberLocale::period())
