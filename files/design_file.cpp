@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <system_error>
@@ -126,6 +127,12 @@ std::string failureText(const char* action, const FileOutcome& outcome) {
 
 }  // namespace
 
+std::string noDesignText(const std::string& path) {
+  return "The file " + fs::path(path).filename().string() + " holds no Windara design.\r\r" +
+         "A design file starts with its type: 2 (Traditional), 3 (Hall Effect) or 4 (SMPS). " +
+         "The design on screen is calculated again as it stands.";
+}
+
 int designTypeCode(const Form& form) {
   if (form.optTradCT.selected) return kTypeTraditional;
   if (form.optHall.selected) return kTypeHall;
@@ -161,53 +168,65 @@ void writeDesign(std::ostream& out, const Form& form) {
   if (type == kTypeTraditional) w.writeWhole(thicknessCode(form));
 }
 
-FileOutcome loadDesign(Form& form, const fs::path& path, const std::function<void()>& calculate) {
-  FileOutcome outcome;
+std::optional<DesignFileContents> readDesignFile(const fs::path& path, FileOutcome& outcome) {
   outcome.path = path.string();
+  DesignFileContents d;
   try {
     DesignReader file(path);
-    const int type = file.code();
-    bool known = true;
-    switch (type) {
-      case kTypeTraditional:
-        form.select(form.optTradCT);
-        break;
-      case kTypeHall:
-        form.select(form.optHall);
-        break;
-      case kTypeSMPS:
-        form.select(form.optSMPS);
-        break;
-      default:
-        known = false;
-    }
-    if (known) {
-      // Each box right after its field, so a short file leaves the texts it had.
-      for (TextBox* box : fileBoxes(form))
-        box->text = file.text();
-      const int material = file.code();
-      if (material >= 1 && material <= 3) form.select(*form.group(Group::Material)[material - 1]);
-      if (type == kTypeTraditional) {
-        switch (file.code()) {
-          case 1:
-            form.select(form.opt1mil);
-            break;
-          case 2:
-            form.select(form.opt2mil);
-            break;
-          case 4:
-            form.select(form.opt4mil);
-            break;
-          default:
-            break;
-        }
-      }
-    }
+    d.type = file.code();
+    // Only a design type has more fields; anything after another code is not read.
+    if (*designExtension(d.type) == '\0') return d;
+    for (std::string& text : d.texts)
+      text = file.text();
+    d.material = file.code();
+    if (d.type == kTypeTraditional) d.thickness = file.code();
   } catch (const DesignFileError& e) {
     outcome.status = FileOutcome::Status::Failed;
     outcome.reason = e.reason;
-    return outcome;
+    return std::nullopt;
   }
+  return d;
+}
+
+void applyDesign(Form& form, const DesignFileContents& d) {
+  switch (d.type) {
+    case kTypeTraditional:
+      form.select(form.optTradCT);
+      break;
+    case kTypeHall:
+      form.select(form.optHall);
+      break;
+    case kTypeSMPS:
+      form.select(form.optSMPS);
+      break;
+    default:
+      return;
+  }
+  auto boxes = fileBoxes(form);
+  for (std::size_t k = 0; k < boxes.size(); ++k)
+    boxes[k]->text = d.texts[k];
+  if (d.material >= 1 && d.material <= 3) form.select(*form.group(Group::Material)[d.material - 1]);
+  if (d.type != kTypeTraditional) return;
+  switch (d.thickness) {
+    case 1:
+      form.select(form.opt1mil);
+      break;
+    case 2:
+      form.select(form.opt2mil);
+      break;
+    case 4:
+      form.select(form.opt4mil);
+      break;
+    default:
+      break;
+  }
+}
+
+FileOutcome loadDesign(Form& form, const fs::path& path, const std::function<void()>& calculate) {
+  FileOutcome outcome;
+  const std::optional<DesignFileContents> d = readDesignFile(path, outcome);
+  if (!d) return outcome;
+  applyDesign(form, *d);
   calculate();
   return outcome;
 }
@@ -246,11 +265,18 @@ FileOutcome mnuOpen_Click(App& app) {
   const std::optional<std::string> path = dialog->showOpen();
   if (!path || path->empty()) return {FileOutcome::Status::Cancelled, "", ""};
 
-  FileOutcome outcome = loadDesign(s.form, *path, [&app] { app.cmdCalculate_Click(); });
-  if (outcome.status == FileOutcome::Status::Failed) {
+  // The whole file is read and checked before anything on the form changes,
+  // so a file that cannot be used leaves the design on screen as it was.
+  FileOutcome outcome;
+  const std::optional<DesignFileContents> d = readDesignFile(*path, outcome);
+  if (!d) {
     s.dialogs.message(failureText("The design could not be opened from", outcome), kOpenTitle,
                       Icon::Critical);
+    return outcome;
   }
+  if (!d->holdsDesign()) s.dialogs.message(noDesignText(outcome.path), kOpenTitle, Icon::None);
+  applyDesign(s.form, *d);
+  app.cmdCalculate_Click();
   return outcome;
 }
 

@@ -6,9 +6,11 @@
 // txtCurDens (quoted, unescaped), the material code and, for Traditional
 // designs only, the thickness code.
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "app/app.h"
@@ -40,13 +42,33 @@ struct FileOutcome {
   bool ok() const { return status == Status::Done; }
 };
 
+// What a design file holds, read whole before anything is applied.
+struct DesignFileContents {
+  int type = 0;  // 2, 3, 4; any other code holds no design and nothing more is read
+  std::array<std::string, 6> texts;  // in the file's order of the boxes
+  int material = 0;
+  int thickness = 0;  // Traditional only
+  bool holdsDesign() const { return type >= kTypeTraditional && type <= kTypeSMPS; }
+};
+
+// Reads and checks the whole design file; nothing when it cannot be read or
+// ends before the fields its type needs, with the reason in `outcome`.
+std::optional<DesignFileContents> readDesignFile(const std::filesystem::path& path,
+                                                 FileOutcome& outcome);
+
+// Puts a design file's contents on the form: selects its mode, writes its
+// texts, selects its material and thickness (each selection runs its
+// reaction). A file that holds no design changes nothing.
+void applyDesign(Form& form, const DesignFileContents& contents);
+
+// The information box's text for a file that holds no design.
+std::string noDesignText(const std::string& path);
+
 // The design file of the form's current inputs and choices.
 void writeDesign(std::ostream& out, const Form& form);
 
-// Reads the design file at `path` into the form: selects its mode, writes its
-// texts, selects its material and thickness (each selection runs its
-// reaction), then runs `calculate`. Stops at the first failure without the
-// final calculation; what was applied before stays applied.
+// Reads the design file at `path` and, when it can be read whole, applies it
+// and runs `calculate`. A file that cannot be read changes nothing.
 FileOutcome loadDesign(Form& form, const std::filesystem::path& path,
                        const std::function<void()>& calculate);
 

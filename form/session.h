@@ -13,7 +13,13 @@ namespace windara {
 
 struct Session {
   Session(Dialogs& d, std::filesystem::path dir, NumberLocale loc = {})
-      : dialogs(d), programDir(std::move(dir)), locale(loc) {}
+      : dialogs(d), programDir(std::move(dir)), locale(loc) {
+    // The designed start texts are numbers, so they carry the user's decimal
+    // separator; otherwise the untouched window would be refused in a
+    // decimal-comma locale.
+    form.txtVoltage.text = formatGeneral(0.8, locale);
+    form.txtDutyCyc.text = formatGeneral(0.5, locale);
+  }
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 

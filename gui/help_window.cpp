@@ -47,7 +47,18 @@ std::vector<HelpKeyword> helpKeywords(const QString& html) {
   while (it.hasNext()) {
     const auto m = it.next();
     for (const QString& k : m.captured(3).split(u';', Qt::SkipEmptyParts)) {
-      if (!k.trimmed().isEmpty()) keywords.push_back({k.trimmed(), m.captured(2)});
+      const QString keyword = k.trimmed();
+      if (keyword.isEmpty()) continue;
+      // A keyword a chapter and its section both name is listed once, for the
+      // section, which comes later and says more.
+      auto same = std::find_if(keywords.begin(), keywords.end(), [&](const HelpKeyword& h) {
+        return QString::compare(h.keyword, keyword, Qt::CaseInsensitive) == 0;
+      });
+      if (same != keywords.end()) {
+        same->anchor = m.captured(2);
+      } else {
+        keywords.push_back({keyword, m.captured(2)});
+      }
     }
   }
   std::stable_sort(keywords.begin(), keywords.end(), [](const auto& a, const auto& b) {

@@ -1,5 +1,7 @@
 #include "designs/common/design_common.h"
 
+#include <cmath>
+#include <limits>
 #include <optional>
 
 namespace windara {
@@ -39,6 +41,23 @@ void askWhileOutOfRange(Session& s, TextBox& box, double lowExclusive, double hi
                         std::string_view defaultText) {
   askWhile(s, box, complaint, request, defaultText,
            [&](std::optional<double> v) { return v && *v > lowExclusive && *v <= highInclusive; });
+}
+
+bool fitsSingle(double v) {
+  const double size = std::fabs(v);
+  return size == 0.0 || (size >= static_cast<double>(std::numeric_limits<float>::min()) &&
+                         size <= static_cast<double>(std::numeric_limits<float>::max()));
+}
+
+void askUntilFitsSingle(Session& s, TextBox& box, std::string_view request,
+                        std::string_view defaultText, const std::function<void()>& checks) {
+  const std::string prompt = invalidEntryPrompt(kOutOfSingleRange, request);
+  for (;;) {
+    checks();
+    const std::optional<double> v = parseNumber(box.text, s.locale);
+    if (v && fitsSingle(*v)) return;
+    box.text = s.dialogs.input(prompt, "Invalid Entry", defaultText);
+  }
 }
 
 void writeNoDesign(Form& f, bool residualId) {

@@ -29,6 +29,9 @@ bool usableTurns(const std::optional<double>& v) {
   }
 }
 
+constexpr const char* kTurnsOutOfRange =
+    "Primary turns field requires an entry that rounds to a whole number from 1 to 32767.";
+
 }  // namespace
 
 void ValidateHall(Session& s) {
@@ -58,14 +61,21 @@ void ValidateHall(Session& s) {
 
   for (const HallField& field : fields) {
     TextBox& box = f.*(field.box);
-    askWhileNotNumeric(s, box, field.notNumeric, field.request, field.defaultText);
-    askWhileNotPositive(s, box, field.notPositive, field.request, field.defaultText);
-    if (field.box == &Form::txtRatio) {
-      const std::string prompt = invalidEntryPrompt(field.notPositive, field.request);
-      while (!usableTurns(parseNumber(box.text, s.locale))) {
-        box.text = s.dialogs.input(prompt, "Invalid Entry", field.defaultText);
+    askUntilFitsSingle(s, box, field.request, field.defaultText, [&] {
+      askWhileNotNumeric(s, box, field.notNumeric, field.request, field.defaultText);
+      askWhileNotPositive(s, box, field.notPositive, field.request, field.defaultText);
+      if (field.box != &Form::txtRatio) return;
+      // A positive entry that rounds to no turn, or to more than the count
+      // holds, has its own complaint; anything else is asked as before.
+      const std::string prompt = invalidEntryPrompt(kTurnsOutOfRange, field.request);
+      std::optional<double> v;
+      while (!usableTurns(v = parseNumber(box.text, s.locale))) {
+        const bool positive = v && *v > 0.0;
+        box.text = s.dialogs.input(
+            positive ? prompt : invalidEntryPrompt(field.notPositive, field.request),
+            "Invalid Entry", field.defaultText);
       }
-    }
+    });
   }
 }
 

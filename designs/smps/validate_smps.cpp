@@ -12,22 +12,30 @@ void ValidateSMPS(Session& s) {
   const std::string half = formatGeneral(0.5, s.locale);
 
   // Voltage and duty cycle may be zero or negative: only their form is checked.
-  askWhileNotNumeric(s, f.txtVoltage, "Voltage field requires a numeric entry.",
-                     "Please enter a value for Output Voltage.", half);
+  // Each box is asked again, last, when its number is out of the calculation's range.
+  const auto numeric = [&s](TextBox& box, const char* complaint, const char* request,
+                            const std::string& defaultText) {
+    askUntilFitsSingle(s, box, request, defaultText,
+                       [&] { askWhileNotNumeric(s, box, complaint, request, defaultText); });
+  };
+  numeric(f.txtVoltage, "Voltage field requires a numeric entry.",
+          "Please enter a value for Output Voltage.", half);
 
   // A value that must be a number greater than zero: its form, then its value.
   const auto positive = [&s](TextBox& box, const char* complaint, const char* request,
                              const char* defaultText) {
-    askWhileNotNumeric(s, box, complaint, request, defaultText);
-    askWhileNotPositive(s, box, complaint, request, defaultText);
+    askUntilFitsSingle(s, box, request, defaultText, [&] {
+      askWhileNotNumeric(s, box, complaint, request, defaultText);
+      askWhileNotPositive(s, box, complaint, request, defaultText);
+    });
   };
   positive(f.txtFrequency, "Frequency field requires a numeric entry greater than zero.",
            "Please enter a new value for Frequency.", "50");
   positive(f.txtPriCurrent, "Current field requires a numeric entry greater than zero.",
            "Please enter a new value for the Primary Current.", "10");
 
-  askWhileNotNumeric(s, f.txtDutyCyc, "Duty Cycle field requires a numeric entry.",
-                     "Please enter a value for the Duty Cycle.", half);
+  numeric(f.txtDutyCyc, "Duty Cycle field requires a numeric entry.",
+          "Please enter a value for the Duty Cycle.", half);
 
   positive(f.txtRatio, "Turns Ratio field requires a numeric entry greater than zero.",
            "Please enter a value for the Turns Ratio.", "100");

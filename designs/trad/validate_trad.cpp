@@ -48,8 +48,10 @@ TapeAlloy tormix() {
 void ValidateTradCT(Session& s) {
   for (const ElectricalCheck& c : kChecks) {
     TextBox& box = s.form.*c.box;
-    askWhileNotNumeric(s, box, c.notNumeric, c.request, c.defaultText);
-    askWhileNotPositive(s, box, c.notPositive, c.request, c.defaultText);
+    askUntilFitsSingle(s, box, c.request, c.defaultText, [&] {
+      askWhileNotNumeric(s, box, c.notNumeric, c.request, c.defaultText);
+      askWhileNotPositive(s, box, c.notPositive, c.request, c.defaultText);
+    });
   }
 }
 

@@ -155,6 +155,21 @@ TEST(StartUp, TheDisclaimerComesFirstAndTheHelpFileIsBound) {
   EXPECT_EQ(h.form().txtVoltage.text, "0.8") << "no mode reaction runs at start";
 }
 
+TEST(StartUp, CalculateAtStartRunsTheDesignedSmpsDesignInEitherLocale) {
+  Harness period;
+  Harness comma(testing::dataDir(), NumberLocale::comma());
+  EXPECT_EQ(comma.form().txtVoltage.text, "0,8");
+  EXPECT_EQ(comma.form().txtDutyCyc.text, "0,5");
+  period.app.cmdCalculate_Click();
+  comma.app.cmdCalculate_Click();
+  // No box asks for a number again, and both find the same core with the same inductance.
+  EXPECT_TRUE(comma.events().empty());
+  EXPECT_EQ(comma.form().txtCore.text, period.form().txtCore.text);
+  EXPECT_NE(comma.form().txtCore.text, "N/A");
+  EXPECT_EQ(comma.form().txtRequiredL.text, "0,8");
+  EXPECT_EQ(period.form().txtRequiredL.text, "0.8");
+}
+
 TEST(StartUp, ContactAndExit) {
   Harness h;
   h.app.mnuContact_Click();

@@ -20,6 +20,9 @@ const std::string kCurrent =
 const std::string kTurns =
     "Primary turns field requires a numeric entry greater than zero.\r\rPlease enter a value for "
     "primary turns.";
+const std::string kTurnsRounding =
+    "Primary turns field requires an entry that rounds to a whole number from 1 to 32767.\r\r"
+    "Please enter a value for primary turns.";
 const std::string kConductorNumeric =
     "Conductor size field requires a numeric entry greater than zero.\r\rPlease enter a value for "
     "conductor size.";
@@ -128,18 +131,31 @@ const ValidationCase kCases[] = {
     {"TurnsRoundingToNoneRefused",
      with([](HallInputs& in) { in.turns = "0.4"; }),
      {"0.5", "0.51"},
-     {{kTurns, "1"}, {kTurns, "1"}},
+     {{kTurnsRounding, "1"}, {kTurnsRounding, "1"}},
      goodWith(4, "0.51")},
     {"TurnsZeroThenFractionThenText",
      with([](HallInputs& in) { in.turns = "0"; }),
      {"0.3", "two", "2"},
-     {{kTurns, "1"}, {kTurns, "1"}, {kTurns, "1"}},
+     {{kTurns, "1"}, {kTurnsRounding, "1"}, {kTurns, "1"}},
      goodWith(4, "2")},
     {"TurnsBeyondSixteenBitsRefused",
      with([](HallInputs& in) { in.turns = "32767.5"; }),
      {"40000", "32767.4"},
-     {{kTurns, "1"}, {kTurns, "1"}},
+     {{kTurnsRounding, "1"}, {kTurnsRounding, "1"}},
      goodWith(4, "32767.4")},
+    // Turns far beyond single precision are still "more than the count holds".
+    {"TurnsBeyondSingleAskedAsBeyondTheCount",
+     with([](HallInputs& in) { in.turns = "1e39"; }),
+     {"-1", "1e300", "3"},
+     {{kTurnsRounding, "1"}, {kTurns, "1"}, {kTurnsRounding, "1"}},
+     goodWith(4, "3")},
+    {"CurrentTooSmallForSingle",
+     with([](HallInputs& in) { in.current = "1e-39"; }),
+     {"100"},
+     {{"This entry is too large or too small for the calculation, which holds numbers from "
+       "about 1.2E-38 to 3.4E+38 in size.\r\rPlease enter a new value for the primary current.",
+       "100"}},
+     kGood},
     {"TurnsHalfRoundingUpAccepted",
      with([](HallInputs& in) { in.turns = "1.5"; }),
      {},
@@ -186,7 +202,7 @@ TEST(HallValidationLocale, PeriodIsNoDecimalInCommaLocale) {
   rig.h.answer({"3", "0,1"});
   ValidateHall(rig.h.session);
   ASSERT_EQ(rig.h.events().size(), 2u);
-  EXPECT_EQ(rig.h.events()[0].text, kTurns);
+  EXPECT_EQ(rig.h.events()[0].text, kTurnsRounding);
   EXPECT_EQ(rig.h.events()[1].text, kConductorNumeric);
   EXPECT_EQ(rig.inputTexts(), (std::vector<std::string>{"2,5", "10", "100", "0,1", "3", "0,5"}));
 }

@@ -26,6 +26,10 @@ const std::string kDensity =
     "Current Density field requires a numeric entry greater than zero.\r\r"
     "Please enter a value for Current Density.";
 
+const std::string kTooLarge =
+    "This entry is too large or too small for the calculation, which holds numbers from about "
+    "1.2E-38 to 3.4E+38 in size.";
+
 struct Asked {
   std::string prompt;
   std::string defaultText;
@@ -111,6 +115,20 @@ INSTANTIATE_TEST_SUITE_P(
                        {"abc", "3"},
                        {{kCurrent, "10"}, {kCurrent, "10"}},
                        with(2, "3")},
+        // Single precision cannot hold these: asked again, then checked from the start.
+        ValidationCase{"voltage_beyond_single_then_text",
+                       with(0, "1e39"),
+                       {"x", "2"},
+                       {{kTooLarge + "\r\rPlease enter a value for Output Voltage.", "0.5"},
+                        {kVoltage, "0.5"}},
+                       with(0, "2")},
+        ValidationCase{"duty_too_small_for_single",
+                       with(5, "-1e-40"),
+                       {"0"},
+                       {{kTooLarge + "\r\rPlease enter a value for the Duty Cycle.", "0.5"}},
+                       with(5, "0")},
+        ValidationCase{
+            "density_largest_single_passes", with(3, "3.4e38"), {}, {}, with(3, "3.4e38")},
         ValidationCase{"voltage_before_density",
                        {"", "50", "10", "0", "100", "0.5"},
                        {"2", "300"},

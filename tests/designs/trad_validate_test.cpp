@@ -34,6 +34,22 @@ TEST_F(Validate, BurdenAsksNumericThenPositiveThenPasses) {
   EXPECT_EQ(form().txtVoltage.text, "5");
 }
 
+TEST_F(Validate, NumberBeyondSingleIsAskedAgainWithItsOwnComplaint) {
+  start(std::nullopt);
+  form().txtPriCurrent.text = "1e39";
+  harness().answer({"0", "12"});
+  ValidateTradCT(harness().session);
+  const std::string request = "Please enter a new value for the Primary Current.";
+  const std::vector<DialogEvent> want = {
+      promptEvent("This entry is too large or too small for the calculation, which holds numbers "
+                  "from about 1.2E-38 to 3.4E+38 in size.",
+                  request, "10", "0"),
+      promptEvent("Current field requires a numeric entry greater than zero.", request, "10", "12"),
+  };
+  EXPECT_EQ(events(), want);
+  EXPECT_EQ(form().txtPriCurrent.text, "12");
+}
+
 TEST_F(Validate, TextTypedIntoPositivePromptIsAskedAgainWithSamePrompt) {
   start(std::nullopt);
   form().txtVoltage.text = "-1";

@@ -20,8 +20,7 @@ using testing::TempDir;
 // A program with a file dialog that answers with a preset path, counting the
 // reactions of the type buttons and of every choice button.
 struct Program {
-  explicit Program(NumberLocale locale = NumberLocale::period())
-      : h(testing::dataDir(), locale) {
+  explicit Program(NumberLocale locale = NumberLocale::period()) : h(testing::dataDir(), locale) {
     h.session.cmnDialog1 = &dialog;
     Form& f = h.form();
     for (Group g : {Group::DesignType, Group::Material, Group::Thickness}) {
@@ -281,23 +280,66 @@ TEST(DesignFile, OpeningTheModeAlreadySelectedRunsNoModeReaction) {
   EXPECT_EQ(o.calculations, 1);
 }
 
-TEST(DesignFile, AFileEndingEarlyKeepsWhatWasAppliedAndSkipsTheFinalCalculation) {
-  Program p;
-  const Opened o = load(p, "short.tct", "2\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n\"4\"\r\n");
-  EXPECT_EQ(o.outcome.status, FileOutcome::Status::Failed);
-  EXPECT_EQ(o.outcome.reason, "The file ended before the design was complete");
-  EXPECT_EQ(o.calculations, 0);
-  EXPECT_TRUE(p.form().optTradCT.selected);
-  EXPECT_EQ(texts(p.form()), (std::array<std::string, 6>{"1", "2", "3", "400", "100", "4"}));
+TEST(DesignFile, AFileEndingBeforeItsTypesFieldsChangesNothingAndSkipsTheCalculation) {
+  // Cut after the type, inside the texts, before the material, and (Traditional)
+  // before the thickness: the form keeps its mode, texts and choices.
+  const char* cuts[] = {"4", "4\r\n\"abc\"", "3\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n\"4\"\r\n",
+                        "4\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n\"4\"\r\n\"5\"\r\n\"6\"\r\n",
+                        "2\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n\"4\"\r\n\"5\"\r\n\"6\"\r\n3\r\n"};
+  for (const char* cut : cuts) {
+    SCOPED_TRACE(cut);
+    Program p;
+    p.form().select(p.form().optHall);
+    p.form().select(p.form().optRperm);
+    p.form().txtVoltage.text = "unsaved";
+    const auto before = texts(p.form());
+    const Opened o = load(p, "short.tct", cut);
+    EXPECT_EQ(o.outcome.status, FileOutcome::Status::Failed);
+    EXPECT_EQ(o.outcome.reason, "The file ended before the design was complete");
+    EXPECT_EQ(o.calculations, 0);
+    EXPECT_TRUE(p.reactions.empty());
+    EXPECT_TRUE(p.form().optHall.selected);
+    EXPECT_TRUE(p.form().optRperm.selected);
+    EXPECT_EQ(texts(p.form()), before);
+  }
+}
 
-  // A Traditional file without its thickness has applied its material.
-  Program q;
-  const Opened noThickness = load(q, "nothick.tct",
-                                  "2\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n\"4\"\r\n"
-                                  "\"5\"\r\n\"6\"\r\n3\r\n");
-  EXPECT_FALSE(noThickness.outcome.ok());
-  EXPECT_TRUE(q.form().optRperm.selected);
-  EXPECT_EQ(noThickness.calculations, 0);
+TEST(DesignFile, OpenOfAShortFileLeavesTheDesignOnScreenAndSaysWhy) {
+  Program p;
+  p.h.app.cmdCalculate_Click();
+  p.form().txtRatio.text = "90";  // typed, not yet calculated
+  const std::string core = p.form().txtCore.text;
+  const auto before = texts(p.form());
+  p.dialog.answer = p.dir.write("cut.sps", "4\r\n\"abc\"\r\n\"0\"").string();
+  EXPECT_EQ(mnuOpen_Click(p.h.app).status, FileOutcome::Status::Failed);
+  ASSERT_EQ(p.h.events().size(), 1u);
+  EXPECT_EQ(p.h.events()[0].title, "Open Design");
+  EXPECT_EQ(p.h.events()[0].icon, Icon::Critical);
+  EXPECT_NE(p.h.events()[0].text.find("The file ended before the design was complete"),
+            std::string::npos);
+  EXPECT_EQ(texts(p.form()), before);
+  EXPECT_EQ(p.form().txtCore.text, core);
+}
+
+TEST(DesignFile, OpenOfAFileWithoutADesignSaysSoThenRecalculatesTheDesignOnScreen) {
+  for (const char* content : {"7\r\n\"1\"\r\n", "hello, world\n",
+                              "\x7f"
+                              "ELF\x01\x02"}) {
+    SCOPED_TRACE(content);
+    Program p;
+    p.form().txtRatio.text = "50";
+    const std::string path = p.dir.write("junk.sps", content).string();
+    p.dialog.answer = path;
+    EXPECT_TRUE(mnuOpen_Click(p.h.app).ok());
+    ASSERT_FALSE(p.h.events().empty());
+    EXPECT_EQ(p.h.events()[0].title, "Open Design");
+    EXPECT_EQ(p.h.events()[0].icon, Icon::None);
+    EXPECT_EQ(p.h.events()[0].text, noDesignText(path));
+    EXPECT_NE(p.h.events()[0].text.find("holds no Windara design"), std::string::npos);
+    // The design on screen, with the typed ratio, is what was calculated.
+    EXPECT_EQ(p.form().txtRatio.text, "50");
+    EXPECT_NE(p.form().txtCore.text, "");
+  }
 }
 
 TEST(DesignFile, FailedOpenTellsTheUserAndNamesTheFile) {
@@ -393,7 +435,8 @@ TEST(DesignFile, OpenPreselectsTheCurrentModesFilterEntry) {
 TEST(DesignFile, APromptLeftUnansweredDuringOpenIsNotMistakenForAFileFailure) {
   Program p;
   p.form().optHall.onClick = [] { throw NoMoreAnswers("Enter a value"); };
-  const fs::path file = p.dir.write("h.hef", "3\r\n");
+  const fs::path file =
+      p.dir.write("h.hef", "3\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n\"4\"\r\n\"5\"\r\n\"6\"\r\n1\r\n");
   p.dialog.answer = file.string();
   EXPECT_THROW(mnuOpen_Click(p.h.app), NoMoreAnswers);
   EXPECT_TRUE(p.h.events().empty());

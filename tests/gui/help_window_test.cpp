@@ -23,7 +23,7 @@ class HelpWindowTest : public QObject {
   void parsesHeadingsAndSortedKeywords() {
     const QString html = QStringLiteral(
         "<h2><a name=\"b\" title=\"zeta; Alpha\">Second &amp; more</a></h2>"
-        "<h3><a name=\"c\" title=\"beta\">Sub</a></h3><h2><a name=\"a\">First</a></h2>");
+        "<h3><a name=\"c\" title=\"beta; ALPHA\">Sub</a></h3><h2><a name=\"a\">First</a></h2>");
     const auto topics = helpTopics(html);
     QCOMPARE(topics.size(), std::size_t{3});
     QCOMPARE(topics[0].title, QStringLiteral("Second & more"));
@@ -31,7 +31,9 @@ class HelpWindowTest : public QObject {
     QCOMPARE(topics[2].anchor, QStringLiteral("a"));
     const auto keys = helpKeywords(html);
     QCOMPARE(keys.size(), std::size_t{3});
+    // Named by the chapter and again by its section: listed once, for the section.
     QCOMPARE(keys[0].keyword, QStringLiteral("Alpha"));
+    QCOMPARE(keys[0].anchor, QStringLiteral("c"));
     QCOMPARE(keys[1].keyword, QStringLiteral("beta"));
     QCOMPARE(keys[1].anchor, QStringLiteral("c"));
     QCOMPARE(keys[2].keyword, QStringLiteral("zeta"));
@@ -56,6 +58,10 @@ class HelpWindowTest : public QObject {
     help.resize(600, 300);
     help.showIndex(helpFile());
     QVERIFY(help.index()->count() > 20);
+    QStringList listed;
+    for (int i = 0; i < help.index()->count(); ++i)
+      listed << help.index()->item(i)->text().toLower();
+    QCOMPARE(listed.removeDuplicates(), 0);
     QTest::keyClicks(help.indexFilter(), QStringLiteral("windara-"));
     int shown = 0;
     QListWidgetItem* hit = nullptr;
