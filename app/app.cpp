@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "app/mode_texts.h"
 #include "designs/hall/design_hall.h"
 #include "designs/smps/design_smps.h"
 #include "designs/trad/design_trad.h"
@@ -62,12 +63,6 @@ void App::loadIcon(const char* fileName) {
 
 namespace {
 
-struct InputRow {
-  const char* caption;
-  const char* tooltip;
-  std::string text;
-};
-
 void setInput(Label& label, TextBox& box, const InputRow& row) {
   label.caption = row.caption;
   label.tooltip = row.tooltip;
@@ -75,17 +70,20 @@ void setInput(Label& label, TextBox& box, const InputRow& row) {
   box.text = row.text;
 }
 
-void setMode(Form& f, const InputRow (&rows)[6], const char* const (&outputs)[4]) {
-  setInput(f.lblVout, f.txtVoltage, rows[0]);
-  setInput(f.lblFrequency, f.txtFrequency, rows[1]);
-  setInput(f.lblIpri, f.txtPriCurrent, rows[2]);
-  setInput(f.lblCurDens, f.txtCurDens, rows[3]);
-  setInput(f.lblTurnsRatio, f.txtRatio, rows[4]);
-  setInput(f.lblDuty, f.txtDutyCyc, rows[5]);
-  f.lblReqL.caption = outputs[0];
-  f.lblWireSize.caption = outputs[1];
-  f.lblCore.caption = outputs[2];
-  f.lblActL.caption = outputs[3];
+void setMode(Form& f, const ModeTexts& t) {
+  setInput(f.lblVout, f.txtVoltage, t.inputs[0]);
+  setInput(f.lblFrequency, f.txtFrequency, t.inputs[1]);
+  setInput(f.lblIpri, f.txtPriCurrent, t.inputs[2]);
+  setInput(f.lblCurDens, f.txtCurDens, t.inputs[3]);
+  setInput(f.lblTurnsRatio, f.txtRatio, t.inputs[4]);
+  setInput(f.lblDuty, f.txtDutyCyc, t.inputs[5]);
+  f.lblReqL.caption = t.outputs[0];
+  f.lblWireSize.caption = t.outputs[1];
+  f.lblCore.caption = t.outputs[2];
+  f.lblActL.caption = t.outputs[3];
+  f.optPperm.caption = t.materials[0];
+  f.optQperm.caption = t.materials[1];
+  f.optRperm.caption = t.materials[2];
 }
 
 void setResidualRow(Form& f, bool shown) {
@@ -99,12 +97,6 @@ void setALRow(Form& f, bool shown) {
   f.txtAL.visible = shown;
 }
 
-void setMaterials(Form& f, const char* p, const char* q, const char* r) {
-  f.optPperm.caption = p;
-  f.optQperm.caption = q;
-  f.optRperm.caption = r;
-}
-
 void setThicknessShown(Form& f, bool shown) {
   f.frameThick.visible = shown;
   for (OptionButton* b : f.group(Group::Thickness))
@@ -116,19 +108,9 @@ void setThicknessShown(Form& f, bool shown) {
 void App::optTradCT_Click() {
   Form& f = s_.form;
   loadIcon("TradCT.ico");
-  const InputRow rows[6] = {
-      {"Burden R (Ohm)", "Output, or burden, resistance", "5"},
-      {"Frequency (Hz)", "Frequency of current being sensed", "60"},
-      {"Primary Current (A)", "Primary current into the current transformer", "10"},
-      {"Current Density (A/sq cm)", "Current density for the secondary", "400"},
-      {"Turns Ratio (1:xx)", "Number of Secondary Turns", "100"},
-      {"Bmax (Gauss)", "Operating flux density of the core", "5000"},
-  };
-  const char* const outputs[4] = {"Accuracy", "Wire Size (AWG)", "Core P/N", "Total Losses (mW)"};
-  setMode(f, rows, outputs);
+  setMode(f, modeTexts(Mode::Traditional, s_.locale));
   setResidualRow(f, true);
   setALRow(f, false);
-  setMaterials(f, "S (Vardite)", "T (Halvane)", "P (Tormix)");
   setThicknessShown(f, true);
   // Selecting the first alloy runs its reaction only when the selection
   // changes; the mode then runs it once more in any case.
@@ -139,22 +121,9 @@ void App::optTradCT_Click() {
 void App::optHall_Click() {
   Form& f = s_.form;
   loadIcon("Hall.ico");
-  const InputRow rows[6] = {
-      {"Max Sensor Vout (V)", "Output voltage of Hall Sensor at maximum current", "2"},
-      {"Sensitivity (mV/G)", "Resolution of the Hall Effect Sensor", "10"},
-      {"Primary Current (A)", "Primary current to be sensed", "100"},
-      {"Primary Conductor Size (in)", "OD (or largest diagonal dimension if rectangular) of wire",
-       formatPattern(0.1, "0.000", s_.locale)},
-      {"Primary Turns", "Number of Primary Turns", "1"},
-      {"Sensor Thickness (mm)", "Thickness of the Hall Effect Sensor",
-       formatGeneral(0.5, s_.locale)},
-  };
-  const char* const outputs[4] = {"Gap Length (in)", "Effective Permeability", "Core P/N",
-                                  "Sensitivity range (A*T/G)"};
-  setMode(f, rows, outputs);
+  setMode(f, modeTexts(Mode::Hall, s_.locale));
   setResidualRow(f, false);
   setALRow(f, false);
-  setMaterials(f, "Ovimax", "Zendra", "Ferrite (P Material)");
   setThicknessShown(f, false);
   cmdCalculate_Click();
 }
@@ -162,21 +131,9 @@ void App::optHall_Click() {
 void App::optSMPS_Click() {
   Form& f = s_.form;
   loadIcon("SMPS.ico");
-  const InputRow rows[6] = {
-      {"Output Voltage (V)", "Secondary voltage of the current transformer",
-       formatGeneral(0.5, s_.locale)},
-      {"Frequency (kHz)", "Switching frequency of the SMPS", "50"},
-      {"Primary Current (A)", "Primary current into the current transformer", "10"},
-      {"Current Density (A/sq cm)", "Current density for the secondary", "400"},
-      {"Turns Ratio (1:xx)", "Number of Secondary Turns", "100"},
-      {"Duty Cycle", "Duty cycle of the SMPS", formatGeneral(0.5, s_.locale)},
-  };
-  const char* const outputs[4] = {"Required Min L (mH)", "Wire Size (AWG)", "Core P/N",
-                                  "Actual L (mH)"};
-  setMode(f, rows, outputs);
+  setMode(f, modeTexts(Mode::SMPS, s_.locale));
   setResidualRow(f, true);
   setALRow(f, true);
-  setMaterials(f, "P (3K)", "Q (5K)", "R (10K)");
   setThicknessShown(f, false);
   f.select(f.optQperm);
   cmdCalculate_Click();
@@ -210,7 +167,10 @@ void App::cmdCalculate_Click() {
     DesignTradCT(s_);
   } else if (f.optHall.selected) {
     DesignHall(s_);
+  } else {
+    return;
   }
+  ++calculations_;
 }
 
 void App::mnuContents_Click() {

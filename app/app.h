@@ -43,6 +43,9 @@ class App {
   void opt4mil_Click() { cmdCalculate_Click(); }
 
   void cmdCalculate_Click();
+  // How many designs have run; a front end compares it to see that the
+  // results on the form were calculated afresh.
+  long calculations() const { return calculations_; }
 
   void mnuContents_Click();
   void mnuIndex_Click();
@@ -59,6 +62,7 @@ class App {
   void loadIcon(const char* fileName);
   void materialReaction(bool show1mil, bool show4mil);
   Session& s_;
+  long calculations_ = 0;
 };
 
 }  // namespace windara

@@ -264,11 +264,15 @@ FileOutcome mnuOpen_Click(App& app) {
   dialog->filterIndex = designTypeCode(s.form);
   const std::optional<std::string> path = dialog->showOpen();
   if (!path || path->empty()) return {FileOutcome::Status::Cancelled, "", ""};
+  return openDesignFile(app, *path);
+}
 
+FileOutcome openDesignFile(App& app, const std::string& path) {
+  Session& s = app.session();
   // The whole file is read and checked before anything on the form changes,
   // so a file that cannot be used leaves the design on screen as it was.
   FileOutcome outcome;
-  const std::optional<DesignFileContents> d = readDesignFile(*path, outcome);
+  const std::optional<DesignFileContents> d = readDesignFile(path, outcome);
   if (!d) {
     s.dialogs.message(failureText("The design could not be opened from", outcome), kOpenTitle,
                       Icon::Critical);

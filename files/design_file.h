@@ -80,4 +80,8 @@ FileOutcome mnuSaveAs_Click(App& app);
 // and recalculates. Tells the user when the file could not be read.
 FileOutcome mnuOpen_Click(App& app);
 
+// Open Design of a file already chosen (a recent design): reads it whole,
+// applies it and recalculates, telling the user when it cannot be used.
+FileOutcome openDesignFile(App& app, const std::string& path);
+
 }  // namespace windara

@@ -1,6 +1,8 @@
 #include "gui/qt_file_dialog.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 
 namespace windara::gui {
 
@@ -37,7 +39,8 @@ void configureFileDialog(QFileDialog& dialog, const FileDialog& settings,
   dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                      : QFileDialog::ExistingFile);
   const QStringList filters = qtNameFilters(settings.filter);
-  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  // One more entry after the design's own: the three kinds of design together.
+  if (!filters.isEmpty()) dialog.setNameFilters(filters + QStringList{kAllDesignsFilter});
   if (settings.filterIndex >= 1 && settings.filterIndex <= filters.size()) {
     dialog.selectNameFilter(filters[settings.filterIndex - 1]);
   }
@@ -53,14 +56,27 @@ void configureFileDialog(QFileDialog& dialog, const FileDialog& settings,
   }
 }
 
+QString lastDesignFolder() {
+  return QSettings().value(QStringLiteral("files/lastFolder")).toString();
+}
+
+void rememberDesignFolder(const QString& file) {
+  QSettings().setValue(QStringLiteral("files/lastFolder"), QFileInfo(file).absolutePath());
+}
+
 std::optional<std::string> QtFileDialog::show(QFileDialog::AcceptMode mode) {
   QFileDialog dialog(parent_);
   dialog.setObjectName("cmnDialog1");
+  // The folder last used, in this run or an earlier one, unless a remembered
+  // file name says where to start.
+  const QString folder = lastDesignFolder();
+  if (!folder.isEmpty() && QDir(folder).exists()) dialog.setDirectory(folder);
   configureFileDialog(dialog, *this, mode);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
   fileName = chosen.first().toStdString();
+  rememberDesignFolder(chosen.first());
   return fileName;
 }
 

@@ -9,6 +9,12 @@
 
 namespace windara::gui {
 
+inline const QString kAllDesignsFilter = QStringLiteral("Windara Designs (*.tct *.hef *.sps)");
+
+// The folder of the design file last opened or saved (kept between runs).
+QString lastDesignFolder();
+void rememberDesignFolder(const QString& file);
+
 // "Desc|pattern|Desc|pattern" as Qt name filters ("Desc (pattern)"); "*.*"
 // means every file, and several patterns are separated by ';'.
 QStringList qtNameFilters(const std::string& filter);

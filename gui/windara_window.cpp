@@ -2,22 +2,31 @@
 #include "qtprint/default_printer.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
+#include "app/mode_texts.h"
 #include "files/design_file.h"
 #include "gui/logo.h"
+#include "gui/recent_designs.h"
 
 namespace windara::gui {
 
@@ -46,6 +55,27 @@ void addRow(QGridLayout* grid, QLabel* label, QLineEdit* box) {
   grid->addWidget(box, row, 1, Qt::AlignRight);
 }
 
+// Makes a label or button wide enough for the widest caption any mode gives
+// it, so switching modes never moves the rest of the window.
+template <class W>
+void wideEnoughFor(W* w, const QStringList& captions) {
+  if (!w) return;
+  const QString shown = w->text();
+  int width = 0;
+  for (const QString& c : captions) {
+    w->setText(c);
+    width = std::max(width, w->sizeHint().width());
+  }
+  w->setText(shown);
+  w->setMinimumWidth(width);
+}
+
+// Characters the boxes are sized for: inputs as typed, results as the
+// formats write them ("-1.234567E+38", "###,###,##0.###" of a large loss).
+constexpr int kInputDigits = 10;
+constexpr int kOutputDigits = 15;
+constexpr int kPartDigits = 17;
+
 }  // namespace
 
 WindaraWindow::WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent)
@@ -55,65 +85,57 @@ WindaraWindow::WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent)
 
   QGroupBox* type = optionFrame(f.frameDesType, "frameDesType", Group::DesignType);
 
-  constexpr int kInputDigits = 7;
-  constexpr int kOutputDigits = 9;
-  constexpr int kPartDigits = 15;
   QGroupBox* inputs = frame(f.frameInputs, "frameInputs");
   auto* inputGrid = new QGridLayout(inputs);
-  addRow(inputGrid, label(f.lblVout, "lblVout"), box(f.txtVoltage, "txtVoltage", kInputDigits));
-  addRow(inputGrid, label(f.lblFrequency, "lblFrequency"),
-         box(f.txtFrequency, "txtFrequency", kInputDigits));
-  addRow(inputGrid, label(f.lblIpri, "lblIpri"),
-         box(f.txtPriCurrent, "txtPriCurrent", kInputDigits));
-  addRow(inputGrid, label(f.lblCurDens, "lblCurDens"),
-         box(f.txtCurDens, "txtCurDens", kInputDigits));
-  addRow(inputGrid, label(f.lblTurnsRatio, "lblTurnsRatio"),
-         box(f.txtRatio, "txtRatio", kInputDigits));
-  addRow(inputGrid, label(f.lblDuty, "lblDuty"), box(f.txtDutyCyc, "txtDutyCyc", kInputDigits));
+  addRow(inputGrid, label(f.lblVout, "lblVout"), input(f.txtVoltage, "txtVoltage"));
+  addRow(inputGrid, label(f.lblFrequency, "lblFrequency"), input(f.txtFrequency, "txtFrequency"));
+  addRow(inputGrid, label(f.lblIpri, "lblIpri"), input(f.txtPriCurrent, "txtPriCurrent"));
+  addRow(inputGrid, label(f.lblCurDens, "lblCurDens"), input(f.txtCurDens, "txtCurDens"));
+  addRow(inputGrid, label(f.lblTurnsRatio, "lblTurnsRatio"), input(f.txtRatio, "txtRatio"));
+  addRow(inputGrid, label(f.lblDuty, "lblDuty"), input(f.txtDutyCyc, "txtDutyCyc"));
   inputGrid->setRowStretch(inputGrid->rowCount(), 1);
 
   QGroupBox* outputs = frame(f.frameOuputs, "frameOuputs");
   auto* outputGrid = new QGridLayout(outputs);
-  addRow(outputGrid, label(f.lblReqL, "lblReqL"),
-         box(f.txtRequiredL, "txtRequiredL", kOutputDigits));
+  addRow(outputGrid, label(f.lblReqL, "lblReqL"), output(f.txtRequiredL, "txtRequiredL", true));
   addRow(outputGrid, label(f.lblWireSize, "lblWireSize"),
-         box(f.txtWireSize, "txtWireSize", kOutputDigits));
-  addRow(outputGrid, label(f.lblCore, "lblCore"), box(f.txtCore, "txtCore", kPartDigits));
-  addRow(outputGrid, label(f.lblActL, "lblActL"), box(f.txtActualL, "txtActualL", kOutputDigits));
-  addRow(outputGrid, label(f.lblResID, "lblResID"), box(f.txtResID, "txtResID", kOutputDigits));
+         output(f.txtWireSize, "txtWireSize", true));
+  addRow(outputGrid, label(f.lblCore, "lblCore"), output(f.txtCore, "txtCore", false));
+  addRow(outputGrid, label(f.lblActL, "lblActL"), output(f.txtActualL, "txtActualL", true));
+  addRow(outputGrid, label(f.lblResID, "lblResID"), output(f.txtResID, "txtResID", true));
   outputGrid->setRowStretch(outputGrid->rowCount(), 1);
 
   QGroupBox* core = frame(f.frameCore, "frameCore");
   auto* coreGrid = new QGridLayout(core);
-  addRow(coreGrid, label(f.lblPartNum, "lblPartNum"), box(f.txtPartNum, "txtPartNum", kPartDigits));
-  addRow(coreGrid, label(f.lblID, "lblID"), box(f.txtID, "txtID", kOutputDigits));
-  addRow(coreGrid, label(f.lblOD, "lblOD"), box(f.txtOD, "txtOD", kOutputDigits));
-  addRow(coreGrid, label(f.lblHt, "lblHt"), box(f.txtHt, "txtHt", kOutputDigits));
-  addRow(coreGrid, label(f.lblAe, "lblAe"), box(f.txtAe, "txtAe", kOutputDigits));
-  addRow(coreGrid, label(f.lblle, "lblle"), box(f.txtle, "txtle", kOutputDigits));
-  addRow(coreGrid, label(f.lblAL, "lblAL"), box(f.txtAL, "txtAL", kOutputDigits));
+  addRow(coreGrid, label(f.lblPartNum, "lblPartNum"), output(f.txtPartNum, "txtPartNum", false));
+  addRow(coreGrid, label(f.lblID, "lblID"), output(f.txtID, "txtID", true));
+  addRow(coreGrid, label(f.lblOD, "lblOD"), output(f.txtOD, "txtOD", true));
+  addRow(coreGrid, label(f.lblHt, "lblHt"), output(f.txtHt, "txtHt", true));
+  addRow(coreGrid, label(f.lblAe, "lblAe"), output(f.txtAe, "txtAe", true));
+  addRow(coreGrid, label(f.lblle, "lblle"), output(f.txtle, "txtle", true));
+  addRow(coreGrid, label(f.lblAL, "lblAL"), output(f.txtAL, "txtAL", true));
   coreGrid->setRowStretch(coreGrid->rowCount(), 1);
 
   QGroupBox* material = optionFrame(f.frameMatType, "frameMatType", Group::Material);
   QGroupBox* thick = optionFrame(f.frameThick, "frameThick", Group::Thickness);
-  // Each thickness keeps its own line when an alloy hides another.
-  for (auto* button : thick->findChildren<QRadioButton*>())
-    keepPlaceWhenHidden(button);
 
   auto* commandLayout = new QVBoxLayout;
+  commandLayout->setSpacing(12);
   QPushButton* calculate = command(f.cmdCalculate, "cmdCalculate");
   QPushButton* print = command(f.cmdPrint, "cmdPrint");
   QPushButton* exit = command(f.cmdExit, "cmdExit");
   for (QPushButton* b : {calculate, print, exit})
     commandLayout->addWidget(b, 0, Qt::AlignHCenter);
   commandLayout->addStretch(1);
-  connect(calculate, &QPushButton::clicked, this,
-          [this] { act([this] { app_.cmdCalculate_Click(); }); });
+  // Enter on a focused button presses it; anywhere else it calculates.
+  calculate->setDefault(true);
+  connect(calculate, &QPushButton::clicked, this, [this] { this->calculate(); });
   connect(print, &QPushButton::clicked, this, [this] { printDesign(); });
   connect(exit, &QPushButton::clicked, this, [this] { act([this] { app_.cmdExit_Click(); }); });
 
-  auto* central = new QWidget(this);
-  auto* grid = new QGridLayout(central);
+  content_ = new QWidget;
+  content_->setObjectName("formContent");
+  auto* grid = new QGridLayout(content_);
   grid->setHorizontalSpacing(16);
   grid->setVerticalSpacing(10);
   grid->addWidget(buildHeader(), 0, 0, 1, 2);
@@ -125,7 +147,14 @@ WindaraWindow::WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent)
   grid->addLayout(commandLayout, 2, 1);
   grid->addWidget(thick, 2, 2, Qt::AlignTop);
   grid->setRowStretch(3, 1);
-  setCentralWidget(central);
+  grid->setColumnStretch(3, 1);
+  // On a small or highly scaled screen the form scrolls rather than being cut off.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName("formScroll");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(content_);
+  setCentralWidget(scroll);
 
   for (QWidget* w : std::initializer_list<QWidget*>{
            thick, findChild<QWidget*>("lblResID"), findChild<QWidget*>("txtResID"),
@@ -135,6 +164,8 @@ WindaraWindow::WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent)
 
   buildMenus();
   buildTabOrder();
+  buildStatusBar();
+  keepModeWidths();
 
   dialogs_.beforeShow = [this] { sync(); };
   app_.unload = [this] { close(); };
@@ -142,6 +173,7 @@ WindaraWindow::WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent)
     QMessageBox::critical(this, windowTitle(), q(why));
   };
   sync();
+  fitToScreen();
   findChild<QWidget*>("txtVoltage")->setFocus();
 }
 
@@ -174,9 +206,27 @@ QLineEdit* WindaraWindow::box(TextBox& model, const char* name, int digits) {
   const QFontMetrics fm(w->font());
   w->setFixedWidth(fm.horizontalAdvance(QString(digits, QLatin1Char('0'))) +
                    2 * fm.averageCharWidth());
-  connect(w, &QLineEdit::textEdited, this,
-          [this, &model](const QString& text) { act([&] { model.text = text.toStdString(); }); });
   boxes_.emplace_back(w, &model);
+  return w;
+}
+
+QLineEdit* WindaraWindow::input(TextBox& model, const char* name) {
+  QLineEdit* w = box(model, name, kInputDigits);
+  w->setAlignment(Qt::AlignRight);
+  connect(w, &QLineEdit::textEdited, this, [this, &model](const QString& text) {
+    act([&] { model.text = text.toStdString(); });
+    stale_ = true;
+    syncFreshness();
+  });
+  return w;
+}
+
+// Results are the calculation's: they can be selected and copied, not typed over.
+QLineEdit* WindaraWindow::output(TextBox& model, const char* name, bool number) {
+  QLineEdit* w = box(model, name, number ? kOutputDigits : kPartDigits);
+  w->setReadOnly(true);
+  if (number) w->setAlignment(Qt::AlignRight);
+  results_.push_back(w);
   return w;
 }
 
@@ -212,7 +262,7 @@ QPushButton* WindaraWindow::command(CommandButton& model, const char* name) {
   auto* w = new QPushButton(q(model.caption));
   w->setObjectName(name);
   w->setMinimumWidth(81);
-  w->setAutoDefault(false);
+  w->setAutoDefault(true);
   commands_.emplace_back(w, &model);
   return w;
 }
@@ -263,15 +313,35 @@ void WindaraWindow::buildMenus() {
   };
 
   QMenu* file = addMenu(f.mnuFile);
-  on(menuItem(file, f.mnuOpen), [this] { mnuOpen_Click(app_); });
-  on(menuItem(file, f.mnuSaveAs), [this] { mnuSaveAs_Click(app_); });
+  QAction* open = menuItem(file, f.mnuOpen);
+  open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  on(open, [this] {
+    const FileOutcome o = mnuOpen_Click(app_);
+    if (o.ok()) setCurrentFile(o.path);
+  });
+  QAction* saveAs = menuItem(file, f.mnuSaveAs);
+  saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  on(saveAs, [this] {
+    const FileOutcome o = mnuSaveAs_Click(app_);
+    if (o.ok()) setCurrentFile(o.path);
+  });
+  recentMenu_ = file->addMenu(QStringLiteral("&Recent Designs"));
+  recentMenu_->setObjectName("mnuRecent");
+  connect(recentMenu_, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
+  fillRecentMenu();
   menuItem(file, f.mnuSep2);
-  connect(menuItem(file, f.mnuPrint), &QAction::triggered, this, [this] { printDesign(); });
+  QAction* print = menuItem(file, f.mnuPrint);
+  print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  connect(print, &QAction::triggered, this, [this] { printDesign(); });
   menuItem(file, f.mnuSep3);
-  on(menuItem(file, f.mnuExit), [this] { app_.mnuExit_Click(); });
+  QAction* exit = menuItem(file, f.mnuExit);
+  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  on(exit, [this] { app_.mnuExit_Click(); });
 
   QMenu* help = addMenu(f.mnuHelp);
-  connect(menuItem(help, f.mnuContents), &QAction::triggered, this, [this] { showHelpContents(); });
+  QAction* contents = menuItem(help, f.mnuContents);
+  contents->setShortcut(QKeySequence(Qt::Key_F1));
+  connect(contents, &QAction::triggered, this, [this] { showHelpContents(); });
   connect(menuItem(help, f.mnuIndex), &QAction::triggered, this, [this] { showHelpIndex(); });
   menuItem(help, f.mnuSep4);
   on(menuItem(help, f.mnuAbout), [this] { app_.mnuAbout_Click(); });
@@ -290,6 +360,137 @@ void WindaraWindow::buildTabOrder() {
     auto* w = findChild<QWidget*>(name);
     if (previous) setTabOrder(previous, w);
     previous = w;
+  }
+}
+
+void WindaraWindow::buildStatusBar() {
+  staleLabel_ =
+      new QLabel(QStringLiteral("Results out of date: an input changed after the last calculation. "
+                                "Press Calculate or Enter."));
+  staleLabel_->setObjectName("staleNotice");
+  staleLabel_->setStyleSheet(QStringLiteral("color: #9a3c00; font-weight: bold"));
+  staleLabel_->hide();
+  fileLabel_ = new QLabel;
+  fileLabel_->setObjectName("fileName");
+  statusBar()->addWidget(staleLabel_, 1);
+  statusBar()->addPermanentWidget(fileLabel_);
+}
+
+void WindaraWindow::keepModeWidths() {
+  const Form& f = app_.form();
+  std::vector<ModeTexts> modes;
+  for (Mode m : {Mode::Traditional, Mode::Hall, Mode::SMPS})
+    modes.push_back(modeTexts(m, app_.session().locale));
+  auto captions = [&](auto pick) {
+    QStringList list;
+    for (const ModeTexts& t : modes)
+      list << q(pick(t));
+    return list;
+  };
+  const char* inputLabels[] = {"lblVout",    "lblFrequency",  "lblIpri",
+                               "lblCurDens", "lblTurnsRatio", "lblDuty"};
+  for (std::size_t k = 0; k < std::size(inputLabels); ++k) {
+    wideEnoughFor(findChild<QLabel*>(inputLabels[k]),
+                  captions([k](const ModeTexts& t) { return t.inputs[k].caption; }));
+  }
+  const char* outputLabels[] = {"lblReqL", "lblWireSize", "lblCore", "lblActL"};
+  for (std::size_t k = 0; k < std::size(outputLabels); ++k) {
+    wideEnoughFor(findChild<QLabel*>(outputLabels[k]), captions([k](const ModeTexts& t) {
+                                                         return t.outputs[k];
+                                                       }) << q(f.lblResID.caption));
+  }
+  const char* materials[] = {"optPperm", "optQperm", "optRperm"};
+  for (std::size_t k = 0; k < std::size(materials); ++k) {
+    wideEnoughFor(findChild<QRadioButton*>(materials[k]),
+                  captions([k](const ModeTexts& t) { return t.materials[k]; }));
+  }
+}
+
+void WindaraWindow::fitToScreen() {
+  setMinimumSize(320, 240);
+  const QScreen* where = screen();
+  if (!where) return;
+  const QRect room = where->availableGeometry();
+  // Leave room for the window manager's frame and title bar.
+  const QSize frame(24, 64);
+  const QSize wanted = content_->sizeHint() +
+                       QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+  resize(wanted.boundedTo(room.size() - frame));
+}
+
+void WindaraWindow::calculate() {
+  act([this] { app_.cmdCalculate_Click(); });
+}
+
+void WindaraWindow::keyPressEvent(QKeyEvent* event) {
+  // Enter that no box or button took calculates, as a dialog's default button would.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    calculate();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void WindaraWindow::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  if (!event->isAccepted()) return;
+  // The form is the program: closing it ends the program, whatever other
+  // windows (help, explorer) are open.
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w != this && w->isVisible() && w->isWindow()) w->close();
+  }
+  QCoreApplication::quit();
+}
+
+void WindaraWindow::setCurrentFile(const std::string& path) {
+  currentFile_ = QFileInfo(q(path)).absoluteFilePath();
+  fileLabel_->setText(QStringLiteral("Design file: ") + QFileInfo(currentFile_).fileName());
+  fileLabel_->setToolTip(currentFile_);
+  addRecentDesign(currentFile_);
+  fillRecentMenu();
+}
+
+void WindaraWindow::fillRecentMenu() {
+  recentMenu_->clear();
+  const QStringList files = recentDesigns();
+  for (int k = 0; k < files.size(); ++k) {
+    const QString& path = files[k];
+    QAction* a =
+        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(QFileInfo(path).fileName()));
+    a->setToolTip(path);
+    a->setStatusTip(path);
+    connect(a, &QAction::triggered, this, [this, path] { openRecent(path); });
+  }
+  recentMenu_->setEnabled(!files.isEmpty());
+}
+
+void WindaraWindow::openRecent(const QString& path) {
+  act([this, path] {
+    const FileOutcome o = openDesignFile(app_, path.toStdString());
+    if (o.ok()) {
+      setCurrentFile(o.path);
+    } else if (o.status == FileOutcome::Status::Failed) {
+      removeRecentDesign(path);
+    }
+  });
+}
+
+void WindaraWindow::syncFreshness() {
+  if (app_.calculations() != calculationsShown_) {
+    calculationsShown_ = app_.calculations();
+    stale_ = false;
+    if (onCalculated) onCalculated();
+  }
+  if (staleLabel_->isHidden() != !stale_) staleLabel_->setVisible(stale_);
+  // Dimmed as well as told: the results no longer belong to the inputs shown.
+  for (QLineEdit* w : results_) {
+    QPalette p = w->palette();
+    const QColor wanted = stale_ ? palette().color(QPalette::Disabled, QPalette::Text)
+                                 : palette().color(QPalette::Text);
+    if (p.color(QPalette::Text) != wanted) {
+      p.setColor(QPalette::Text, wanted);
+      w->setPalette(p);
+    }
   }
 }
 
@@ -330,6 +531,7 @@ void WindaraWindow::sync() {
     a->setText(q(m->caption));
   for (auto [menu, m] : menus_)
     menu->setTitle(q(m->caption));
+  syncFreshness();
 }
 
 void WindaraWindow::syncIcon() {

@@ -12,6 +12,8 @@
 #include "gui/syncing_dialogs.h"
 
 class QAction;
+class QCloseEvent;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -42,11 +44,28 @@ class WindaraWindow : public QMainWindow {
   // exception; by default a critical box tells the user.
   std::function<void(const std::string&)> onActionError;
 
+  // Runs after every user action that recalculated the design.
+  std::function<void()> onCalculated;
+
+  // True while an input has changed since the results were calculated.
+  bool resultsOutOfDate() const { return stale_; }
+  // The design file last opened or saved, shown in the status bar.
+  const QString& currentFile() const { return currentFile_; }
+
+  // Opens a design file already chosen, as Open Design does after its dialog.
+  void openRecent(const QString& path);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   template <class F>
   void act(F&& modelCall);
 
   QLabel* label(Label& model, const char* name);
+  QLineEdit* input(TextBox& model, const char* name);
+  QLineEdit* output(TextBox& model, const char* name, bool number);
   QLineEdit* box(TextBox& model, const char* name, int digits);
   QRadioButton* option(OptionButton& model);
   QGroupBox* frame(Frame& model, const char* name);
@@ -56,11 +75,26 @@ class WindaraWindow : public QMainWindow {
   QWidget* buildHeader();
   void buildMenus();
   void buildTabOrder();
+  void buildStatusBar();
+  void keepModeWidths();
+  void fitToScreen();
   void syncIcon();
+  void syncFreshness();
+  void setCurrentFile(const std::string& path);
+  void fillRecentMenu();
+  void calculate();
 
   App& app_;
   SyncingDialogs& dialogs_;
   std::string iconFile_;
+  long calculationsShown_ = 0;
+  bool stale_ = false;
+  QString currentFile_;
+  QLabel* staleLabel_ = nullptr;
+  QLabel* fileLabel_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  QWidget* content_ = nullptr;
+  std::vector<QLineEdit*> results_;
 
   std::vector<std::pair<QLabel*, Label*>> labels_;
   std::vector<std::pair<QLineEdit*, TextBox*>> boxes_;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "gui_test_main.h"
@@ -12,6 +13,10 @@ std::vector<TestFactory>& registeredTests() {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Settings (last folder, recent designs) go to a test location, never the user's.
+  QStandardPaths::setTestModeEnabled(true);
+  QApplication::setOrganizationName(QStringLiteral("WindaraTest"));
+  QApplication::setApplicationName(QStringLiteral("gui_test"));
   int failed = 0;
   for (const auto& make : windara::gui::testing::registeredTests()) {
     const auto test = make();

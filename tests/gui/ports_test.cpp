@@ -121,7 +121,8 @@ class PortsTest : public QObject {
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     configureFileDialog(dialog, settings, save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    QCOMPARE(dialog.nameFilters().size(), 4);
+    QCOMPARE(dialog.nameFilters().size(), 5);
+    QCOMPARE(dialog.nameFilters().last(), QStringLiteral("Windara Designs (*.tct *.hef *.sps)"));
     QCOMPARE(dialog.selectedNameFilter(), selected);
     QCOMPARE(dialog.defaultSuffix(), suffix);
     QCOMPARE(dialog.acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
