@@ -1,6 +1,7 @@
 // Every ferrite core up to the end marker judged against the SMPS
 // requirements, the core the design takes, and the outcome in words.
 
+#include <cmath>
 #include <string>
 
 #include "designs/smps/smps_advice.h"
@@ -49,8 +50,10 @@ void searchNotes(std::vector<std::string>& notes, const SmpsInputs& in, const Sm
   if (out.row != out.holeRow || out.stop == SmpsStop::InductanceTooLarge) {
     const double first =
         smpsCriterion(rows[static_cast<std::size_t>(out.holeRow - 1)], kSmpsInductance)->value;
-    std::string walk = "Its AL x N^2 (" + num(first) + " mH) is short of Lreq (" + num(req.Lreq) +
-                       " mH), so the inductance search goes on";
+    std::string walk = std::isfinite(first) ? "Its AL x N^2 (" + num(first) +
+                                                  " mH) is short of Lreq (" + num(req.Lreq) + " mH)"
+                                            : std::string("Its AL is no number");
+    walk += ", so the inductance search goes on";
     if (out.stop != SmpsStop::InductanceTooLarge) {
       walk += " to " + rowName(t, out.row, in) + ", the first core after it above Lreq.";
     } else if (t.isEndMarker(out.row)) {
