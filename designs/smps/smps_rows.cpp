@@ -50,6 +50,7 @@ RowEvaluation evaluateSmpsRow(const SmpsInputs& in, const SmpsRequirements& req,
   std::optional<float> B;
   step([&] { B = toSingle(divide(1e8 * in.V, 4.0 * t.at(row, 5).value() * in.f * in.N)); });
 
+  e.criteria.reserve(5);
   e.criteria.push_back(
       judge(kSmpsWindingId, hole.value_or(kNoNumber), Comparison::Greater, req.IDreq));
   e.criteria.push_back(judge(kSmpsInductance, lact.value_or(kNoNumber), inductance, req.Lreq));
