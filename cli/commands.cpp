@@ -6,6 +6,7 @@
 #include <random>
 #include <sstream>
 
+#include "cli/explain_command.h"
 #include "cli/report_command.h"
 #include "cli/result_output.h"
 
@@ -93,6 +94,7 @@ std::string helpText() {
   return R"(Usage:
   windara-cli design FILE [--json] [--program-dir DIR] [--answer TEXT]... [--save OUT]
   windara-cli report FILE [--program-dir DIR] [--answer TEXT]... [--pdf OUT]
+  windara-cli explain FILE [--json] [--program-dir DIR] [--answer TEXT]...
   windara-cli template smps|trad|hall [--program-dir DIR]
   windara-cli --help
 
@@ -101,12 +103,17 @@ design    Opens the design file FILE (.sps, .tct or .hef; "-" reads it from
           does, runs every calculation that causes and prints the result.
 report    Opens FILE as design does and prints the design's report: as plain
           text on standard output, or with --pdf as an A4 PDF file.
+explain   Opens FILE as design does and explains its last calculation: every
+          core of the table the search walks, judged against each
+          requirement, the core taken, and when none fits, the nearest one
+          and the change of one input that makes a core fit.
 template  Prints a design file of the given type holding that type's default
           inputs, ready to edit.
 
 Options:
-  --json             Print the result as one JSON object (inputs, choices,
-                     outputs and every message and input box, in order).
+  --json             Print the result as one JSON object (design: inputs,
+                     choices, outputs and every message and input box, in
+                     order; explain: requirements, rows, chosen row, advice).
   --answer TEXT      Answer for the next input box the calculation shows; give
                      it once per box, in order. TEXT is taken as it stands,
                      even when empty or starting with '-'; --answer=TEXT works
@@ -141,6 +148,7 @@ int runCli(const std::vector<std::string>& args, Environment& env) {
   if (command == "design") return runDesign(rest, env);
   if (command == "template") return runTemplate(rest, env);
   if (command == "report") return runReport(rest, env);
+  if (command == "explain") return runExplain(rest, env);
   return usage(env, "unknown command " + command);
 }
 

@@ -16,20 +16,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    out.push_back(line);
-  }
-  return out;
-}
-
 // The first differing line, with both texts in full.
 std::string firstDifference(const std::string& expected, const std::string& actual) {
-  const auto e = lines(expected);
-  const auto a = lines(actual);
+  const auto e = textLines(expected);
+  const auto a = textLines(actual);
   std::size_t i = 0;
   while (i < e.size() && i < a.size() && e[i] == a[i])
     ++i;
@@ -63,7 +53,7 @@ TEST(Golden, EveryCaseGivesItsExpectedJson) {
     ASSERT_TRUE(design) << "no design.sps, design.tct or design.hef";
     std::vector<std::string> args = {"design", design->string(), "--json"};
     if (fs::exists(dir / "answers.txt")) {
-      for (const std::string& answer : lines(readFile(dir / "answers.txt"))) {
+      for (const std::string& answer : textLines(readFile(dir / "answers.txt"))) {
         args.push_back("--answer");
         args.push_back(answer);
       }

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <sstream>
 
 #include "support/support.h"
 
@@ -16,6 +17,16 @@ std::string quoted(const std::string& arg) {
   return q + "'";
 }
 }  // namespace
+
+std::vector<std::string> textLines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out.push_back(line);
+  }
+  return out;
+}
 
 CliRun runCli(const std::vector<std::string>& args, const std::string& env,
               const std::string& input) {
