@@ -27,10 +27,14 @@ const std::array<WireRow, 44>& wireTable() {
   return table;
 }
 
-double WireDia(Form& form, double awg) {
+const WireRow& wireRow(double awg) {
   const std::int32_t index = toInt32(awg);
   if (index < 0 || index > 43) throw CalcError("subscript out of range");
-  const WireRow& row = wireTable()[static_cast<std::size_t>(index)];
+  return wireTable()[static_cast<std::size_t>(index)];
+}
+
+double WireDia(Form& form, double awg) {
+  const WireRow& row = wireRow(awg);
   form.WireOhms = static_cast<float>(row.ohmsPer1000ft);
   return row.diameterIn;
 }
