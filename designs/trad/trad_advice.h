@@ -22,8 +22,4 @@ struct TradAdvice {
 TradAdvice adviseTrad(const TradResult& result, const TapeCoreTable& table,
                       const std::vector<RowEvaluation>& rows);
 
-// A figure for advice: three significant digits, thousands grouped ("7,160",
-// "2.35", "0.0412").
-std::string adviceFigure(double v);
-
 }  // namespace windara

@@ -104,7 +104,9 @@ inline constexpr const char* kWindowEndCriterion = "window end marker";
 // up to the first that fails. A field that holds no number fails with NaN.
 std::vector<Criterion> tradCriteria(const TradRequirements& req, const TapeCoreTable& table,
                                     int record, TradRowRole role);
-// The criteria with the record's part and, when they all pass, its results.
+// The criteria with the record's part and, when they all pass, its results:
+// "Ae" (sq cm), "B" (T), "Pfe" (W), "turns" and "layers" wound, "MLT" (in),
+// "Pcu" (W), "Ptot" (mW), "accuracy" (%), "residual ID" (in).
 RowEvaluation evaluateTradRow(const TradInputs& in, const TradRequirements& req,
                               const TapeCoreTable& table, int record, TradRowRole role);
 
@@ -133,7 +135,9 @@ struct TradResult {
 TradResult calculateTradCT(const TradInputs& in, const TapeCoreTable& table);
 
 // Every record of the catalogue judged for these inputs, the one chosen, the
-// advice when none fits, and notes in words.
+// advice when none fits, and notes in words. The requirements are "Is" (A),
+// "Vs" (V), "Areq" and "A2" (sq cm), "gauge" (AWG), "d" (in), "Aw" and "Wreq"
+// (sq cm).
 Explanation explainTrad(const TradInputs& in, const TapeCoreTable& table);
 // The calculation whose results the form shows, read from the form as it
 // stands and the catalogue in the program's folder.

@@ -261,6 +261,34 @@ TEST_F(TradDesign, UnusableCatalogueIsExplainedInWords) {
   EXPECT_TRUE(hasNote(e, "TWC.txt cannot be used: ended after 4 of 517 fields"));
 }
 
+TEST_F(TradDesign, AnyFormCanBeExplainedEvenBeforeItIsCalculated) {
+  // Boxes that validation would never let through, with and without the
+  // alloy and thickness buttons: the explanation still ends, and a row it
+  // chooses passes its own criteria.
+  start(std::nullopt);
+  const char* odd[] = {"abc", "", "-5", "0", "1e-38", "1e38", "3.4e38"};
+  for (bool choices : {true, false}) {
+    for (int box = 0; box < 6; ++box) {
+      for (const char* text : odd) {
+        std::vector<std::string> texts = {"5", "60", "10", "400", "100", "15000"};
+        texts[static_cast<std::size_t>(box)] = text;
+        inputs(texts);
+        for (OptionButton* b : {&form().optPperm, &form().optQperm, &form().optRperm,
+                                &form().opt1mil, &form().opt2mil, &form().opt4mil})
+          b->selected = false;
+        if (choices) {
+          choose(form().optQperm);
+          choose(form().opt4mil);
+        }
+        Explanation e;
+        ASSERT_NO_THROW(e = explainTradCT(harness().session)) << box << " " << text;
+        EXPECT_TRUE(!e.chosenRow || row(e, *e.chosenRow).passes()) << box << " " << text;
+        EXPECT_EQ(e.nearest.has_value(), !e.chosenRow) << box << " " << text;
+      }
+    }
+  }
+}
+
 // Types each value into its box, calculates, and gives the core the form shows.
 struct Trial {
   TextBox Form::*box;
