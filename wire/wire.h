@@ -16,8 +16,8 @@ struct WireRow {
 // Indexed by AWG 0..43; rows 0..11 and 43 are empty (all zero).
 const std::array<WireRow, 44>& wireTable();
 
-// The row of the gauge nearest to `awg` (halves to even). A gauge outside
-// 0..43 is CalcError.
+// The row of the gauge nearest to `awg` (halves to even); an empty row for
+// 0..11 and 43. A gauge outside 0..43 is CalcError.
 const WireRow& wireRow(double awg);
 
 // Overall diameter of the gauge nearest to `awg` (halves to even) and sets

@@ -11,9 +11,11 @@
 namespace windara {
 
 // How a search compares a core's value with its limit to accept the core.
-enum class Comparison { Greater, GreaterEqual, Less, LessEqual };
+// NotEqual is for a sentinel value that a search stops on only when it meets
+// it exactly (an end-marker record).
+enum class Comparison { Greater, GreaterEqual, Less, LessEqual, NotEqual };
 
-const char* comparisonSymbol(Comparison c);  // ">", ">=", "<", "<="
+const char* comparisonSymbol(Comparison c);  // ">", ">=", "<", "<=", "!="
 bool compare(double value, Comparison c, double limit);
 
 // One requirement applied to one row, as the search applies it.
@@ -25,7 +27,8 @@ struct Criterion {
   bool pass = false;
   // How far the value lies from its limit as a ratio, positive on the passing
   // side: value / limit - 1 for a lower bound, limit / value - 1 for an upper
-  // bound (0 when it cannot be formed).
+  // bound, |value / limit - 1| for a value that must differ from a sentinel
+  // (0 when it cannot be formed).
   double margin = 0.0;
 };
 

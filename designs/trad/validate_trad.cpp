@@ -33,17 +33,14 @@ constexpr ElectricalCheck kChecks[] = {
      "Please enter a value for Current Density.", "400"},
 };
 
-TapeAlloy vardite() {
-  return {1, 0.0169f, "S", "15000", 15000.0, "Vardite Bmax must be between 1G 15000G."};
-}
-TapeAlloy halvane() {
-  return {2, 0.0181f, "T", "10000", 11500.0, "Halvane Bmax must be between 1G 11500G."};
-}
-TapeAlloy tormix() {
-  return {3, 0.0192f, "P", "5000", 6000.0, "Tormix Bmax must be between 1G and 6000G."};
-}
-
 }  // namespace
+
+std::optional<TapeAlloy> selectedAlloy(const Form& f) {
+  if (f.optPperm.selected) return vardite();
+  if (f.optQperm.selected) return halvane();
+  if (f.optRperm.selected) return tormix();
+  return std::nullopt;
+}
 
 void ValidateTradCT(Session& s) {
   for (const ElectricalCheck& c : kChecks) {
@@ -57,14 +54,7 @@ void ValidateTradCT(Session& s) {
 
 std::optional<TapeAlloy> CheckFluxDensity(Session& s) {
   Form& f = s.form;
-  std::optional<TapeAlloy> alloy;
-  if (f.optPperm.selected) {
-    alloy = vardite();
-  } else if (f.optQperm.selected) {
-    alloy = halvane();
-  } else if (f.optRperm.selected) {
-    alloy = tormix();
-  }
+  const std::optional<TapeAlloy> alloy = selectedAlloy(f);
   if (!alloy) return alloy;
   askWhileNotNumeric(s, f.txtDutyCyc, "Bmax field requires a numeric entry.",
                      "Please enter a value for the Flux Densiity.", alloy->defaultBmax);

@@ -5,19 +5,14 @@
 #include <optional>
 #include <string>
 
+#include "designs/trad/tape_alloy.h"
 #include "form/session.h"
 
 namespace windara {
 
-// What the selected tape alloy brings to a Traditional design.
-struct TapeAlloy {
-  int number = 0;        // 1 S, 2 T, 3 P: selects the core-loss law
-  float density = 0.0f;  // pounds per cubic centimetre
-  std::string letter;    // ends the part number
-  std::string defaultBmax;
-  double bmaxLimit = 0.0;  // gauss, inclusive
-  std::string rangeSentence;
-};
+// The alloy of the first selected material button (S, T, P in that order), or
+// nothing when none is selected.
+std::optional<TapeAlloy> selectedAlloy(const Form& f);
 
 // Asks again, box by box, until burden, frequency, current, turns ratio and
 // current density all hold numbers greater than zero.

@@ -18,6 +18,8 @@ Winding windLayers(double id, double od, double height, float wire, std::int32_t
     if (n > static_cast<double>(left)) n = static_cast<double>(left);
     step([&] { w.length = toSingle(w.length + n * ((od - id) + 2.0 * height)); });
     left -= static_cast<std::int64_t>(n);
+    w.placed += static_cast<std::int64_t>(n);
+    ++w.layers;
     step([&] { id = checked(id - 2.0 * d); });
     step([&] { od = checked(od + 2.0 * d); });
     step([&] { height = checked(height + 2.0 * d); });

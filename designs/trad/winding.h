@@ -8,6 +8,8 @@ namespace windara {
 struct Winding {
   float length = 0.0f;          // wire length, inches
   double insideDiameter = 0.0;  // hole left after the last layer, inches
+  int layers = 0;               // layers that took at least one turn
+  std::int64_t placed = 0;      // turns placed: fewer than asked when the hole filled up
 };
 
 // Winds `turns` turns of wire of overall diameter `wire` on a core whose
