@@ -28,10 +28,10 @@ Criterion noGap(const HallCarry& k, double limit) {
   if (k.mue == 0.0f) return judge("mue", k.mue, Comparison::Greater, 0.0);
   if (k.mu == 0.0f) return judge("mu", k.mu, Comparison::Greater, 0.0);
   // Beyond the range of a single.
-  Criterion gap = judge(
-      kHallGap,
-      (1.0 / static_cast<double>(k.mue) - 1.0 / static_cast<double>(k.mu)) * k.pathLength * 0.3937,
-      Comparison::LessEqual, limit);
+  Criterion gap = judge(hall_criterion::kGap,
+                        (1.0 / static_cast<double>(k.mue) - 1.0 / static_cast<double>(k.mu)) *
+                            k.pathLength * kInchesPerCm,
+                        Comparison::LessEqual, limit);
   gap.pass = false;
   return gap;
 }
@@ -43,19 +43,19 @@ using Failure = HallRowCheck::Failure;
 Failure fitTests(const HallTable& table, int row, double limit, HallRowCheck& c) {
   std::vector<Criterion>& k = c.eval.criteria;
   const double twice = 2.0 * static_cast<double>(c.gap);
-  k.push_back(judge(kHallGap, c.gap, Comparison::LessEqual, limit));
+  k.push_back(judge(hall_criterion::kGap, c.gap, Comparison::LessEqual, limit));
   const std::optional<double> id = number(table, row, 2), od = number(table, row, 3),
                               ht = number(table, row, 4);
   if (id && od) {
-    k.push_back(judge(kHallWall, (*od - *id) / 2.0, Comparison::GreaterEqual, twice));
+    k.push_back(judge(hall_criterion::kWall, (*od - *id) / 2.0, Comparison::GreaterEqual, twice));
   } else {
-    k.push_back(unreadable(kHallWall, Comparison::GreaterEqual, twice));
+    k.push_back(unreadable(hall_criterion::kWall, Comparison::GreaterEqual, twice));
     c.problems.push_back("column 2 or 3 is no number, so its wall cannot be shown to take the gap");
   }
   if (ht) {
-    k.push_back(judge(kHallHeight, *ht, Comparison::GreaterEqual, twice));
+    k.push_back(judge(hall_criterion::kHeight, *ht, Comparison::GreaterEqual, twice));
   } else {
-    k.push_back(unreadable(kHallHeight, Comparison::GreaterEqual, twice));
+    k.push_back(unreadable(hall_criterion::kHeight, Comparison::GreaterEqual, twice));
     c.problems.push_back("column 4 is no number, so its height cannot be shown to take the gap");
   }
   if (!k[k.size() - 3].pass) return Failure::GapTooLong;
@@ -96,32 +96,34 @@ HallRowCheck checkHallRow(const HallInputs& in, const HallRequirements& req, con
   std::vector<Criterion>& k = c.eval.criteria;
   const std::optional<double> limit = sizeLimit(table, row);
   if (row == closing) {
-    k.push_back(judge(kHallClosing, limit.value_or(0.0), Comparison::Less, kHallClosingMark));
+    k.push_back(
+        judge(hall_criterion::kClosing, limit.value_or(0.0), Comparison::Less, kHallClosingMark));
     c.failure = Failure::Closing;
     return c;
   }
 
   if (limit) {
-    k.push_back(judge(kHallSizeLimit, *limit, Comparison::GreaterEqual, need));
+    k.push_back(judge(hall_criterion::kSizeLimit, *limit, Comparison::GreaterEqual, need));
   } else {
-    k.push_back(unreadable(kHallSizeLimit, Comparison::GreaterEqual, need));
+    k.push_back(unreadable(hall_criterion::kSizeLimit, Comparison::GreaterEqual, need));
     c.problems.push_back("column 8 is no number, so the search passes over it");
   }
-  k.push_back(judge(kHallFlux, req.flux, Comparison::LessEqual, req.fluxLimit));
+  k.push_back(judge(hall_criterion::kFlux, req.flux, Comparison::LessEqual, req.fluxLimit));
 
   HallCarry& v = c.carry;
   if (!step([&] { v.pathLength = toSingle(table.at(row, 6).value()); }))
     c.problems.push_back("column 6 is no number; the path length before it is used");
   step([&] {
-    v.mue = toSingle(divide(static_cast<double>(req.flux) * v.pathLength,
-                            0.4 * 3.14 * in.turns * static_cast<double>(in.current)));
+    v.mue =
+        toSingle(divide(static_cast<double>(req.flux) * v.pathLength,
+                        kHallGilbertsPerAmpereTurn * in.turns * static_cast<double>(in.current)));
   });
   if (!step([&] { v.mu = toSingle(table.at(row, 7).value()); }))
     c.problems.push_back("column 7 is no number; the permeability before it is used");
 
   float computed = 0.0f;
   const bool haveGap = step([&] {
-    computed = toSingle((divide(1.0, v.mue) - divide(1.0, v.mu)) * v.pathLength * 0.3937);
+    computed = toSingle((divide(1.0, v.mue) - divide(1.0, v.mu)) * v.pathLength * kInchesPerCm);
   });
   Failure fit = Failure::NoGap;
   if (haveGap) {
@@ -129,7 +131,7 @@ HallRowCheck checkHallRow(const HallInputs& in, const HallRequirements& req, con
     // The sensor has to go into the gap, with a little room to spare; mue
     // stays the one the flux asks for.
     if (c.gap < in.thickness)
-      step([&] { c.gap = toSingle(static_cast<double>(in.thickness) + 0.005); });
+      step([&] { c.gap = toSingle(static_cast<double>(in.thickness) + kHallSensorRoom); });
     fit = fitTests(table, row, limit.value_or(0.0), c);
   } else {
     k.push_back(noGap(v, limit.value_or(0.0)));

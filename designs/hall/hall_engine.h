@@ -18,13 +18,22 @@ namespace windara {
 
 struct Session;
 
+// The design's constants: the gilberts of one ampere-turn, taken as 0.4 x
+// 3.14; inches per centimetre; and the room added to the sensor's thickness
+// when the computed gap is narrower.
+inline constexpr double kHallGilbertsPerAmpereTurn = 0.4 * 3.14;
+inline constexpr double kInchesPerCm = 0.3937;
+inline constexpr double kHallSensorRoom = 0.005;  // in
+
 // Criterion names, shared with the explanation's readers.
-inline constexpr const char* kHallSizeLimit = "size limit";  // column 8 >= W
-inline constexpr const char* kHallFlux = "B";                // B <= the material's limit
-inline constexpr const char* kHallGap = "lg";                // lg <= column 8
-inline constexpr const char* kHallWall = "radial wall";      // (OD - ID) / 2 >= 2 lg
-inline constexpr const char* kHallHeight = "height";         // Ht >= 2 lg
-inline constexpr const char* kHallClosing = "closing mark";  // column 8 < 999
+namespace hall_criterion {
+inline constexpr const char* kSizeLimit = "size limit";  // column 8 >= W
+inline constexpr const char* kFlux = "B";                // B <= the material's limit
+inline constexpr const char* kGap = "lg";                // lg <= column 8
+inline constexpr const char* kWall = "radial wall";      // (OD - ID) / 2 >= 2 lg
+inline constexpr const char* kHeight = "height";         // Ht >= 2 lg
+inline constexpr const char* kClosing = "closing mark";  // column 8 < 999
+}  // namespace hall_criterion
 
 struct HallRequirements {
   float flux = 0.0f;       // B, G: what the gap carries at full sensor output

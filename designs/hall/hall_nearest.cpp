@@ -1,38 +1,26 @@
-// The closed forms come from the design's own formulas. With A = N x I / B
-// (ampere-turns per gauss) and c = le / mu of a row, the computed gap is
-//   lg = 0.3937 (0.4 x 3.14 x A - c)  in,
-// floored to t + 0.005 when below t. A row takes it when lg is at most
-// G = min(column 8, radial wall / 2, height / 2), its column 8 reaches
-// W = N x d, and B is within the material's limit. Each input moves A, W, B
-// or t alone, so each gives a range of that input in which the row fits. A
-// range found this way is tried on the search before it is offered, since a
-// gap raised at an earlier row can still pass the row over.
+// Advice from the closed forms of each row's input ranges. A range is tried
+// on the search before it is offered, since a gap raised at an earlier row
+// can still pass the row over, and the quantities are singles.
 
 #include "designs/hall/hall_nearest.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 #include <string>
 
 #include "common/checked.h"
+#include "designs/hall/hall_input_span.h"
 
 namespace windara {
 
 namespace {
-
-constexpr double kMmf = 0.4 * 3.14;  // gilberts per ampere-turn, as the design takes it
-constexpr double kInPerCm = 0.3937;
-constexpr double kRoom = 0.005;  // in, what the floor adds to the sensor
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 struct BoxInfo {
   HallBox box;
   const char* name;
   const char* unit;
 };
-
 const BoxInfo kInfo[] = {
     {HallBox::SensorOutput, "sensor output", " V"}, {HallBox::Thickness, "sensor thickness", " mm"},
     {HallBox::Sensitivity, "sensitivity", " mV/G"}, {HallBox::Current, "primary current", " A"},
@@ -41,99 +29,6 @@ const BoxInfo kInfo[] = {
 
 const BoxInfo& info(HallBox box) {
   return kInfo[static_cast<int>(box)];
-}
-
-// Values of one box in which a row fits; lo 0 when nothing bounds it below.
-struct Span {
-  double lo = 0.0;
-  double hi = kInf;
-};
-
-// What the closed forms need of a row.
-struct RowShape {
-  int row = 0;
-  double limit = 0.0;    // column 8, in
-  double gapRoom = 0.0;  // G, in
-  double lePerMu = 0.0;  // c, cm
-};
-
-std::optional<RowShape> rowShape(const HallTable& table, int row) {
-  std::optional<RowShape> shape;
-  step([&] {
-    auto at = [&](int column) { return table.at(row, column).value(); };
-    if (!(at(6) > 0.0 && at(7) > 0.0)) return;
-    const double room = std::min({at(8), (at(3) - at(2)) / 4.0, at(4) / 2.0});
-    shape = RowShape{row, at(8), room, at(6) / at(7)};
-  });
-  return shape;
-}
-
-// The design's quantities as they are now.
-struct Now {
-  double flux, fluxLimit, turns, current, conductor, thickness, vout, sensitivity, stack;
-};
-
-// The range of A in which the row's floored gap fits it.
-std::optional<Span> ampereTurnSpan(const RowShape& r, double t) {
-  if (r.gapRoom < t) return std::nullopt;
-  const double hi = (r.gapRoom / kInPerCm + r.lePerMu) / kMmf;
-  // Below t the floor adds 0.005 in, which this row cannot take: lg must not fall below t.
-  const double lo = r.gapRoom < t + kRoom ? (t / kInPerCm + r.lePerMu) / kMmf : 0.0;
-  if (!(hi > 0.0)) return std::nullopt;
-  return Span{lo, hi};
-}
-
-bool inside(double v, const Span& s) {
-  return v >= s.lo && v <= s.hi;
-}
-
-std::optional<Span> boxSpan(HallBox box, const RowShape& r, const Now& n) {
-  const bool fluxOk = n.flux > 0.0 && n.flux <= n.fluxLimit;
-  const bool stackOk = n.stack <= r.limit;
-  const double ni = n.turns * n.current;
-  if (!(ni > 0.0)) return std::nullopt;
-  if (box == HallBox::Thickness) {
-    if (!fluxOk || !stackOk) return std::nullopt;
-    const double raw = kInPerCm * (kMmf * ni / n.flux - r.lePerMu);
-    if (raw > r.gapRoom) return std::nullopt;
-    const double most = std::max(raw, r.gapRoom - kRoom);
-    if (!(most > 0.0)) return std::nullopt;
-    return Span{0.0, most * 25.4};
-  }
-  const std::optional<Span> a = ampereTurnSpan(r, n.thickness);
-  if (!a) return std::nullopt;
-  switch (box) {
-    case HallBox::Conductor:
-      if (!fluxOk || !inside(ni / n.flux, *a)) return std::nullopt;
-      return Span{0.0, r.limit / n.turns};
-    case HallBox::Turns: {
-      if (!fluxOk || !(n.conductor > 0.0)) return std::nullopt;
-      const double lo = std::max(1.0, std::ceil(a->lo * n.flux / n.current));
-      const double hi = std::min(
-          {std::floor(a->hi * n.flux / n.current), std::floor(r.limit / n.conductor), 32767.0});
-      if (lo > hi) return std::nullopt;
-      return Span{lo, hi};
-    }
-    case HallBox::Current:
-      if (!fluxOk || !stackOk) return std::nullopt;
-      return Span{a->lo * n.flux / n.turns, a->hi * n.flux / n.turns};
-    case HallBox::SensorOutput:
-    case HallBox::Sensitivity: {
-      if (!stackOk) return std::nullopt;
-      const double lo = ni / a->hi;
-      const double hi = std::min(a->lo > 0.0 ? ni / a->lo : kInf, n.fluxLimit);
-      if (lo > hi) return std::nullopt;
-      if (box == HallBox::SensorOutput) {
-        if (!(n.sensitivity > 0.0)) return std::nullopt;
-        return Span{lo * n.sensitivity / 1e6, hi * n.sensitivity / 1e6};
-      }
-      if (!(n.vout > 0.0)) return std::nullopt;
-      return Span{1000.0 * n.vout / hi, 1000.0 * n.vout / lo};
-    }
-    case HallBox::Thickness:
-      break;
-  }
-  return std::nullopt;
 }
 
 // A value as typed into a box: `digits` significant digits, rounded towards
@@ -183,9 +78,10 @@ struct Adviser {
   // The range's end nearest the box's value, offered once the search takes a
   // core with it. The quantities are singles, so the very end may fall just
   // outside; a value one digit inside is tried next.
-  std::optional<Advice> tryRange(HallBox box, const Span& s) const {
+  std::optional<Advice> tryRange(HallBox box, const HallSpan& s) const {
     const bool down = hallBoxValue(in, box) > s.hi;
     const double end = down ? s.hi : s.lo;
+    if (!(end > 0.0 && std::isfinite(end))) return std::nullopt;
     const bool whole = box == HallBox::Turns;
     for (const auto& [digits, inward] : {std::pair{3, 0.0}, {3, 1e-6}, {7, 1e-6}}) {
       const double v = end * (down ? 1.0 - inward : 1.0 + inward);
@@ -198,17 +94,17 @@ struct Adviser {
 };
 
 struct Candidate {
-  RowShape shape;
-  Span span;
+  HallRowShape shape;
+  HallSpan span;
   double change;  // relative to the box's value
 };
 
-std::vector<Candidate> candidates(HallBox box, const std::vector<RowShape>& shapes, const Now& n,
-                                  double now) {
+std::vector<Candidate> candidates(HallBox box, const std::vector<HallRowShape>& shapes,
+                                  const HallQuantities& n, double now) {
   std::vector<Candidate> out;
-  for (const RowShape& r : shapes) {
-    const std::optional<Span> s = boxSpan(box, r, n);
-    if (!s || inside(now, *s) || !(s->hi > 0.0)) continue;
+  for (const HallRowShape& r : shapes) {
+    const std::optional<HallSpan> s = hallInputSpan(box, r, n);
+    if (!s || s->contains(now) || !(s->hi > 0.0)) continue;
     const double target = now > s->hi ? s->hi : s->lo;
     out.push_back({r, *s, now > 0.0 ? std::abs(target / now - 1.0) : target});
   }
@@ -218,9 +114,9 @@ std::vector<Candidate> candidates(HallBox box, const std::vector<RowShape>& shap
 // The order in which inputs are tried: the one that acts on the failing test first.
 std::vector<HallBox> boxOrder(const std::string& criterion) {
   using B = HallBox;
-  if (criterion == kHallSizeLimit)
+  if (criterion == hall_criterion::kSizeLimit)
     return {B::Conductor, B::Turns, B::Current, B::SensorOutput, B::Sensitivity, B::Thickness};
-  if (criterion == kHallFlux)
+  if (criterion == hall_criterion::kFlux)
     return {B::SensorOutput, B::Sensitivity, B::Current, B::Turns, B::Thickness, B::Conductor};
   return {B::Current, B::Turns, B::SensorOutput, B::Sensitivity, B::Thickness, B::Conductor};
 }
@@ -244,7 +140,8 @@ std::string partOf(const HallTable& table, int row, const NumberLocale& loc) {
 // One input of the box, changed as little as the search allows; then, when a
 // smaller core is within the same input's reach, that too.
 std::optional<std::string> adviseBox(const Adviser& a, HallBox box,
-                                     const std::vector<RowShape>& shapes, const Now& n) {
+                                     const std::vector<HallRowShape>& shapes,
+                                     const HallQuantities& n) {
   const double now = hallBoxValue(a.in, box);
   std::vector<Candidate> list = candidates(box, shapes, n, now);
   std::stable_sort(list.begin(), list.end(),
@@ -304,17 +201,17 @@ std::optional<Nearest> hallNearest(const HallInputs& in, const HallTable& table,
   near.part = partOf(table, largest, loc);
   if (at != rows.end()) near.criterion = nearestFailure(*at);
 
-  std::vector<RowShape> shapes;
+  std::vector<HallRowShape> shapes;
   for (int row = first; row <= largest; ++row) {
-    if (const std::optional<RowShape> s = rowShape(table, row)) shapes.push_back(*s);
+    if (const std::optional<HallRowShape> s = hallRowShape(table, row)) shapes.push_back(*s);
   }
   const HallRequirements& q = result.requirements;
-  const Now now{q.flux,     q.fluxLimit,    static_cast<double>(in.turns),
-                in.current, in.conductor,   q.thickness,
-                in.vout,    in.sensitivity, q.stack};
+  const HallQuantities quantities{q.flux,     q.fluxLimit,    static_cast<double>(in.turns),
+                                  in.current, in.conductor,   q.thickness,
+                                  in.vout,    in.sensitivity, q.stack};
   const Adviser adviser{in, table, loc};
   for (HallBox box : boxOrder(near.criterion.name)) {
-    if (const std::optional<std::string> text = adviseBox(adviser, box, shapes, now)) {
+    if (const std::optional<std::string> text = adviseBox(adviser, box, shapes, quantities)) {
       near.advice = *text;
       near.canHelp = true;
       return near;

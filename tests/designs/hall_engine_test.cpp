@@ -409,5 +409,23 @@ TEST(HallEngine, UnreadableCellsAreNamedAndTheCarriedValueShown) {
   EXPECT_TRUE(mentions(e, "row 2 (B): column 6 is no number; the path length before it is used"));
 }
 
+// Between calculations the boxes may hold anything the user typed; the
+// explanation reads them as a failed step does (0) and still says something.
+TEST(HallEngine, BoxesNeverValidatedStillExplain) {
+  const char* odd[] = {"-5", "abc", "0", "", "1e39", "-1e-30", "32768"};
+  ShippedRig rig;
+  for (const char* text : odd) {
+    for (TextBox Form::*box : {&Form::txtVoltage, &Form::txtFrequency, &Form::txtPriCurrent,
+                               &Form::txtCurDens, &Form::txtRatio, &Form::txtDutyCyc}) {
+      SCOPED_TRACE(text);
+      rig.inputs({});
+      (rig.h.form().*box).text = text;
+      const Explanation e = explainHall(rig.h.session);
+      EXPECT_EQ(e.rows.size(), 8u);
+      EXPECT_EQ(e.chosenRow.has_value(), !e.nearest.has_value());
+    }
+  }
+}
+
 }  // namespace
 }  // namespace windara::testing
