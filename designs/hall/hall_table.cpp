@@ -32,4 +32,9 @@ std::optional<int> closingRow(const HallTable& table, const HallGroup& group) {
   return std::nullopt;
 }
 
+std::string missingClosingProblem(const HallGroup& group) {
+  return "rows " + std::to_string(group.firstRow) + " to " + std::to_string(group.lastRow) + " (" +
+         group.material + ") have no closing row with 999 in column 8";
+}
+
 }  // namespace windara

@@ -38,6 +38,9 @@ struct HallGroup {
 // The group's first row holding 999 in column 8, or nothing when it has none.
 std::optional<int> closingRow(const HallTable& table, const HallGroup& group);
 
+// Why a group without its closing row cannot be searched.
+std::string missingClosingProblem(const HallGroup& group);
+
 // Column 8 of a row as a number, or nothing when it holds a text that is not one.
 std::optional<double> sizeLimit(const HallTable& table, int row);
 
