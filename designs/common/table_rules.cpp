@@ -92,13 +92,13 @@ void TableRules::requireBelow(int row, int smallField, int largeField, std::stri
         std::string(effect));
 }
 
-void TableRules::requireOrder(int first, int last, int field, Order order,
+void TableRules::requireOrder(int first, int last, int field, Order order, double mark,
                               std::string_view effect) {
   int previousRow = 0;
   double previous = 0.0;
   for (int row = first; row <= last; ++row) {
     const std::optional<double> v = number(row, field);
-    if (!v) continue;
+    if (!v || *v >= mark) continue;
     const bool tie = *v == previous && order == Order::Ascending;
     if (previousRow > 0 && (*v < previous || tie)) {
       add(row, field,
@@ -111,13 +111,13 @@ void TableRules::requireOrder(int first, int last, int field, Order order,
   }
 }
 
-void TableRules::requireBelowMark(int row, int field, double mark, std::string_view effect) {
+bool TableRules::requireBelowMark(int row, int field, double mark, std::string_view effect) {
   const std::optional<double> v = number(row, field);
-  if (v && *v >= mark)
-    add(row, field,
-        fieldWithValue(row, field) + " is not below the " + shape_.markName + " " +
-            numberText(mark),
-        std::string(effect));
+  if (!v || *v < mark) return true;
+  add(row, field,
+      fieldWithValue(row, field) + " is not below the " + shape_.markName + " " + numberText(mark),
+      std::string(effect));
+  return false;
 }
 
 void TableRules::requireMark(int row, int field, double mark, bool exact, std::string_view effect) {

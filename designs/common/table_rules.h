@@ -53,10 +53,13 @@ class TableRules {
   // The inner diameter field below the outer one.
   void requireBelow(int row, int smallField, int largeField, std::string_view effect);
   // Rows first..last in order of the field; each row is compared with the
-  // last row before it that holds a number there.
-  void requireOrder(int first, int last, int field, Order order, std::string_view effect);
-  // A real row's value below the end-marker value that would end a search.
-  void requireBelowMark(int row, int field, double mark, std::string_view effect);
+  // last row before it that holds a number there. Rows holding `mark` or more
+  // are left to requireBelowMark.
+  void requireOrder(int first, int last, int field, Order order, double mark,
+                    std::string_view effect);
+  // A real row's value below the end-marker value that would end a search;
+  // false after a finding.
+  bool requireBelowMark(int row, int field, double mark, std::string_view effect);
   // The end-marker (or closing) value itself: exactly `mark`, or at least it.
   void requireMark(int row, int field, double mark, bool exact, std::string_view effect);
 

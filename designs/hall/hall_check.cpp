@@ -36,17 +36,19 @@ void checkGroup(const HallTable& table, const HallGroup& g, TableRules& rules) {
   const std::string material = g.material;
   const int lastCore = g.lastRow - 1;
   for (int r = g.firstRow; r <= lastCore; ++r) {
+    // A row holding the closing mark reads as a closing row, whatever else it holds.
+    if (!rules.requireBelowMark(r, kSizeLimit, kHallClosingMark,
+                                "the " + material +
+                                    " search stops here at the latest, so the group's later rows "
+                                    "are never reached"))
+      continue;
     // Column 1 is the part number; 9 to 12 are never looked at.
     rules.requireNumbers(r, {2, 3, 4, 5, 6, 7, kSizeLimit}, kEffects);
     rules.requirePositive(r, {2, 3, 4, 5, 6, 7, kSizeLimit}, kEffects);
     rules.requireBelow(r, 2, 3, "the wall check can never pass, so this core is never chosen");
-    rules.requireBelowMark(r, kSizeLimit, kHallClosingMark,
-                           "the " + material +
-                               " search stops here at the latest, so the group's later rows are "
-                               "never reached");
   }
   rules.requireOrder(
-      g.firstRow, lastCore, kSizeLimit, Order::Ascending,
+      g.firstRow, lastCore, kSizeLimit, Order::Ascending, kHallClosingMark,
       "the " + material + " search may pass over the smallest core that takes the conductors");
 
   const std::optional<int> closing = closingRow(table, g);

@@ -69,7 +69,7 @@ TablesCheck checkFerriteTable(const std::filesystem::path& programDir) {
                                  " stops here with \"Required L Too Large\"");
     }
   }
-  rules.requireOrder(1, lastCore, kWindingID, Order::NonDecreasing,
+  rules.requireOrder(1, lastCore, kWindingID, Order::NonDecreasing, kWindingIDEnd,
                      "the hole-size search may pass over the smallest core the winding fits "
                      "through");
   return rules.take();

@@ -41,6 +41,14 @@ TablesCheck checkTapeCoreTable(const std::filesystem::path& programDir) {
   checkLines(programDir / kTapeCoreFile, table.cells.size(), rules);
 
   for (int r = 1; r <= kLastCore; ++r) {
+    // A record holding an end-marker value reads as one, whatever else it holds.
+    const bool areaReal = rules.requireBelowMark(
+        r, kTapeArea2mil, kTapeAreaEnd,
+        "the area search stops here at the latest, so the records after it are never chosen");
+    const bool windowReal = rules.requireBelowMark(
+        r, kTapeWindow, kTapeWindowEnd,
+        "the window search stops here at the latest, so the records after it are never chosen");
+    if (!areaReal || !windowReal) continue;
     // Field 1 is a part-number stem, text or number; field 7 a text whose
     // only meaning is whether it is "N".
     const std::initializer_list<int> numeric = {kTapeID,       kTapeOD,         kTapeHeight,
@@ -52,16 +60,10 @@ TablesCheck checkTapeCoreTable(const std::filesystem::path& programDir) {
                        "the dimensions shown for this core contradict each other");
     rules.requireBelow(r, kTapeWindID, kTapeWindOD,
                        "this core's winding model, copper loss and residual ID go wrong");
-    rules.requireBelowMark(r, kTapeArea2mil, kTapeAreaEnd,
-                           "the area search stops here at the latest, so the records after it "
-                           "are never chosen");
-    rules.requireBelowMark(r, kTapeWindow, kTapeWindowEnd,
-                           "the window search stops here at the latest, so the records after it "
-                           "are never chosen");
   }
-  rules.requireOrder(1, kLastCore, kTapeArea2mil, Order::Ascending,
+  rules.requireOrder(1, kLastCore, kTapeArea2mil, Order::Ascending, kTapeAreaEnd,
                      "the area search may pass over the smallest core that fits");
-  rules.requireOrder(1, kLastCore, kTapeWindow, Order::Ascending,
+  rules.requireOrder(1, kLastCore, kTapeWindow, Order::Ascending, kTapeWindowEnd,
                      "the window search may pass over the smallest core whose window fits");
 
   const int end = TapeCoreTable::kRecords;

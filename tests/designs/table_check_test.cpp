@@ -165,6 +165,34 @@ TEST(TableCheck, EffectsSayWhatTheBreachDoesToTheDesigns) {
   }
 }
 
+// A lost line moves an end-marker or closing row up among the real ones: that
+// row is reported as a mark only, and not for its zero sizes or as out of order.
+TEST(TableCheck, AMarkAmongRealRowsIsReportedOnce) {
+  const struct {
+    const char* file;
+    int lostLine, markRow;
+    const char* problem;
+  } cases[] = {
+      {"Hall.txt", 8, 15, "column 8 (999) is not below the closing mark 999"},
+      {"TWC.txt", 46, 46, "field 5 (999999) is not below the end-marker value 999999"},
+  };
+  for (const auto& c : cases) {
+    TableCopy copy;
+    TableText table = copy.load(c.file);
+    table.line(c.lostLine).clear();
+    std::string text = table.text();
+    copy.save(c.file, TableText(text.replace(text.find("\r\n\r\n"), 2, "")));
+    const TablesCheck check = checkTables(copy.path());
+    for (const TableFinding& f : check.findings) {
+      if (f.row == c.markRow) {
+        EXPECT_TRUE(contains(f.problem, "is not below the")) << f.problem;
+      }
+      EXPECT_FALSE(contains(f.problem, "'s (999")) << findingLine(f);
+    }
+    EXPECT_TRUE(contains(allLines(check), c.problem)) << allLines(check);
+  }
+}
+
 // The readers count fields, not lines: layouts that read the same must pass,
 // and what the searches never reach is not checked.
 TEST(TableCheck, LayoutsThatReadTheSamePass) {
