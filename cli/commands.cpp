@@ -6,6 +6,7 @@
 #include <random>
 #include <sstream>
 
+#include "cli/check_tables_command.h"
 #include "cli/report_command.h"
 #include "cli/result_output.h"
 
@@ -85,6 +86,10 @@ bool wantsHelp(const std::vector<std::string>& args) {
 
 }  // namespace
 
+fs::path programDirOption(const ParsedArgs& args, const Environment& env) {
+  return programDir(args, env);
+}
+
 std::vector<OptionSpec> designRunOptions() {
   return {{"program-dir", true}, {"answer", true}};
 }
@@ -94,6 +99,7 @@ std::string helpText() {
   windara-cli design FILE [--json] [--program-dir DIR] [--answer TEXT]... [--save OUT]
   windara-cli report FILE [--program-dir DIR] [--answer TEXT]... [--pdf OUT]
   windara-cli template smps|trad|hall [--program-dir DIR]
+  windara-cli check-tables [--program-dir DIR] [--json]
   windara-cli --help
 
 design    Opens the design file FILE (.sps, .tct or .hef; "-" reads it from
@@ -103,6 +109,12 @@ report    Opens FILE as design does and prints the design's report: as plain
           text on standard output, or with --pdf as an A4 PDF file.
 template  Prints a design file of the given type holding that type's default
           inputs, ready to edit.
+check-tables
+          Checks TWC.txt, Ferrite.txt and Hall.txt against what the core
+          searches rely on and prints every breach, one per line: file, row,
+          field, what is wrong and what it does to the designs (with --json,
+          one object: "ok" and the findings). Exit status 0 when all hold, 1
+          when any breach is found, 2 when a table cannot be opened.
 
 Options:
   --json             Print the result as one JSON object (inputs, choices,
@@ -141,6 +153,7 @@ int runCli(const std::vector<std::string>& args, Environment& env) {
   if (command == "design") return runDesign(rest, env);
   if (command == "template") return runTemplate(rest, env);
   if (command == "report") return runReport(rest, env);
+  if (command == "check-tables") return runCheckTables(rest, env);
   return usage(env, "unknown command " + command);
 }
 
