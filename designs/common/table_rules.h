@@ -20,10 +20,9 @@ struct TableShape {
   const char* file;       // "TWC.txt"
   const char* rowNoun;    // "record", "row"
   const char* fieldNoun;  // "field", "column"
-  int rows;
-  int width;             // fields of one row
-  const char* design;    // the design that reads the table: "Traditional"
-  const char* markName;  // what the table calls the value ending a search: "end-marker value"
+  int width;              // fields of one row
+  const char* design;     // the design that reads the table: "Traditional"
+  const char* markName;   // what the table calls the value ending a search: "end-marker value"
 };
 
 // What a breach of each field does to the designs, indexed by the field

@@ -12,8 +12,12 @@ namespace windara {
 
 namespace {
 
-constexpr TableShape kShape{kHallFile,    "row",         "column",      kHallRows,
-                            kHallColumns, "Hall Effect", "closing mark"};
+constexpr TableShape kShape{.file = kHallFile,
+                            .rowNoun = "row",
+                            .fieldNoun = "column",
+                            .width = kHallColumns,
+                            .design = "Hall Effect",
+                            .markName = "closing mark"};
 constexpr int kSizeLimit = 8;
 
 // The rows each material's search walks; the last one closes the group.

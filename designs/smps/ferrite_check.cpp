@@ -12,8 +12,12 @@ namespace windara {
 
 namespace {
 
-constexpr TableShape kShape{kFerriteFile,   "row",  "field",           kFerriteRows,
-                            kFerriteFields, "SMPS", "end-marker value"};
+constexpr TableShape kShape{.file = kFerriteFile,
+                            .rowNoun = "row",
+                            .fieldNoun = "field",
+                            .width = kFerriteFields,
+                            .design = "SMPS",
+                            .markName = "end-marker value"};
 constexpr int kWindingID = 10;
 constexpr double kWindingIDEnd = 999.0;
 constexpr double kALEnd = 99999.0;

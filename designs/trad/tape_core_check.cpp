@@ -11,9 +11,12 @@ namespace windara {
 
 namespace {
 
-constexpr TableShape kShape{
-    kTapeCoreFile,          "record",      "field",           TapeCoreTable::kRecords,
-    TapeCoreTable::kFields, "Traditional", "end-marker value"};
+constexpr TableShape kShape{.file = kTapeCoreFile,
+                            .rowNoun = "record",
+                            .fieldNoun = "field",
+                            .width = TapeCoreTable::kFields,
+                            .design = "Traditional",
+                            .markName = "end-marker value"};
 constexpr int kLastCore = TapeCoreTable::kRecords - 1;
 
 constexpr std::array<std::string_view, TapeCoreTable::kFields + 1> kEffects{
