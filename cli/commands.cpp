@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/explain_command.h"
+#include "cli/check_tables_command.h"
 #include "cli/report_command.h"
 #include "cli/result_output.h"
 
@@ -86,6 +87,10 @@ bool wantsHelp(const std::vector<std::string>& args) {
 
 }  // namespace
 
+fs::path programDirOption(const ParsedArgs& args, const Environment& env) {
+  return programDir(args, env);
+}
+
 std::vector<OptionSpec> designRunOptions() {
   return {{"program-dir", true}, {"answer", true}};
 }
@@ -96,6 +101,7 @@ std::string helpText() {
   windara-cli report FILE [--program-dir DIR] [--answer TEXT]... [--pdf OUT]
   windara-cli explain FILE [--json] [--program-dir DIR] [--answer TEXT]...
   windara-cli template smps|trad|hall [--program-dir DIR]
+  windara-cli check-tables [--program-dir DIR] [--json]
   windara-cli --help
 
 design    Opens the design file FILE (.sps, .tct or .hef; "-" reads it from
@@ -109,6 +115,12 @@ explain   Opens FILE as design does and explains its last calculation: every
           and the change of one input that makes a core fit.
 template  Prints a design file of the given type holding that type's default
           inputs, ready to edit.
+check-tables
+          Checks TWC.txt, Ferrite.txt and Hall.txt against what the core
+          searches rely on and prints every breach, one per line: file, row,
+          field, what is wrong and what it does to the designs (with --json,
+          one object: "ok" and the findings). Exit status 0 when all hold, 1
+          when any breach is found, 2 when a table cannot be opened.
 
 Options:
   --json             Print the result as one JSON object (design: inputs,
@@ -149,6 +161,7 @@ int runCli(const std::vector<std::string>& args, Environment& env) {
   if (command == "template") return runTemplate(rest, env);
   if (command == "report") return runReport(rest, env);
   if (command == "explain") return runExplain(rest, env);
+  if (command == "check-tables") return runCheckTables(rest, env);
   return usage(env, "unknown command " + command);
 }
 

@@ -26,6 +26,10 @@ struct Environment {
   std::ostream& err;
 };
 
+// The folder named by --program-dir (UsageError when it is none), or the
+// program's own folder.
+std::filesystem::path programDirOption(const ParsedArgs& args, const Environment& env);
+
 // Options every subcommand that runs designs understands.
 std::vector<OptionSpec> designRunOptions();
 
