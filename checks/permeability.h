@@ -1,0 +1,16 @@
+#pragma once
+// Amplitude permeability at any peak flux density, from the points of a curve.
+
+#include <vector>
+
+#include "checks/materials.h"
+
+namespace windara {
+
+// Straight lines between the points on log-log axes, as such curves are drawn. Below the
+// first point the first permeability holds (the initial permeability is flat at low flux);
+// beyond the last the last segment goes on, so permeability keeps falling past the knee.
+// The curve has at least two points, ascending in flux density.
+double amplitudePermeability(const std::vector<PermeabilityPoint>& curve, double peakTesla);
+
+}  // namespace windara
