@@ -1,5 +1,6 @@
 #include "checks/permeability.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -14,7 +15,7 @@ double amplitudePermeability(const std::vector<PermeabilityPoint>& curve, double
   const PermeabilityPoint& hi = curve[i];
   const double slope =
       std::log(hi.permeability / lo.permeability) / std::log(hi.peakTesla / lo.peakTesla);
-  return lo.permeability * std::pow(peakTesla / lo.peakTesla, slope);
+  return std::max(1.0, lo.permeability * std::pow(peakTesla / lo.peakTesla, slope));
 }
 
 }  // namespace windara

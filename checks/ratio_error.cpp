@@ -21,7 +21,7 @@ TradPoint excite(const CtModel& ct, double Is, double burdenOhms) {
   TradPoint p;
   p.Is = Is;
   p.Es = Is * (ct.windingOhms + burdenOhms);
-  p.B = p.Es / (4.44 * ct.frequencyHz * ct.turns * ct.coreAreaM2);
+  p.B = peakTesla(ct, p.Es);
   p.muA = amplitudePermeability(*ct.curve, p.B);
   const double H = p.B / (kMu0 * p.muA);  // peak, A/m
   p.Im = H * ct.pathLengthM / (std::numbers::sqrt2 * ct.turns);
@@ -35,6 +35,10 @@ double referredPrimary(const TradPoint& p) {
 }
 
 }  // namespace
+
+double peakTesla(const CtModel& ct, double secondaryVolts) {
+  return secondaryVolts / (4.44 * ct.frequencyHz * ct.turns * ct.coreAreaM2);
+}
 
 TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms) {
   const double target = primaryAmps / ct.turns;

@@ -34,6 +34,10 @@ struct TradPoint {
   double phaseMinutes = 0.0;  // positive: secondary leads
 };
 
+// The peak flux density (T) that a secondary voltage (V rms) drives through the core:
+// Es / (4.44 f N Ae).
+double peakTesla(const CtModel& ct, double secondaryVolts);
+
 // The point for a primary current (A rms) and a burden (ohm, resistive). Is is solved so
 // that the primary current referred to the secondary, |Is + Ie| with Ie = Ia - j Im, equals
 // primaryAmps / turns exactly; taking Is = primaryAmps / turns instead would measure the

@@ -50,10 +50,12 @@ std::string classText(const ClassVerdict& v, const NumberLocale& loc) {
   if (v.className) return "IEC 61869-2 class " + *v.className + " at 100 % and 25 % burden";
   const LimitCheck& t = v.tightest;
   const std::string unit = t.quantity == "ratio error" ? " %" : " min";
+  // Fractions and limits are short table figures: "120 %", "0.75 %", "15 min".
+  auto exact = [&](double x) { return formatGeneral(x, loc); };
   return "no IEC 61869-2 class: " + t.quantity + " " + signedReadable(t.value, loc) + unit +
-         " at " + readable(t.currentPercent, loc) + " % of rated current and " +
-         readable(t.burdenPercent, loc) + " % burden, beyond the \u00b1" + readable(t.limit, loc) +
-         unit + " of class " + accuracyClasses().back().name;
+         " at " + exact(t.currentPercent) + " % of rated current and " + exact(t.burdenPercent) +
+         " % burden, beyond the \u00b1" + exact(t.limit) + unit + " of class " +
+         accuracyClasses().back().name;
 }
 
 std::string burdenText(const TradChecks& c, const NumberLocale& loc) {
@@ -78,8 +80,8 @@ std::string compensationText(const TurnsCompensation& t, const NumberLocale& loc
 }
 
 std::string saturationText(const TradChecks& c, const NumberLocale& loc) {
-  const std::string b = "B at 120 % of rated current " + readable(c.peakTeslaAt120, loc) + " T, " +
-                        (c.saturates ? "above" : "within") + " the saturation of " +
+  const std::string b = "B at 120 % of rated current " + readable(c.demandTeslaAt120, loc) +
+                        " T, " + (c.saturates ? "above" : "within") + " the saturation of " +
                         readable(c.saturationTesla, loc) + " T";
   if (c.saturates) return b + ": the core saturates";
   return b + " (instrument security factor about " + readable(c.securityFactor, loc) + ")";
@@ -115,10 +117,11 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
 
   c.saturationTesla = tape.saturationTesla;
   c.peakTeslaAt120 = pointAt(c.points, 120).B;
-  c.saturates = c.peakTeslaAt120 > c.saturationTesla;
-  // B follows the current until the knee, so Bsat is reached at Bsat / B(rated) x rated.
-  const double rated = pointAt(c.points, 100).B;
-  c.securityFactor = rated > 0 ? c.saturationTesla / rated : 0.0;
+  const double ratedDemand =
+      peakTesla(ct, in.ratedPrimaryAmps / in.turns * (c.windingOhms + in.burdenOhms));
+  c.demandTeslaAt120 = 1.2 * ratedDemand;
+  c.saturates = c.demandTeslaAt120 > c.saturationTesla;
+  c.securityFactor = ratedDemand > 0 ? c.saturationTesla / ratedDemand : 0.0;
 
   c.classText = classText(c.verdict, locale);
   c.burdenText = burdenText(c, locale);

@@ -51,10 +51,16 @@ struct TradChecks {
   std::optional<double> maxBurdenOhms;  // none when even no burden keeps maxBurdenClass
   TurnsCompensation compensation;
   double saturationTesla = 0.0;  // Bsat of the alloy and thickness
-  double peakTeslaAt120 = 0.0;   // B at 120 % of rated current and rated burden
-  bool saturates = false;        // peakTeslaAt120 above saturationTesla
-  double securityFactor = 0.0;   // multiple of rated current at which B reaches Bsat (0: no flux)
-  std::string classText;         // "IEC 61869-2 class 0.5 at 100 % and 25 % burden"
+  // B at 120 % of rated current and rated burden, as the point found it: the exciting current
+  // keeps it below the knee however hard the burden drives the core.
+  double peakTeslaAt120 = 0.0;
+  // The flux the burden and winding ask for at 120 %: the ideal secondary current through
+  // Rw + Rb, (1.2 Ip / N)(Rw + Rb) / (4.44 f N Ae). Above Bsat the core saturates.
+  double demandTeslaAt120 = 0.0;
+  bool saturates = false;
+  // The multiple of rated current at which that demand reaches Bsat (0: no flux at all).
+  double securityFactor = 0.0;
+  std::string classText;  // "IEC 61869-2 class 0.5 at 100 % and 25 % burden"
   std::string burdenText;
   std::string compensationText;
   std::string saturationText;

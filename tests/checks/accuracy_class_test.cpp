@@ -46,7 +46,7 @@ TEST(AccuracyClass, EachLimitHoldsUpToItselfAndTheNextClassTakesOver) {
       {{5, 100, 0.4, 0}, "0.1"},
       {{5, 100, 0.41, 0}, "0.2"},  // beyond 0.2S's 0.35 at 5 %, within 0.2's 0.75
       {{20, 25, 0.2, 0}, "0.1"},
-      {{20, 25, 0.21, 0}, "0.2"},  // 0.2S keeps 0.1's 0.2 at 20 %, 0.2 allows 0.35
+      {{20, 25, 0.21, 0}, "0.2"},   // 0.2S keeps 0.1's 0.2 at 20 %, 0.2 allows 0.35
       {{20, 25, 0.36, 0}, "0.5S"},  // beyond 0.2's 0.35, within 0.5S's 0.5
       {{20, 100, 0, -8}, "0.1"},
       {{20, 100, 0, -8.01}, "0.2S"},

@@ -38,6 +38,8 @@ TEST(AmplitudePermeability, FollowsStraightLinesOnLogLogAxes) {
       // mu = 10000 x 2^-3.419023 = 10000 x e^(-0.693147 x 3.419023) = 10000 x e^-2.369886
       //    = 10000 x 0.0934914 = 934.914.
       {2.0, 934.914},
+      // ... until air: 10000 x 20^-3.419023 = 0.35 is held at 1.
+      {20.0, 1.0},
   };
   for (const auto& c : cases)
     EXPECT_NEAR(amplitudePermeability(kCurve, c.tesla), c.mu, 1e-6 * c.mu + 1e-9) << c.tesla;
