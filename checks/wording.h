@@ -1,5 +1,6 @@
 #pragma once
-// Numbers as the verdict texts show them: about four significant figures.
+// Numbers as the verdict texts show them: three significant figures, and every digit of the
+// whole number from 1,000 up.
 
 #include <string>
 
@@ -7,7 +8,7 @@
 
 namespace windara {
 
-// 2,850 / 36.4 / 1.25 / 0.125 / 0.00412, in the user's decimal and group separators.
+// 2,850 / 399 / 36.4 / 1.25 / 0.125 / 0.00412, in the user's decimal and group separators.
 std::string readable(double value, const NumberLocale& locale);
 // As readable, with a + before a positive value (ratio errors, phase displacements).
 std::string signedReadable(double value, const NumberLocale& locale);
