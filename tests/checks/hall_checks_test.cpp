@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "checks/refusals.h"
 #include "support/support.h"
 
 namespace windara {
@@ -113,23 +114,16 @@ TEST(HallChecks, AFerriteCoreSaturatesBeforeItsMaximumCurrent) {
 }
 
 TEST(HallChecks, FiguresThatDescribeNoCoreAreRefused) {
-  const struct {
-    void (*spoil)(HallCheckInputs&);
-    const char* says;
-  } cases[] = {
-      {[](HallCheckInputs& in) { in.outsideDiameterIn = in.insideDiameterIn; },
-       "the outside diameter must exceed the inside diameter"},
-      {[](HallCheckInputs& in) { in.gapIn = 0; }, "the gap must be above 0"},
-      {[](HallCheckInputs& in) { in.turns = 0; }, "the primary turns must be above 0"},
-      {[](HallCheckInputs& in) { in.permeability = -1; }, "the permeability must be above 0"},
-  };
-  for (const auto& c : cases) {
-    HallCheckInputs in = powderCore();
-    c.spoil(in);
-    const Outcome<HallChecks> out = checkHall(in, kPowder, NumberLocale::period());
-    EXPECT_FALSE(out.checks);
-    EXPECT_EQ(out.unavailable, std::string("cannot check: ") + c.says);
-  }
+  testing::expectRefused<HallCheckInputs>(
+      powderCore(),
+      {
+          {[](HallCheckInputs& in) { in.outsideDiameterIn = in.insideDiameterIn; },
+           "the outside diameter must exceed the inside diameter"},
+          {[](HallCheckInputs& in) { in.gapIn = 0; }, "the gap must be above 0"},
+          {[](HallCheckInputs& in) { in.turns = 0; }, "the primary turns must be above 0"},
+          {[](HallCheckInputs& in) { in.permeability = -1; }, "the permeability must be above 0"},
+      },
+      [](const HallCheckInputs& in) { return checkHall(in, kPowder, NumberLocale::period()); });
 }
 
 TEST(HallChecks, TheMaterialComesFromTheProgramFolder) {

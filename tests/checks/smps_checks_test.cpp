@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "checks/refusals.h"
 #include "support/support.h"
 
 namespace windara {
@@ -123,24 +124,21 @@ TEST(SmpsChecks, AHigherResetVoltageAllowsALongerOnTime) {
 }
 
 TEST(SmpsChecks, FiguresThatDescribeNoDesignAreRefused) {
-  const struct {
-    void (*spoil)(SmpsCheckInputs&);
-    const char* says;
-  } cases[] = {
-      {[](SmpsCheckInputs& in) { in.dutyCycle = 0; }, "the duty cycle must lie between 0 and 1"},
-      {[](SmpsCheckInputs& in) { in.dutyCycle = 1; }, "the duty cycle must lie between 0 and 1"},
-      {[](SmpsCheckInputs& in) { in.dutyCycle = -0.5; }, "the duty cycle must lie between 0 and 1"},
-      {[](SmpsCheckInputs& in) { in.outputVolts = -1; }, "the output voltage must be 0 or more"},
-      {[](SmpsCheckInputs& in) { in.inductanceMh = 0; }, "the inductance must be above 0"},
-      {[](SmpsCheckInputs& in) { in.resetVolts = 0; }, "the reset voltage must be above 0"},
-  };
-  for (const auto& c : cases) {
-    SmpsCheckInputs in = defaults();
-    c.spoil(in);
-    const Outcome<SmpsChecks> out = checkSMPS(in, kGrade, NumberLocale::period());
-    EXPECT_FALSE(out.checks);
-    EXPECT_EQ(out.unavailable, std::string("cannot check: ") + c.says);
-  }
+  testing::expectRefused<SmpsCheckInputs>(
+      defaults(),
+      {
+          {[](SmpsCheckInputs& in) { in.dutyCycle = 0; },
+           "the duty cycle must lie between 0 and 1"},
+          {[](SmpsCheckInputs& in) { in.dutyCycle = 1; },
+           "the duty cycle must lie between 0 and 1"},
+          {[](SmpsCheckInputs& in) { in.dutyCycle = -0.5; },
+           "the duty cycle must lie between 0 and 1"},
+          {[](SmpsCheckInputs& in) { in.outputVolts = -1; },
+           "the output voltage must be 0 or more"},
+          {[](SmpsCheckInputs& in) { in.inductanceMh = 0; }, "the inductance must be above 0"},
+          {[](SmpsCheckInputs& in) { in.resetVolts = 0; }, "the reset voltage must be above 0"},
+      },
+      [](const SmpsCheckInputs& in) { return checkSMPS(in, kGrade, NumberLocale::period()); });
 }
 
 // The shipped 5K grade leaves (0.36 - 0.10) T = 2,600 G of swing and its AL may be 25 % low.

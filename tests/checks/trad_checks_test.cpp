@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "checks/permeability.h"
+#include "checks/refusals.h"
 #include "support/support.h"
 
 namespace windara {
@@ -259,27 +260,20 @@ TEST(TradChecks, PointsAreSolvedDeepInSaturation) {
 }
 
 TEST(TradChecks, FiguresThatDescribeNoCoreAreRefused) {
-  const struct {
-    void (*spoil)(TradCheckInputs&);
-    const char* says;
-  } cases[] = {
-      {[](TradCheckInputs& in) { in.turns = 0; }, "cannot check: the turns must be above 0"},
-      {[](TradCheckInputs& in) { in.ratedPrimaryAmps = -1; },
-       "cannot check: the primary current must be above 0"},
-      {[](TradCheckInputs& in) { in.frequencyHz = std::nan(""); },
-       "cannot check: the frequency must be above 0"},
-      {[](TradCheckInputs& in) { in.burdenOhms = -0.1; },
-       "cannot check: the burden must be 0 or more"},
-      {[](TradCheckInputs& in) { in.coreLossWatts = nullptr; },
-       "cannot check: no core-loss law given"},
-  };
-  for (const auto& c : cases) {
-    TradCheckInputs in = linearCore();
-    c.spoil(in);
-    const Outcome<TradChecks> out = checkTradCT(in, flatTape(), NumberLocale::period());
-    EXPECT_FALSE(out.checks);
-    EXPECT_EQ(out.unavailable, c.says);
-  }
+  testing::expectRefused<TradCheckInputs>(
+      linearCore(),
+      {
+          {[](TradCheckInputs& in) { in.turns = 0; }, "the turns must be above 0"},
+          {[](TradCheckInputs& in) { in.ratedPrimaryAmps = -1; },
+           "the primary current must be above 0"},
+          {[](TradCheckInputs& in) { in.frequencyHz = std::nan(""); },
+           "the frequency must be above 0"},
+          {[](TradCheckInputs& in) { in.burdenOhms = -0.1; }, "the burden must be 0 or more"},
+          {[](TradCheckInputs& in) { in.coreLossWatts = nullptr; }, "no core-loss law given"},
+      },
+      [](const TradCheckInputs& in) {
+        return checkTradCT(in, flatTape(), NumberLocale::period());
+      });
 }
 
 TEST(TradChecks, MaterialsComeFromTheProgramFolder) {
