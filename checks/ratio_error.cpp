@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "checks/permeability.h"
+#include "checks/root.h"
 
 namespace windara {
 
@@ -11,8 +12,6 @@ namespace {
 
 constexpr double kMu0 = 4e-7 * std::numbers::pi;
 constexpr double kMinutesPerRadian = 180.0 / std::numbers::pi * 60.0;
-constexpr int kFixedPointSteps = 50;
-constexpr int kBisectionSteps = 200;
 constexpr double kTolerance = 1e-13;
 
 // Es, B, mu_a, Im and Ia for a secondary current: the voltage it drives through winding
@@ -42,25 +41,16 @@ double peakTesla(const CtModel& ct, double secondaryVolts) {
 
 TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms) {
   const double target = primaryAmps / ct.turns;
-  // Fixed-point steps scale Is by how far |Is + Ie| misses the target; the exciting current
-  // changes slowly with Is, so a few steps settle it.
+  auto miss = [&](double Is) { return referredPrimary(excite(ct, Is, burdenOhms)) - target; };
   double Is = target;
-  bool settled = false;
-  for (int i = 0; i < kFixedPointSteps && !settled && target > 0; ++i) {
-    const double next = Is * target / referredPrimary(excite(ct, Is, burdenOhms));
-    settled = std::fabs(next - Is) <= kTolerance * target;
-    Is = next;
-  }
-  // Deep in saturation the steps can overshoot back and forth; |Is + Ie| grows with Is from
-  // 0 at no current to at least the target at Is = target, so halving brackets the root.
-  if (!settled && target > 0) {
-    double lo = 0.0, hi = target;
-    for (int i = 0; i < kBisectionSteps && hi - lo > kTolerance * target; ++i) {
-      const double mid = (lo + hi) / 2;
-      (referredPrimary(excite(ct, mid, burdenOhms)) < target ? lo : hi) = mid;
-    }
-    Is = (lo + hi) / 2;
-  }
+  // |Is + Ie| is 0 with no current and at least the target at Is = target, since the exciting
+  // current only adds to it, and it grows with Is: the root lies between. The first secant
+  // step through those ends, target / (|Is + Ie| / target), is the fixed-point step; the
+  // later ones keep it from overshooting in saturation.
+  if (const double over = target > 0 ? miss(target) : 0.0; over > 0)
+    Is = findRoot(miss, {0.0, -target, target, over, target}, kTolerance * target,
+                  kTolerance * target)
+             .last;
   TradPoint p = excite(ct, Is, burdenOhms);
   const double referred = referredPrimary(p);
   p.ratioErrorPercent =

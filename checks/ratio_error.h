@@ -40,8 +40,10 @@ double peakTesla(const CtModel& ct, double secondaryVolts);
 
 // The point for a primary current (A rms) and a burden (ohm, resistive). Is is solved so
 // that the primary current referred to the secondary, |Is + Ie| with Ie = Ia - j Im, equals
-// primaryAmps / turns exactly; taking Is = primaryAmps / turns instead would measure the
-// errors against a primary current that is off by the exciting current itself.
+// primaryAmps / turns (to a part in 10^13): the first step is the fixed-point step
+// Is = target x target / |Is + Ie|, the rest secant steps that keep the root bracketed.
+// Taking Is = primaryAmps / turns instead would measure the errors against a primary current
+// that is off by the exciting current itself.
 TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms);
 
 }  // namespace windara

@@ -1,7 +1,10 @@
 #include "checks/trad_points.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+
+#include "checks/root.h"
 
 namespace windara {
 
@@ -9,21 +12,13 @@ namespace {
 
 constexpr double kLargestBurdenOhms = 1e6;
 constexpr double kBurdenPrecision = 1e-6;
+constexpr double kWorstShortfall = 1e6;
 
-bool holdsAt(const CtModel& ct, double Ip, double burden, const AccuracyClass& target) {
-  return holdsClass(target, asErrorPoints(errorPoints(ct, Ip, burden)));
-}
-
-// Mean ratio error at rated current over the burdens.
-double meanAtRated(const std::vector<TradPoint>& points) {
-  double sum = 0.0;
-  int count = 0;
-  for (const TradPoint& p : points) {
-    if (p.currentPercent != 100) continue;
-    sum += p.ratioErrorPercent;
-    ++count;
-  }
-  return count ? sum / count : 0.0;
+// How far the class misses at a burden: the tightest margin, negated, so it grows with the
+// burden; kept finite for the root finder.
+double shortfall(const CtModel& ct, double Ip, double burden, const AccuracyClass& target) {
+  const double margin = tightestCheck(target, asErrorPoints(errorPoints(ct, Ip, burden))).margin;
+  return std::min(-margin, kWorstShortfall);
 }
 
 }  // namespace
@@ -51,20 +46,18 @@ std::vector<ErrorPoint> asErrorPoints(const std::vector<TradPoint>& points) {
 
 std::optional<double> largestBurden(const CtModel& ct, double ratedPrimaryAmps,
                                     double ratedBurdenOhms, const AccuracyClass& target) {
-  if (!holdsAt(ct, ratedPrimaryAmps, 0.0, target)) return std::nullopt;
+  auto miss = [&](double burden) { return shortfall(ct, ratedPrimaryAmps, burden, target); };
+  Bracket b{0.0, miss(0.0), 0.0, 0.0, 0.0};
+  if (b.flo > 0) return std::nullopt;
   // Errors grow with the burden, so the class holds below one burden and fails above it.
-  double lo = 0.0;
-  double hi = ratedBurdenOhms > 0 ? ratedBurdenOhms : 1.0;
-  while (holdsAt(ct, ratedPrimaryAmps, hi, target)) {
-    lo = hi;
-    if (hi >= kLargestBurdenOhms) return hi;
-    hi *= 2;
+  b.hi = ratedBurdenOhms > 0 ? ratedBurdenOhms : 1.0;
+  while ((b.fhi = miss(b.hi)) <= 0) {
+    if (b.hi >= kLargestBurdenOhms) return b.hi;
+    b.lo = b.hi;
+    b.flo = b.fhi;
+    b.hi *= 2;
   }
-  while (hi - lo > kBurdenPrecision * hi) {
-    const double mid = (lo + hi) / 2;
-    (holdsAt(ct, ratedPrimaryAmps, mid, target) ? lo : hi) = mid;
-  }
-  return lo;
+  return findRoot(miss, b, kBurdenPrecision * b.hi, 0.0).lo;
 }
 
 TurnsChange centreRatioError(const CtModel& ct, double windingOhmsPerTurn, double ratedPrimaryAmps,
@@ -73,18 +66,30 @@ TurnsChange centreRatioError(const CtModel& ct, double windingOhmsPerTurn, doubl
     CtModel c = ct;
     c.turns = ct.turns - removed;
     c.windingOhms = windingOhmsPerTurn * c.turns;
-    return errorPoints(c, ratedPrimaryAmps, ratedBurdenOhms);
+    return c;
   };
+  // Mean ratio error at rated current over the burdens.
+  auto meanAtRated = [&](const CtModel& c) {
+    double sum = 0.0;
+    for (double b : kBurdenPercents)
+      sum += errorPoint(c, ratedPrimaryAmps, b / 100 * ratedBurdenOhms).ratioErrorPercent;
+    return sum / kBurdenPercents.size();
+  };
+  const double uncentred = meanAtRated(ct);
   // A ratio error of e % is about e / 100 x N turns too many.
-  const int guess = static_cast<int>(std::nearbyint(-meanAtRated(uncompensated) / 100 * ct.turns));
-  TurnsChange best{0, uncompensated};
+  const int guess = static_cast<int>(std::nearbyint(-uncentred / 100 * ct.turns));
+  int best = 0;
+  double bestMean = uncentred;
   for (int n = guess - 1; n <= guess + 1; ++n) {
     if (n == 0 || !(ct.turns - n >= 1)) continue;
-    std::vector<TradPoint> points = rewound(n);
-    if (std::fabs(meanAtRated(points)) < std::fabs(meanAtRated(best.points)))
-      best = {n, std::move(points)};
+    const double mean = meanAtRated(rewound(n));
+    if (std::fabs(mean) < std::fabs(bestMean)) {
+      best = n;
+      bestMean = mean;
+    }
   }
-  return best;
+  if (best == 0) return {0, uncompensated};
+  return {best, errorPoints(rewound(best), ratedPrimaryAmps, ratedBurdenOhms)};
 }
 
 }  // namespace windara
