@@ -26,6 +26,7 @@ double shortfall(const CtModel& ct, double Ip, double burden, const AccuracyClas
 std::vector<TradPoint> errorPoints(const CtModel& ct, double ratedPrimaryAmps,
                                    double ratedBurdenOhms) {
   std::vector<TradPoint> points;
+  points.reserve(kBurdenPercents.size() * kCurrentPercents.size());
   for (double b : kBurdenPercents) {
     for (double k : kCurrentPercents) {
       TradPoint p = errorPoint(ct, k / 100 * ratedPrimaryAmps, b / 100 * ratedBurdenOhms);
@@ -39,6 +40,7 @@ std::vector<TradPoint> errorPoints(const CtModel& ct, double ratedPrimaryAmps,
 
 std::vector<ErrorPoint> asErrorPoints(const std::vector<TradPoint>& points) {
   std::vector<ErrorPoint> out;
+  out.reserve(points.size());
   for (const TradPoint& p : points)
     out.push_back({p.currentPercent, p.burdenPercent, p.ratioErrorPercent, p.phaseMinutes});
   return out;
