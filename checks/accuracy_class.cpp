@@ -1,0 +1,79 @@
+#include "checks/accuracy_class.h"
+
+#include <cmath>
+#include <limits>
+
+namespace windara {
+
+namespace {
+
+// Errors at 1 / 5 / 20 / 50 / 100 / 120 % of rated current (0: no limit there).
+const std::vector<AccuracyClass> kClasses = {
+    {"0.1", {0, 0.4, 0.2, 0, 0.1, 0.1}, {0, 15, 8, 0, 5, 5}},
+    {"0.2S", {0.75, 0.35, 0.2, 0, 0.2, 0.2}, {30, 15, 10, 0, 10, 10}},
+    {"0.2", {0, 0.75, 0.35, 0, 0.2, 0.2}, {0, 30, 15, 0, 10, 10}},
+    {"0.5S", {1.5, 0.75, 0.5, 0, 0.5, 0.5}, {90, 45, 30, 0, 30, 30}},
+    {"0.5", {0, 1.5, 0.75, 0, 0.5, 0.5}, {0, 90, 45, 0, 30, 30}},
+    {"1", {0, 3.0, 1.5, 0, 1.0, 1.0}, {0, 180, 90, 0, 60, 60}},
+    {"3", {0, 0, 0, 3, 0, 3}, {0, 0, 0, 0, 0, 0}},
+    {"5", {0, 0, 0, 5, 0, 5}, {0, 0, 0, 0, 0, 0}},
+};
+
+std::optional<std::size_t> currentIndex(double percent) {
+  for (std::size_t i = 0; i < kCurrentPercents.size(); ++i)
+    if (kCurrentPercents[i] == percent) return i;
+  return std::nullopt;
+}
+
+LimitCheck check(const ErrorPoint& p, const char* quantity, double value, double limit) {
+  const double margin = std::isfinite(value) ? (limit - std::fabs(value)) / limit
+                                             : -std::numeric_limits<double>::infinity();
+  return {p.currentPercent, p.burdenPercent, quantity, value, limit, margin};
+}
+
+}  // namespace
+
+const std::vector<AccuracyClass>& accuracyClasses() {
+  return kClasses;
+}
+
+std::optional<AccuracyClass> accuracyClass(std::string_view name) {
+  for (const AccuracyClass& c : kClasses)
+    if (name == c.name) return c;
+  return std::nullopt;
+}
+
+LimitCheck tightestCheck(const AccuracyClass& c, const std::vector<ErrorPoint>& points) {
+  LimitCheck tightest;
+  tightest.margin = std::numeric_limits<double>::infinity();
+  auto consider = [&](const LimitCheck& candidate) {
+    if (!(candidate.margin >= tightest.margin)) tightest = candidate;
+  };
+  for (const ErrorPoint& p : points) {
+    const std::optional<std::size_t> i = currentIndex(p.currentPercent);
+    if (!i) continue;
+    if (c.ratioPercent[*i] > 0)
+      consider(check(p, "ratio error", p.ratioErrorPercent, c.ratioPercent[*i]));
+    if (c.phaseMinutes[*i] > 0)
+      consider(check(p, "phase displacement", p.phaseMinutes, c.phaseMinutes[*i]));
+  }
+  return tightest;
+}
+
+bool holdsClass(const AccuracyClass& c, const std::vector<ErrorPoint>& points) {
+  return tightestCheck(c, points).margin >= 0;
+}
+
+ClassVerdict judgeClass(const std::vector<ErrorPoint>& points) {
+  ClassVerdict verdict;
+  for (const AccuracyClass& c : kClasses) {
+    verdict.tightest = tightestCheck(c, points);
+    if (verdict.tightest.margin >= 0) {
+      verdict.className = c.name;
+      return verdict;
+    }
+  }
+  return verdict;
+}
+
+}  // namespace windara

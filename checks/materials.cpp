@@ -1,0 +1,87 @@
+#include "checks/materials.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "checks/material_records.h"
+#include "common/fields.h"
+
+namespace windara {
+
+namespace {
+
+// What the designs can ask for: each alloy in the thicknesses it is made in, every grade.
+std::string firstMissing(const Materials& m) {
+  const struct {
+    const char* alloy;
+    int mils;
+  } tapes[] = {{"S", 2}, {"S", 4}, {"T", 2}, {"T", 4}, {"P", 1}, {"P", 2}};
+  for (const auto& t : tapes)
+    if (!m.tape(t.alloy, t.mils))
+      return std::string("no tape ") + t.alloy + " " + std::to_string(t.mils) + " mil";
+  for (const char* g : {"P", "Q", "R"})
+    if (!m.ferrite(g)) return std::string("no ferrite ") + g;
+  for (const char* h : {"Ovimax", "Zendra", "Ferrite"})
+    if (!m.hall(h)) return std::string("no Hall material ") + h;
+  return {};
+}
+
+}  // namespace
+
+std::optional<TapeMaterial> Materials::tape(std::string_view alloy, int mils) const {
+  for (const TapeMaterial& t : tapes)
+    if (t.alloy == alloy && t.mils == mils) return t;
+  return std::nullopt;
+}
+
+std::optional<FerriteGrade> Materials::ferrite(std::string_view grade) const {
+  for (const FerriteGrade& g : ferrites)
+    if (g.grade == grade) return g;
+  return std::nullopt;
+}
+
+std::optional<HallMaterial> Materials::hall(std::string_view name) const {
+  for (const HallMaterial& h : halls)
+    if (h.name == name) return h;
+  return std::nullopt;
+}
+
+std::string materialMissing(std::string_view what) {
+  return std::string("material data unavailable: ") + kMaterialsFile + " has no " +
+         std::string(what);
+}
+
+MaterialsRead readMaterials(const std::filesystem::path& programDir) {
+  MaterialsRead read;
+  const std::string unavailable = std::string("material data unavailable: ") + kMaterialsFile;
+  const std::filesystem::path file = programDir / kMaterialsFile;
+  std::error_code ec;
+  if (std::filesystem::is_directory(file, ec)) {
+    read.problem = unavailable + " cannot be opened: it is a folder";
+    return read;
+  }
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    read.problem = unavailable + " cannot be opened: " + std::strerror(errno);
+    return read;
+  }
+  FieldReader reader(in);
+  try {
+    read.materials = readMaterialRecords(reader);
+  } catch (const MalformedMaterials& e) {
+    read.problem = unavailable + ": " + e.what();
+    return read;
+  } catch (const FileReadError&) {
+    read.problem = unavailable + ": ended after " + std::to_string(reader.fieldsRead()) +
+                   " fields, before its \"end\"";
+    return read;
+  }
+  if (const std::string missing = firstMissing(read.materials); !missing.empty()) {
+    read.problem = unavailable + ": " + missing;
+    read.materials = {};
+  }
+  return read;
+}
+
+}  // namespace windara

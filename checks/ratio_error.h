@@ -1,0 +1,49 @@
+#pragma once
+// Ratio error and phase displacement of a current transformer at one primary current and
+// burden, from its exciting current.
+
+#include <functional>
+#include <vector>
+
+#include "checks/materials.h"
+
+namespace windara {
+
+// A wound core as its errors see it (SI units).
+struct CtModel {
+  double turns = 0.0;       // secondary turns wound
+  double ratedRatio = 0.0;  // the rated ratio Ip / Is the errors are measured against
+  double frequencyHz = 0.0;
+  double windingOhms = 0.0;  // secondary winding resistance
+  double coreAreaM2 = 0.0;
+  double pathLengthM = 0.0;
+  const std::vector<PermeabilityPoint>* curve = nullptr;         // amplitude permeability
+  const std::function<double(double)>* coreLossWatts = nullptr;  // Pfe at B peak (T)
+};
+
+struct TradPoint {
+  double currentPercent = 0.0;  // of rated primary current
+  double burdenPercent = 0.0;   // of rated burden
+  double Is = 0.0;              // secondary current, A rms
+  double Es = 0.0;              // secondary induced voltage, V rms
+  double B = 0.0;               // peak flux density, T
+  double muA = 0.0;             // amplitude permeability at B
+  double Im = 0.0;              // magnetizing current, A rms, 90 degrees behind Es
+  double Ia = 0.0;              // core-loss current, A rms, in phase with Es
+  double ratioErrorPercent = 0.0;
+  double phaseMinutes = 0.0;  // positive: secondary leads
+};
+
+// The peak flux density (T) that a secondary voltage (V rms) drives through the core:
+// Es / (4.44 f N Ae).
+double peakTesla(const CtModel& ct, double secondaryVolts);
+
+// The point for a primary current (A rms) and a burden (ohm, resistive). Is is solved so
+// that the primary current referred to the secondary, |Is + Ie| with Ie = Ia - j Im, equals
+// primaryAmps / turns (to a part in 10^13): the first step is the fixed-point step
+// Is = target x target / |Is + Ie|, the rest secant steps that keep the root bracketed.
+// Taking Is = primaryAmps / turns instead would measure the errors against a primary current
+// that is off by the exciting current itself.
+TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms);
+
+}  // namespace windara

@@ -1,0 +1,97 @@
+#include "checks/trad_checks.h"
+
+#include <cmath>
+
+#include "checks/trad_points.h"
+#include "checks/trad_texts.h"
+#include "checks/with_material.h"
+
+namespace windara {
+
+namespace {
+
+constexpr double kM2PerCm2 = 1e-4;
+constexpr double kMPerCm = 1e-2;
+constexpr const char* kClassWithoutVerdict = "0.5";
+
+// Why the figures cannot describe a core, or "" when they can.
+std::string unusable(const TradCheckInputs& in) {
+  const struct {
+    double value;
+    const char* name;
+    bool zeroAllowed;
+  } figures[] = {
+      {in.turns, "turns", false},
+      {in.ratedPrimaryAmps, "primary current", false},
+      {in.frequencyHz, "frequency", false},
+      {in.coreAreaCm2, "core area", false},
+      {in.pathLengthCm, "path length", false},
+      {in.burdenOhms, "burden", true},
+      {in.meanTurnInches, "mean turn length", true},
+      {in.wireOhmsPer1000ft, "wire resistance", true},
+  };
+  for (const auto& f : figures) {
+    const bool ok = std::isfinite(f.value) && (f.value > 0 || (f.zeroAllowed && f.value == 0));
+    if (!ok)
+      return std::string("cannot check: the ") + f.name + " must be " +
+             (f.zeroAllowed ? "0 or more" : "above 0");
+  }
+  if (!in.coreLossWatts) return "cannot check: no core-loss law given";
+  return {};
+}
+
+const TradPoint& pointAt(const std::vector<TradPoint>& points, double current) {
+  for (const TradPoint& p : points)
+    if (p.currentPercent == current && p.burdenPercent == kBurdenPercents[0]) return p;
+  return points.front();
+}
+
+}  // namespace
+
+Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
+                                const NumberLocale& locale) {
+  if (const std::string why = unusable(in); !why.empty()) return Outcome<TradChecks>::none(why);
+  TradChecks c;
+  // N x MLT inches of wire is N x MLT / 12 feet, at WireOhms per 1000 feet.
+  const double ohmsPerTurn = in.meanTurnInches / 12000.0 * in.wireOhmsPer1000ft;
+  c.windingOhms = in.turns * ohmsPerTurn;
+  const CtModel ct{in.turns,
+                   in.turns,
+                   in.frequencyHz,
+                   c.windingOhms,
+                   in.coreAreaCm2 * kM2PerCm2,
+                   in.pathLengthCm * kMPerCm,
+                   &tape.curve,
+                   &in.coreLossWatts};
+  c.points = errorPoints(ct, in.ratedPrimaryAmps, in.burdenOhms);
+  c.verdict = judgeClass(asErrorPoints(c.points));
+
+  c.maxBurdenClass = c.verdict.className.value_or(kClassWithoutVerdict);
+  c.maxBurdenOhms =
+      largestBurden(ct, in.ratedPrimaryAmps, in.burdenOhms, *accuracyClass(c.maxBurdenClass));
+
+  const TurnsChange change =
+      centreRatioError(ct, ohmsPerTurn, in.ratedPrimaryAmps, in.burdenOhms, c.points);
+  c.compensation = {change.turnsRemoved, change.points, judgeClass(asErrorPoints(change.points))};
+
+  c.saturationTesla = tape.saturationTesla;
+  c.peakTeslaAt120 = pointAt(c.points, 120).B;
+  const double ratedDemand =
+      peakTesla(ct, in.ratedPrimaryAmps / in.turns * (c.windingOhms + in.burdenOhms));
+  c.demandTeslaAt120 = 1.2 * ratedDemand;
+  c.saturates = c.demandTeslaAt120 > c.saturationTesla;
+  c.securityFactor = ratedDemand > 0 ? c.saturationTesla / ratedDemand : 0.0;
+
+  describe(c, locale);
+  return Outcome<TradChecks>::done(std::move(c));
+}
+
+Outcome<TradChecks> checkTradCT(const std::filesystem::path& programDir, const TradCheckInputs& in,
+                                std::string_view alloy, int mils, const NumberLocale& locale) {
+  return withMaterial<TradChecks>(
+      programDir, "tape " + std::string(alloy) + " " + std::to_string(mils) + " mil",
+      [&](const Materials& m) { return m.tape(alloy, mils); },
+      [&](const TapeMaterial& tape) { return checkTradCT(in, tape, locale); });
+}
+
+}  // namespace windara

@@ -1,0 +1,35 @@
+#pragma once
+// The Traditional CT's error points and what can be read from them beyond the class: the
+// largest burden keeping a class and a turns compensation.
+
+#include <optional>
+#include <vector>
+
+#include "checks/accuracy_class.h"
+#include "checks/ratio_error.h"
+
+namespace windara {
+
+// The points at each of kBurdenPercents of ratedBurdenOhms (outer) and kCurrentPercents of
+// ratedPrimaryAmps (inner).
+std::vector<TradPoint> errorPoints(const CtModel& ct, double ratedPrimaryAmps,
+                                   double ratedBurdenOhms);
+std::vector<ErrorPoint> asErrorPoints(const std::vector<TradPoint>& points);
+
+// The largest rated burden (ohm) at which the class still holds at both burden fractions,
+// to a part in a million; none when it fails even with no burden. The search stops at a
+// million ohms.
+std::optional<double> largestBurden(const CtModel& ct, double ratedPrimaryAmps,
+                                    double ratedBurdenOhms, const AccuracyClass& target);
+
+// Rewinding with fewer turns raises the secondary current by turns / (turns - n): the whole
+// n that brings the mean of the two ratio errors at rated current nearest to zero, with the
+// errors of that winding (the rated ratio stays). windingOhmsPerTurn scales Rw with it.
+struct TurnsChange {
+  int turnsRemoved = 0;
+  std::vector<TradPoint> points;
+};
+TurnsChange centreRatioError(const CtModel& ct, double windingOhmsPerTurn, double ratedPrimaryAmps,
+                             double ratedBurdenOhms, const std::vector<TradPoint>& uncompensated);
+
+}  // namespace windara

@@ -1,0 +1,16 @@
+#pragma once
+// Numbers as the verdict texts show them: three significant figures, and every digit of the
+// whole number from 1,000 up.
+
+#include <string>
+
+#include "common/number.h"
+
+namespace windara {
+
+// 2,850 / 399 / 36.4 / 1.25 / 0.125 / 0.00412, in the user's decimal and group separators.
+std::string readable(double value, const NumberLocale& locale);
+// As readable, with a + before a positive value (ratio errors, phase displacements).
+std::string signedReadable(double value, const NumberLocale& locale);
+
+}  // namespace windara

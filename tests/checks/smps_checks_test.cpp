@@ -1,0 +1,160 @@
+#include "checks/smps_checks.h"
+
+#include <gtest/gtest.h>
+
+#include "checks/refusals.h"
+#include "support/support.h"
+
+namespace windara {
+namespace {
+
+// A 3K grade: Bsat 0.42 T at 100 C, Br 0.10 T, AL down to -20 %.
+const FerriteGrade kGrade{"P", 0.50, 0.42, 0.10, -20, 220};
+
+// The SMPS defaults (0.5 V, duty cycle 0.5, 50 kHz, 10 A, ratio 100) on a core of 0.1 sq cm
+// with AL 800 (8 mH at 100 turns). The design's symmetric B is 10^8 x 0.5 / (4 x 0.1 x 50000
+// x 100) = 25 G.
+SmpsCheckInputs defaults() {
+  SmpsCheckInputs in;
+  in.outputVolts = 0.5;
+  in.dutyCycle = 0.5;
+  in.frequencyHz = 50000;
+  in.primaryAmps = 10;
+  in.turns = 100;
+  in.coreAreaCm2 = 0.1;
+  in.inductanceMh = 8;
+  in.designPeakGauss = 25;
+  return in;
+}
+
+SmpsChecks checked(const SmpsCheckInputs& in, const NumberLocale& loc = NumberLocale::period()) {
+  const Outcome<SmpsChecks> out = checkSMPS(in, kGrade, loc);
+  EXPECT_TRUE(out.checks) << out.unavailable;
+  return out.checks.value_or(SmpsChecks{});
+}
+
+// Worked by hand:
+//   Is = 10 / 100 = 0.1 A; Rb = 0.5 / 0.1 = 5 ohm; dissipation 0.1^2 x 5 x 0.5 = 0.025 W
+//   ton = 0.5 / 50000 = 1e-5 s; V ton = 5e-6 V s
+//   flux swing = 5e-6 / (100 x 0.1e-4 m^2) = 5e-3 T = 50 G, twice the design's 25 G peak of a
+//   symmetric drive; room (0.42 - 0.10) T = 3,200 G
+//   Im = 5e-6 / 8e-3 H = 6.25e-4 A, droop 0.625 %; lowest L = 8 x 0.8 = 6.4 mH,
+//   Im = 7.8125e-4 A, droop 0.78125 %
+//   reset needed 0.5 x 0.5 / (1 - 0.5) = 0.5 V, exactly the 0.5 V at hand, so D may be at most
+//   0.5 / (0.5 + 0.5) = 0.5
+//   cut-off 5 / (2 pi 8e-3) = 99.4718 Hz; at 6.4 mH 5 / (2 pi 6.4e-3) = 124.340 Hz
+TEST(SmpsChecks, TheDefaultDesignWorkedByHand) {
+  const SmpsChecks c = checked(defaults());
+  EXPECT_DOUBLE_EQ(c.secondaryAmps, 0.1);
+  EXPECT_DOUBLE_EQ(c.burdenOhms, 5);
+  EXPECT_NEAR(c.burdenWatts, 0.025, 1e-15);
+  EXPECT_NEAR(c.onTimeSeconds, 1e-5, 1e-18);
+  EXPECT_NEAR(c.fluxSwingGauss, 50, 1e-9);
+  EXPECT_NEAR(c.fluxSwingLimitGauss, 3200, 1e-9);
+  EXPECT_EQ(c.designPeakGauss, 25);
+  EXPECT_NEAR(c.minInductanceMh, 6.4, 1e-12);
+  EXPECT_NEAR(c.magnetizingAmps, 6.25e-4, 1e-15);
+  EXPECT_NEAR(c.magnetizingAmpsMinAL, 7.8125e-4, 1e-15);
+  EXPECT_NEAR(c.droopPercent, 0.625, 1e-12);
+  EXPECT_NEAR(c.droopPercentMinAL, 0.78125, 1e-12);
+  EXPECT_DOUBLE_EQ(c.resetVoltsNeeded, 0.5);
+  EXPECT_DOUBLE_EQ(c.resetVoltsAvailable, 0.5);
+  EXPECT_DOUBLE_EQ(c.maxDutyCycle, 0.5);
+  EXPECT_NEAR(c.lowCutoffHz, 99.4718, 1e-4);
+  EXPECT_NEAR(c.lowCutoffHzMinAL, 124.340, 1e-3);
+  EXPECT_TRUE(c.summary.pass);
+  EXPECT_EQ(c.summary.items.size(), 4u);
+  EXPECT_EQ(c.summary.verdict, "SMPS checks: pass");
+  EXPECT_EQ(c.summary.statusLine, "SMPS: flux swing 50.0 G, within 3,200 G");
+  EXPECT_EQ(checked(defaults(), NumberLocale::comma()).summary.statusLine,
+            "SMPS: flux swing 50,0 G, within 3.200 G");
+}
+
+// Each check failing on its own, from just outside its limit, and its words.
+TEST(SmpsChecks, EachCheckFailsJustBeyondItsLimit) {
+  const struct {
+    void (*change)(SmpsCheckInputs&);
+    const char* verdict;
+  } cases[] = {
+      // 5e-6 / (100 x 0.0015e-4) = 0.33333 T = 3,333 G
+      {[](SmpsCheckInputs& in) { in.coreAreaCm2 = 0.0015; },
+       "SMPS checks: flux swing 3,333 G, above 3,200 G"},
+      // 5e-6 / (100 x 0.0015626e-4) = 0.31998 T = 3,199.8 G: just inside.
+      {[](SmpsCheckInputs& in) { in.coreAreaCm2 = 0.0015626; }, "SMPS checks: pass"},
+      // L = 0.5 mH gives 10 % droop, just the design's allowance; at -20 % AL (0.4 mH) it is
+      // 5e-6 / 4e-4 / 0.1 = 12.5 %.
+      {[](SmpsCheckInputs& in) { in.inductanceMh = 0.5; },
+       "SMPS checks: droop at lowest AL 12.5 %, above 10.0 %"},
+      // 0.6251 mH: 0.50008 mH lowest, 5e-6 / 5.0008e-4 / 0.1 = 9.998 % droop, just inside.
+      {[](SmpsCheckInputs& in) { in.inductanceMh = 0.6251; }, "SMPS checks: pass"},
+      // D = 0.55 needs 0.5 x 0.55 / 0.45 = 0.6111 V of reset; D = 0.5001 needs 0.50020 V.
+      {[](SmpsCheckInputs& in) { in.dutyCycle = 0.55; },
+       "SMPS checks: reset voltage needed 0.611 V, above 0.500 V"},
+      {[](SmpsCheckInputs& in) { in.dutyCycle = 0.5001; },
+       "SMPS checks: reset voltage needed 0.500 V, above 0.500 V"},
+      {[](SmpsCheckInputs& in) { in.resetVolts = 0.45; },
+       "SMPS checks: reset voltage needed 0.500 V, above 0.450 V"},
+      // A 10 uH winding: droop 5e-6 / 8e-6 / 0.1 = 625 %, cut-off 5 / (2 pi 8e-6) = 99,472 Hz.
+      {[](SmpsCheckInputs& in) { in.inductanceMh = 0.01; },
+       "SMPS checks: droop at lowest AL 625 %, above 10.0 %; low cut-off at lowest AL 99,472 "
+       "Hz, above 50,000 Hz"},
+  };
+  for (const auto& c : cases) {
+    SmpsCheckInputs in = defaults();
+    c.change(in);
+    const SmpsChecks s = checked(in);
+    EXPECT_EQ(s.summary.verdict, c.verdict);
+    EXPECT_EQ(s.summary.pass, std::string(c.verdict) == "SMPS checks: pass");
+    if (!s.summary.pass) {
+      EXPECT_EQ(s.summary.statusLine, s.summary.verdict);
+    }
+  }
+}
+
+// A reset winding at 1.5 V lets the duty cycle reach 1.5 / (0.5 + 1.5) = 0.75.
+TEST(SmpsChecks, AHigherResetVoltageAllowsALongerOnTime) {
+  SmpsCheckInputs in = defaults();
+  in.resetVolts = 1.5;
+  in.dutyCycle = 0.75;
+  const SmpsChecks c = checked(in);
+  EXPECT_DOUBLE_EQ(c.maxDutyCycle, 0.75);
+  // 0.5 x 0.75 / 0.25 = 1.5 V needed, all that is at hand.
+  EXPECT_DOUBLE_EQ(c.resetVoltsNeeded, 1.5);
+  EXPECT_TRUE(c.summary.items[2].pass);
+}
+
+TEST(SmpsChecks, FiguresThatDescribeNoDesignAreRefused) {
+  testing::expectRefused<SmpsCheckInputs>(
+      defaults(),
+      {
+          {[](SmpsCheckInputs& in) { in.dutyCycle = 0; },
+           "the duty cycle must lie between 0 and 1"},
+          {[](SmpsCheckInputs& in) { in.dutyCycle = 1; },
+           "the duty cycle must lie between 0 and 1"},
+          {[](SmpsCheckInputs& in) { in.dutyCycle = -0.5; },
+           "the duty cycle must lie between 0 and 1"},
+          {[](SmpsCheckInputs& in) { in.outputVolts = -1; },
+           "the output voltage must be 0 or more"},
+          {[](SmpsCheckInputs& in) { in.inductanceMh = 0; }, "the inductance must be above 0"},
+          {[](SmpsCheckInputs& in) { in.resetVolts = 0; }, "the reset voltage must be above 0"},
+      },
+      [](const SmpsCheckInputs& in) { return checkSMPS(in, kGrade, NumberLocale::period()); });
+}
+
+// The shipped 5K grade leaves (0.36 - 0.10) T = 2,600 G of swing and its AL may be 25 % low.
+TEST(SmpsChecks, TheGradeComesFromTheProgramFolder) {
+  const NumberLocale loc = NumberLocale::period();
+  const Outcome<SmpsChecks> q = checkSMPS(testing::dataDir(), defaults(), "Q", loc);
+  ASSERT_TRUE(q.checks) << q.unavailable;
+  EXPECT_NEAR(q.checks->fluxSwingLimitGauss, 2600, 1e-9);
+  EXPECT_NEAR(q.checks->minInductanceMh, 6, 1e-12);
+  EXPECT_EQ(checkSMPS(testing::dataDir(), defaults(), "X", loc).unavailable,
+            "material data unavailable: Materials.txt has no ferrite X");
+  testing::TempDir empty;
+  EXPECT_EQ(checkSMPS(empty.path(), defaults(), "P", loc)
+                .unavailable.rfind("material data unavailable: Materials.txt cannot be opened", 0),
+            0u);
+}
+
+}  // namespace
+}  // namespace windara
