@@ -1,30 +1,17 @@
 #include "app/explain.h"
 
-#include <string>
-
+#include "designs/hall/hall_engine.h"
 #include "designs/smps/smps_engine.h"
+#include "designs/trad/trad_engine.h"
 
 namespace windara {
 
-namespace {
-
-// Placeholder for the types whose engines are not built yet: the type and its
-// table, and a note instead of the rows.
-Explanation notAvailable(const char* type, const char* table) {
-  Explanation x;
-  x.type = type;
-  x.table = table;
-  x.notes.push_back(std::string("Explaining ") + type + " designs is not available yet.");
-  return x;
-}
-
-}  // namespace
-
 Explanation explainDesign(const Session& s) {
+  // The same order as the calculation's dispatch: SMPS first.
   const Form& f = s.form;
   if (f.optSMPS.selected) return explainSmps(s);
-  if (f.optTradCT.selected) return notAvailable("Traditional", "TWC.txt");
-  if (f.optHall.selected) return notAvailable("Hall Effect", "Hall.txt");
+  if (f.optTradCT.selected) return explainTradCT(s);
+  if (f.optHall.selected) return explainHall(s);
   Explanation x;
   x.notes.push_back("No design type is selected, so no calculation runs.");
   return x;

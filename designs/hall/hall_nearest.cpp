@@ -4,6 +4,8 @@
 
 #include "designs/hall/hall_nearest.h"
 
+#include "designs/common/design_common.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -86,6 +88,8 @@ struct Adviser {
     for (const auto& [digits, inward] : {std::pair{3, 0.0}, {3, 1e-6}, {7, 1e-6}}) {
       const double v = end * (down ? 1.0 - inward : 1.0 + inward);
       const std::string text = typed(v, digits, !down, whole, loc);
+      // A value the entry check would refuse is no advice.
+      if (!fitsSingle(v)) continue;
       if (const std::optional<int> row = tryValue(box, text))
         return Advice{(down ? "at most " : "at least ") + text + info(box).unit, *row};
     }
