@@ -73,8 +73,8 @@ void wideEnoughFor(W* w, const QStringList& captions) {
 // Characters the boxes are sized for: inputs as typed, results as the
 // formats write them ("-1.234567E+38", "###,###,##0.###" of a large loss).
 constexpr int kInputDigits = 10;
-constexpr int kOutputDigits = 15;
-constexpr int kPartDigits = 17;
+constexpr int kOutputDigits = 13;
+constexpr int kPartDigits = 16;
 
 }  // namespace
 
@@ -173,7 +173,6 @@ WindaraWindow::WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent)
     QMessageBox::critical(this, windowTitle(), q(why));
   };
   sync();
-  fitToScreen();
   findChild<QWidget*>("txtVoltage")->setFocus();
 }
 
@@ -406,8 +405,21 @@ void WindaraWindow::keepModeWidths() {
   }
 }
 
+void WindaraWindow::showEvent(QShowEvent* event) {
+  // Sized once, when the fonts and styles that decide the form's size are known.
+  if (!fitted_) {
+    fitted_ = true;
+    fitToScreen();
+  }
+  QMainWindow::showEvent(event);
+}
+
 void WindaraWindow::fitToScreen() {
   setMinimumSize(320, 240);
+  content_->ensurePolished();
+  for (QWidget* w : content_->findChildren<QWidget*>())
+    w->ensurePolished();
+  if (content_->layout()) content_->layout()->activate();
   const QScreen* where = screen();
   if (!where) return;
   const QRect room = where->availableGeometry();

@@ -14,6 +14,7 @@
 class QAction;
 class QCloseEvent;
 class QKeyEvent;
+class QShowEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -58,6 +59,7 @@ class WindaraWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   template <class F>
@@ -89,6 +91,7 @@ class WindaraWindow : public QMainWindow {
   std::string iconFile_;
   long calculationsShown_ = 0;
   bool stale_ = false;
+  bool fitted_ = false;
   QString currentFile_;
   QLabel* staleLabel_ = nullptr;
   QLabel* fileLabel_ = nullptr;
