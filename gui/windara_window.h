@@ -53,6 +53,11 @@ class WindaraWindow : public QMainWindow {
   // The design file last opened or saved, shown in the status bar.
   const QString& currentFile() const { return currentFile_; }
 
+  // The spec'd report written into a PDF file the user names.
+  void exportReportPdf();
+  // Asks where to write a PDF, offering a path; "" when the user cancels.
+  std::function<QString(const QString& suggested)> askPdfPath;
+
   // Opens a design file already chosen, as Open Design does after its dialog.
   void openRecent(const QString& path);
 
@@ -85,6 +90,7 @@ class WindaraWindow : public QMainWindow {
   void setCurrentFile(const std::string& path);
   void fillRecentMenu();
   void calculate();
+  QString suggestedPdfPath() const;
 
   App& app_;
   SyncingDialogs& dialogs_;
