@@ -15,6 +15,7 @@
 
 #include "app/explain.h"
 #include "support/harness.h"
+#include "support/test_materials.h"
 
 namespace windara {
 namespace {
@@ -23,29 +24,11 @@ namespace fs = std::filesystem;
 using testing::Harness;
 using testing::TempDir;
 
-// Flat permeability curves keep the Traditional example short; ferrite and Hall figures
-// as the shipped file has them.
-const char* const kMaterials =
-    "\"Windara materials\",1\r\n"
-    "\"tape\",\"S\",2,1.8,2\r\n0.01,1.7\r\n20000,20000\r\n"
-    "\"tape\",\"S\",4,1.8,2\r\n0.01,1.7\r\n20000,20000\r\n"
-    "\"tape\",\"T\",2,1.5,2\r\n0.01,1.4\r\n50000,50000\r\n"
-    "\"tape\",\"T\",4,1.5,2\r\n0.01,1.4\r\n50000,50000\r\n"
-    "\"tape\",\"P\",1,1.2,2\r\n0.01,1\r\n100000,100000\r\n"
-    "\"tape\",\"P\",2,1.2,2\r\n0.01,1\r\n100000,100000\r\n"
-    "\"ferrite\",\"P\",0.5,0.42,0.1,-20,220\r\n"
-    "\"ferrite\",\"Q\",0.48,0.36,0.1,-25,160\r\n"
-    "\"ferrite\",\"R\",0.43,0.25,0.08,-30,125\r\n"
-    "\"hall\",\"Ovimax\",125,0.75,24,50\r\n"
-    "\"hall\",\"Zendra\",60,1.5,80,80\r\n"
-    "\"hall\",\"Ferrite\",3000,0.42,16,3000\r\n"
-    "\"end\"\r\n";
-
 // A program whose folder holds the shipped core tables and `materials` as Materials.txt
 // (none when it is null).
 class Program {
  public:
-  explicit Program(const char* materials = kMaterials,
+  explicit Program(const char* materials = testing::kTestMaterials,
                    NumberLocale locale = NumberLocale::period()) {
     for (const char* table : {"TWC.txt", "Ferrite.txt", "Hall.txt"})
       fs::copy_file(testing::dataDir() / table, dir_.path() / table);
@@ -123,7 +106,8 @@ std::string snapshot(Form& f) {
   return s + std::to_string(f.WireOhms);
 }
 
-// Worked by hand from record 23 of TWC.txt, "TW-1023",1.133,1.589,0.390,0.4303,10.860,"Y",
+// Worked by hand with the test materials' 1 mil P tape (mu_a 100,000 at any flux, Bsat
+// 1.2 T) from record 23 of TWC.txt, "TW-1023",1.133,1.589,0.390,0.4303,10.860,"Y",
 // 1.061,1.661,0.462,...:
 //   Is = 10 / 100 = 0.1 A; gauge -4.31 ln(1.889 x 0.1 / 400) = 33.0 -> 33: d = 0.0088 in,
 //   205.7 ohm / 1000 ft. One layer holds floor(3.14 (1.061 - 0.0088) / 0.0088) = 375 >= 100
@@ -247,7 +231,7 @@ TEST(DesignChecks, TheShippedTapeDataSaturateTheTormixCore) {
 TEST(DesignChecks, SmpsWorkedByHandFromTheTableRow) {
   const NumberLocale locales[] = {NumberLocale::period(), NumberLocale::comma()};
   for (const NumberLocale& loc : locales) {
-    Program p(kMaterials, loc);
+    Program p(testing::kTestMaterials, loc);
     const std::string point8 = loc.decimal == '.' ? "0.8" : "0,8";
     const std::string half = loc.decimal == '.' ? "0.5" : "0,5";
     p.design(&Form::optSMPS, &Form::optQperm, {point8, "50", "10", "400", "100", half});
