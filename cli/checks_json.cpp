@@ -25,6 +25,7 @@ std::string point(const TradPoint& p) {
 
 std::string points(const std::vector<TradPoint>& list, int indent) {
   std::vector<std::string> items;
+  items.reserve(list.size());
   for (const TradPoint& p : list)
     items.push_back(point(p));
   return jsonArray(items, indent);

@@ -15,7 +15,6 @@ namespace windara {
 
 namespace {
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // The range of A in which the row's floored gap fits it.
 std::optional<HallSpan> ampereTurnSpan(const HallRowShape& r, double t) {
@@ -76,7 +75,8 @@ std::optional<HallSpan> hallInputSpan(HallBox box, const HallRowShape& r, const 
     case HallBox::Sensitivity: {
       if (!stackOk) return std::nullopt;
       const double lo = ni / a->hi;
-      const double hi = std::min(a->lo > 0.0 ? ni / a->lo : kInf, n.fluxLimit);
+      const double cap = n.fluxLimit;
+      const double hi = a->lo > 0.0 ? std::min(ni / a->lo, cap) : cap;
       if (lo > hi) return std::nullopt;
       if (box == HallBox::SensorOutput) {
         if (!(n.sensitivity > 0.0)) return std::nullopt;

@@ -24,7 +24,7 @@ void wireNotes(std::vector<std::string>& notes, const SmpsRequirements& req) {
         "the wire table: gauge 12 is used and carries " +
         std::to_string(req.Jact) + " A/sq cm.");
   } else if (req.clamp == WireClamp::LoweredTo42) {
-    notes.push_back(
+    notes.emplace_back(
         "The current density asks for a wire thinner than gauge 42, the thinnest in "
         "the wire table: gauge 42 is used.");
   }
