@@ -12,6 +12,7 @@
 
 #include "app/app.h"
 #include "app/design_checks.h"
+#include "checks/materials.h"
 #include "common/scripted_dialogs.h"
 #include "designs/hall/design_hall.h"
 #include "designs/smps/design_smps.h"
@@ -75,6 +76,15 @@ void BM_CheckDesign(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CheckDesign)->DenseRange(0, 3);
+
+// The part of the checks that the designs do not have: reading Materials.txt.
+void BM_ReadMaterials(benchmark::State& state) {
+  for (auto _ : state) {
+    const windara::MaterialsRead read = windara::readMaterials(WINDARA_PROGRAM_DIR);
+    benchmark::DoNotOptimize(read.materials.tapes.data());
+  }
+}
+BENCHMARK(BM_ReadMaterials);
 
 // This thread's CPU time, in microseconds.
 double cpuMicros() {
