@@ -15,7 +15,7 @@ Explanation explainDesign(const Session& s) {
   if (f.optTradCT.selected) return explainTradWithClasses(s);
   if (f.optHall.selected) return explainHall(s);
   Explanation x;
-  x.notes.push_back("No design type is selected, so no calculation runs.");
+  x.notes.emplace_back("No design type is selected, so no calculation runs.");
   return x;
 }
 

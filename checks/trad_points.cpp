@@ -93,6 +93,7 @@ TurnsChange centreRatioError(const CtModel& ct, double windingOhmsPerTurn, doubl
   // The points at rated current for each burden.
   auto atRated = [&](const CtModel& c) {
     std::vector<TradPoint> points;
+    points.reserve(kBurdenPercents.size());
     for (double b : kBurdenPercents)
       points.push_back(errorPoint(c, ratedPrimaryAmps, b / 100 * ratedBurdenOhms));
     return points;

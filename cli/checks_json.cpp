@@ -25,6 +25,7 @@ std::string point(const TradPoint& p) {
 
 std::string points(const std::vector<TradPoint>& list, int indent) {
   std::vector<std::string> items;
+  items.reserve(list.size());
   for (const TradPoint& p : list)
     items.push_back(point(p));
   return jsonArray(items, indent);
@@ -43,6 +44,7 @@ std::string limitCheck(const LimitCheck& c) {
 
 std::string items(const CheckSummary& s, int indent) {
   std::vector<std::string> list;
+  list.reserve(s.items.size());
   for (const CheckItem& i : s.items) {
     list.push_back(JsonMembers()
                        .text("name", i.name)
