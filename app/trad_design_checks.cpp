@@ -21,11 +21,15 @@ TradCheckInputs tradCheckInputs(const TradInputs& in, const TradRequirements& re
   k.pathLengthCm = core.pathLength;
   // The design's loss law on this core's volume and density; an alloy and thickness
   // without one lose nothing, as in the design.
-  k.coreLossWatts = [law = core.law, f = double{in.frequency}, volume = double{core.volume},
-                     density = double{core.density}](double tesla) {
-    if (!law) return 0.0;
+  if (!core.law) {
+    k.coreLossWatts = [](double) { return 0.0; };
+    return k;
+  }
+  std::optional<CoreLoss> loss;
+  step([&] { loss.emplace(*core.law, in.frequency, core.volume, core.density); });
+  k.coreLossWatts = [loss](double tesla) {
     double watts = std::numeric_limits<double>::infinity();
-    step([&] { watts = coreLossWatts(*law, f, tesla, volume, density); });
+    if (loss) step([&] { watts = loss->watts(tesla); });
     return watts;
   };
   return k;

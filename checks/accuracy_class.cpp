@@ -25,10 +25,13 @@ std::optional<std::size_t> currentIndex(double percent) {
   return std::nullopt;
 }
 
+double margin(double value, double limit) {
+  return std::isfinite(value) ? (limit - std::fabs(value)) / limit
+                              : -std::numeric_limits<double>::infinity();
+}
+
 LimitCheck check(const ErrorPoint& p, const char* quantity, double value, double limit) {
-  const double margin = std::isfinite(value) ? (limit - std::fabs(value)) / limit
-                                             : -std::numeric_limits<double>::infinity();
-  return {p.currentPercent, p.burdenPercent, quantity, value, limit, margin};
+  return {p.currentPercent, p.burdenPercent, quantity, value, limit, margin(value, limit)};
 }
 
 }  // namespace
@@ -46,16 +49,17 @@ std::optional<AccuracyClass> accuracyClass(std::string_view name) {
 LimitCheck tightestCheck(const AccuracyClass& c, const std::vector<ErrorPoint>& points) {
   LimitCheck tightest;
   tightest.margin = std::numeric_limits<double>::infinity();
-  auto consider = [&](const LimitCheck& candidate) {
-    if (!(candidate.margin >= tightest.margin)) tightest = candidate;
+  // The check is written out only when it is the tightest so far: the largest-burden search
+  // judges classes many times over.
+  auto consider = [&](const ErrorPoint& p, const char* quantity, double value, double limit) {
+    if (!(margin(value, limit) >= tightest.margin)) tightest = check(p, quantity, value, limit);
   };
   for (const ErrorPoint& p : points) {
     const std::optional<std::size_t> i = currentIndex(p.currentPercent);
     if (!i) continue;
-    if (c.ratioPercent[*i] > 0)
-      consider(check(p, "ratio error", p.ratioErrorPercent, c.ratioPercent[*i]));
+    if (c.ratioPercent[*i] > 0) consider(p, "ratio error", p.ratioErrorPercent, c.ratioPercent[*i]);
     if (c.phaseMinutes[*i] > 0)
-      consider(check(p, "phase displacement", p.phaseMinutes, c.phaseMinutes[*i]));
+      consider(p, "phase displacement", p.phaseMinutes, c.phaseMinutes[*i]);
   }
   return tightest;
 }

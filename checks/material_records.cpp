@@ -51,10 +51,13 @@ TapeMaterial readTape(Parser& p) {
   if (count < 2 || count > kMostPoints || count != static_cast<int>(count))
     p.fail(name + " needs 2 to 64 points");
   t.curve.resize(static_cast<std::size_t>(count));
+  // Named once: a name built for every point would cost more than reading it.
+  const std::string flux = name + " flux density";
   for (PermeabilityPoint& pt : t.curve)
-    pt.peakTesla = p.positive(name + " flux density");
+    pt.peakTesla = p.positive(flux);
+  const std::string permeability = name + " permeability";
   for (PermeabilityPoint& pt : t.curve)
-    pt.permeability = p.positive(name + " permeability");
+    pt.permeability = p.positive(permeability);
   for (std::size_t i = 1; i < t.curve.size(); ++i) {
     const PermeabilityPoint& a = t.curve[i - 1];
     const PermeabilityPoint& b = t.curve[i];

@@ -56,11 +56,11 @@ MaterialsRead readMaterials(const std::filesystem::path& programDir) {
   MaterialsRead read;
   const std::string unavailable = std::string("material data unavailable: ") + kMaterialsFile;
   const std::filesystem::path file = programDir / kMaterialsFile;
-  std::error_code ec;
-  if (std::filesystem::is_directory(file, ec)) {
-    read.problem = unavailable + " cannot be opened: it is a folder";
-    return read;
-  }
+  // A folder opens but cannot be read: asked only then, the usual case makes one call less.
+  auto folder = [&] {
+    std::error_code ec;
+    return std::filesystem::is_directory(file, ec);
+  };
   std::ifstream in(file, std::ios::binary);
   if (!in) {
     read.problem = unavailable + " cannot be opened: " + std::strerror(errno);
@@ -73,8 +73,9 @@ MaterialsRead readMaterials(const std::filesystem::path& programDir) {
     read.problem = unavailable + ": " + e.what();
     return read;
   } catch (const FileReadError&) {
-    read.problem = unavailable + ": ended after " + std::to_string(reader.fieldsRead()) +
-                   " fields, before its \"end\"";
+    read.problem = folder() ? unavailable + " cannot be opened: it is a folder"
+                            : unavailable + ": ended after " + std::to_string(reader.fieldsRead()) +
+                                  " fields, before its \"end\"";
     return read;
   }
   if (const std::string missing = firstMissing(read.materials); !missing.empty()) {

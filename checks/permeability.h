@@ -14,4 +14,17 @@ namespace windara {
 // The curve has at least two points, ascending in flux density.
 double amplitudePermeability(const std::vector<PermeabilityPoint>& curve, double peakTesla);
 
+// The same curve with the slopes of its segments worked out once, for the many look-ups of
+// an error calculation; at() gives exactly what amplitudePermeability gives. The points must
+// outlive it.
+class PermeabilityCurve {
+ public:
+  explicit PermeabilityCurve(const std::vector<PermeabilityPoint>& points);
+  double at(double peakTesla) const;
+
+ private:
+  const std::vector<PermeabilityPoint>* points_;
+  std::vector<double> slopes_;  // of the segment from point i to point i + 1
+};
+
 }  // namespace windara

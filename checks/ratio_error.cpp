@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "checks/permeability.h"
 #include "checks/root.h"
@@ -13,6 +14,7 @@ namespace {
 constexpr double kMu0 = 4e-7 * std::numbers::pi;
 constexpr double kMinutesPerRadian = 180.0 / std::numbers::pi * 60.0;
 constexpr double kTolerance = 1e-13;
+constexpr int kSecantSteps = 8;
 
 // Es, B, mu_a, Im and Ia for a secondary current: the voltage it drives through winding
 // and burden sets the flux, and the flux the exciting current.
@@ -21,7 +23,7 @@ TradPoint excite(const CtModel& ct, double Is, double burdenOhms) {
   p.Is = Is;
   p.Es = Is * (ct.windingOhms + burdenOhms);
   p.B = peakTesla(ct, p.Es);
-  p.muA = amplitudePermeability(*ct.curve, p.B);
+  p.muA = ct.curve->at(p.B);
   const double H = p.B / (kMu0 * p.muA);  // peak, A/m
   p.Im = H * ct.pathLengthM / (std::numbers::sqrt2 * ct.turns);
   p.Ia = p.Es > 0 ? (*ct.coreLossWatts)(p.B) / p.Es : 0.0;
@@ -30,7 +32,39 @@ TradPoint excite(const CtModel& ct, double Is, double burdenOhms) {
 
 // |Is + Ie|: the primary current referred to the secondary.
 double referredPrimary(const TradPoint& p) {
-  return std::hypot(p.Is + p.Ia, p.Im);
+  // Currents of a CT are far from where squaring them could overflow, so the plain root
+  // does; std::hypot's guard costs a twentieth of the whole check.
+  const double inPhase = p.Is + p.Ia;
+  return std::sqrt(inPhase * inPhase + p.Im * p.Im);
+}
+
+// Is with |Is + Ie| = target, given the miss at Is = target (above 0). |Is + Ie| is 0 with
+// no current and at least the target at Is = target, since the exciting current only adds to
+// it, and it grows with Is: the root lies between. The first step, the secant through those
+// ends, target / (|Is + Ie| / target), is the fixed-point step. Below the knee the curve is
+// nearly straight, so secant steps through the last two estimates close in within a few;
+// should one leave the bracket (a core bent sharply in saturation), the bracketed root
+// finder takes over from there.
+template <class Miss>
+double solveSecondary(Miss miss, double target, double over) {
+  const double tolerance = kTolerance * target;
+  Bracket b{0.0, -target, target, over, target};
+  double x0 = target, f0 = over;
+  double x1 = target * target / (target + over);
+  for (int i = 0; i < kSecantSteps; ++i) {
+    const double f1 = miss(x1);
+    b.last = x1;
+    if (std::fabs(f1) <= tolerance) return x1;
+    (f1 <= 0 ? b.lo : b.hi) = x1;
+    (f1 <= 0 ? b.flo : b.fhi) = f1;
+    if (!(b.hi - b.lo > tolerance)) return x1;
+    const double x2 = x1 - f1 * (x1 - x0) / (f1 - f0);
+    if (!(x2 > b.lo && x2 < b.hi)) break;
+    x0 = x1;
+    f0 = f1;
+    x1 = x2;
+  }
+  return findRoot(miss, b, tolerance, tolerance).last;
 }
 
 }  // namespace
@@ -41,17 +75,17 @@ double peakTesla(const CtModel& ct, double secondaryVolts) {
 
 TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms) {
   const double target = primaryAmps / ct.turns;
-  auto miss = [&](double Is) { return referredPrimary(excite(ct, Is, burdenOhms)) - target; };
+  // The last current tried, excited: the solver's last estimate, so the point need not be
+  // worked out once more.
+  std::optional<TradPoint> last;
+  auto miss = [&](double Is) {
+    last = excite(ct, Is, burdenOhms);
+    return referredPrimary(*last) - target;
+  };
   double Is = target;
-  // |Is + Ie| is 0 with no current and at least the target at Is = target, since the exciting
-  // current only adds to it, and it grows with Is: the root lies between. The first secant
-  // step through those ends, target / (|Is + Ie| / target), is the fixed-point step; the
-  // later ones keep it from overshooting in saturation.
   if (const double over = target > 0 ? miss(target) : 0.0; over > 0)
-    Is = findRoot(miss, {0.0, -target, target, over, target}, kTolerance * target,
-                  kTolerance * target)
-             .last;
-  TradPoint p = excite(ct, Is, burdenOhms);
+    Is = solveSecondary(miss, target, over);
+  TradPoint p = last && last->Is == Is ? *last : excite(ct, Is, burdenOhms);
   const double referred = referredPrimary(p);
   p.ratioErrorPercent =
       referred > 0 ? 100.0 * (p.Is * ct.ratedRatio / ct.turns / referred - 1.0) : 0.0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "checks/materials.h"
+#include "checks/permeability.h"
 
 namespace windara {
 
@@ -17,7 +18,7 @@ struct CtModel {
   double windingOhms = 0.0;  // secondary winding resistance
   double coreAreaM2 = 0.0;
   double pathLengthM = 0.0;
-  const std::vector<PermeabilityPoint>* curve = nullptr;         // amplitude permeability
+  const PermeabilityCurve* curve = nullptr;                      // amplitude permeability
   const std::function<double(double)>* coreLossWatts = nullptr;  // Pfe at B peak (T)
 };
 
@@ -41,7 +42,8 @@ double peakTesla(const CtModel& ct, double secondaryVolts);
 // The point for a primary current (A rms) and a burden (ohm, resistive). Is is solved so
 // that the primary current referred to the secondary, |Is + Ie| with Ie = Ia - j Im, equals
 // primaryAmps / turns (to a part in 10^13): the first step is the fixed-point step
-// Is = target x target / |Is + Ie|, the rest secant steps that keep the root bracketed.
+// Is = target x target / |Is + Ie|, the rest secant steps through the last two estimates,
+// handed to the bracketed root finder should one leave the bracket.
 // Taking Is = primaryAmps / turns instead would measure the errors against a primary current
 // that is off by the exciting current itself.
 TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "checks/permeability.h"
 #include "checks/trad_points.h"
 #include "checks/trad_texts.h"
 #include "checks/with_material.h"
@@ -45,15 +46,15 @@ double windingOhmsPerTurn(const TradCheckInputs& in) {
   return in.meanTurnInches / 12000.0 * in.wireOhmsPer1000ft;
 }
 
-// The wound core; it points into `in` and `tape`, which must outlive it.
-CtModel model(const TradCheckInputs& in, const TapeMaterial& tape) {
+// The wound core; it points into `in` and `curve`, which must outlive it.
+CtModel model(const TradCheckInputs& in, const PermeabilityCurve& curve) {
   return {in.turns,
           in.turns,
           in.frequencyHz,
           in.turns * windingOhmsPerTurn(in),
           in.coreAreaCm2 * kM2PerCm2,
           in.pathLengthCm * kMPerCm,
-          &tape.curve,
+          &curve,
           &in.coreLossWatts};
 }
 
@@ -70,7 +71,8 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
   if (const std::string why = unusable(in); !why.empty()) return Outcome<TradChecks>::none(why);
   TradChecks c;
   const double ohmsPerTurn = windingOhmsPerTurn(in);
-  const CtModel ct = model(in, tape);
+  const PermeabilityCurve curve(tape.curve);
+  const CtModel ct = model(in, curve);
   c.windingOhms = ct.windingOhms;
   c.points = errorPoints(ct, in.ratedPrimaryAmps, in.burdenOhms);
   c.verdict = judgeClass(asErrorPoints(c.points));
@@ -97,7 +99,8 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
 
 Outcome<ClassVerdict> tradClass(const TradCheckInputs& in, const TapeMaterial& tape) {
   if (const std::string why = unusable(in); !why.empty()) return Outcome<ClassVerdict>::none(why);
-  const CtModel ct = model(in, tape);
+  const PermeabilityCurve curve(tape.curve);
+  const CtModel ct = model(in, curve);
   return Outcome<ClassVerdict>::done(
       judgeClass(asErrorPoints(errorPoints(ct, in.ratedPrimaryAmps, in.burdenOhms))));
 }

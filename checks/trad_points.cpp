@@ -15,27 +15,47 @@ constexpr double kBurdenPrecision = 1e-6;
 constexpr double kWorstShortfall = 1e6;
 
 // How far the class misses at a burden: the tightest margin, negated, so it grows with the
-// burden; kept finite for the root finder.
+// burden; kept finite for the root finder. Only the currents the class sets a limit at are
+// worked out: the search asks this many times.
 double shortfall(const CtModel& ct, double Ip, double burden, const AccuracyClass& target) {
-  const double margin = tightestCheck(target, asErrorPoints(errorPoints(ct, Ip, burden))).margin;
-  return std::min(-margin, kWorstShortfall);
-}
-
-}  // namespace
-
-std::vector<TradPoint> errorPoints(const CtModel& ct, double ratedPrimaryAmps,
-                                   double ratedBurdenOhms) {
-  std::vector<TradPoint> points;
+  std::vector<ErrorPoint> points;
   points.reserve(kBurdenPercents.size() * kCurrentPercents.size());
   for (double b : kBurdenPercents) {
+    for (std::size_t i = 0; i < kCurrentPercents.size(); ++i) {
+      if (!(target.ratioPercent[i] > 0 || target.phaseMinutes[i] > 0)) continue;
+      const double k = kCurrentPercents[i];
+      const TradPoint p = errorPoint(ct, k / 100 * Ip, b / 100 * burden);
+      points.push_back({k, b, p.ratioErrorPercent, p.phaseMinutes});
+    }
+  }
+  return std::min(-tightestCheck(target, points).margin, kWorstShortfall);
+}
+
+// The points errorPoints gives, those at rated current taken from `rated` (one per burden,
+// in order) when it is given.
+std::vector<TradPoint> pointsKnowing(const CtModel& ct, double ratedPrimaryAmps,
+                                     double ratedBurdenOhms, const std::vector<TradPoint>* rated) {
+  std::vector<TradPoint> points;
+  points.reserve(kBurdenPercents.size() * kCurrentPercents.size());
+  for (std::size_t bi = 0; bi < kBurdenPercents.size(); ++bi) {
+    const double b = kBurdenPercents[bi];
     for (double k : kCurrentPercents) {
-      TradPoint p = errorPoint(ct, k / 100 * ratedPrimaryAmps, b / 100 * ratedBurdenOhms);
+      TradPoint p = rated && k == 100
+                        ? (*rated)[bi]
+                        : errorPoint(ct, k / 100 * ratedPrimaryAmps, b / 100 * ratedBurdenOhms);
       p.currentPercent = k;
       p.burdenPercent = b;
       points.push_back(p);
     }
   }
   return points;
+}
+
+}  // namespace
+
+std::vector<TradPoint> errorPoints(const CtModel& ct, double ratedPrimaryAmps,
+                                   double ratedBurdenOhms) {
+  return pointsKnowing(ct, ratedPrimaryAmps, ratedBurdenOhms, nullptr);
 }
 
 std::vector<ErrorPoint> asErrorPoints(const std::vector<TradPoint>& points) {
@@ -70,28 +90,42 @@ TurnsChange centreRatioError(const CtModel& ct, double windingOhmsPerTurn, doubl
     c.windingOhms = windingOhmsPerTurn * c.turns;
     return c;
   };
-  // Mean ratio error at rated current over the burdens.
-  auto meanAtRated = [&](const CtModel& c) {
-    double sum = 0.0;
+  // The points at rated current for each burden.
+  auto atRated = [&](const CtModel& c) {
+    std::vector<TradPoint> points;
+    points.reserve(kBurdenPercents.size());
     for (double b : kBurdenPercents)
-      sum += errorPoint(c, ratedPrimaryAmps, b / 100 * ratedBurdenOhms).ratioErrorPercent;
+      points.push_back(errorPoint(c, ratedPrimaryAmps, b / 100 * ratedBurdenOhms));
+    return points;
+  };
+  auto mean = [](const std::vector<TradPoint>& points) {
+    double sum = 0.0;
+    for (const TradPoint& p : points)
+      sum += p.ratioErrorPercent;
     return sum / kBurdenPercents.size();
   };
-  const double uncentred = meanAtRated(ct);
+  // The present winding's errors at rated current are among its points already.
+  std::vector<TradPoint> present;
+  for (const TradPoint& p : uncompensated)
+    if (p.currentPercent == 100) present.push_back(p);
+  const double uncentred = mean(present);
   // A ratio error of e % is about e / 100 x N turns too many.
   const int guess = static_cast<int>(std::nearbyint(-uncentred / 100 * ct.turns));
   int best = 0;
   double bestMean = uncentred;
+  std::vector<TradPoint> bestRated;
   for (int n = guess - 1; n <= guess + 1; ++n) {
     if (n == 0 || !(ct.turns - n >= 1)) continue;
-    const double mean = meanAtRated(rewound(n));
-    if (std::fabs(mean) < std::fabs(bestMean)) {
+    std::vector<TradPoint> rated = atRated(rewound(n));
+    if (const double m = mean(rated); std::fabs(m) < std::fabs(bestMean)) {
       best = n;
-      bestMean = mean;
+      bestMean = m;
+      bestRated = std::move(rated);
     }
   }
   if (best == 0) return {0, uncompensated};
-  return {best, errorPoints(rewound(best), ratedPrimaryAmps, ratedBurdenOhms)};
+  // That winding's points; those at rated current are the ones just worked out.
+  return {best, pointsKnowing(rewound(best), ratedPrimaryAmps, ratedBurdenOhms, &bestRated)};
 }
 
 }  // namespace windara

@@ -44,6 +44,7 @@ std::string limitCheck(const LimitCheck& c) {
 
 std::string items(const CheckSummary& s, int indent) {
   std::vector<std::string> list;
+  list.reserve(s.items.size());
   for (const CheckItem& i : s.items) {
     list.push_back(JsonMembers()
                        .text("name", i.name)

@@ -25,8 +25,13 @@ std::optional<CoreLossLaw> coreLossLaw(int alloy, int mils) {
   return std::nullopt;
 }
 
-double coreLossWatts(const CoreLossLaw& law, double f, double B, double volume, double density) {
-  return checked(law.k * power(f, law.a) * power(B, law.b) * volume * density);
+CoreLoss::CoreLoss(const CoreLossLaw& law, double f, double volume, double density)
+    : kfa_(law.k * power(f, law.a)), b_(law.b), volume_(volume), density_(density) {}
+
+double CoreLoss::watts(double B) const {
+  // The factors in the order k x f^a x B^b x volume x density, so that every calculation
+  // rounds alike.
+  return checked(kfa_ * power(B, b_) * volume_ * density_);
 }
 
 }  // namespace windara

@@ -15,8 +15,19 @@ struct CoreLossLaw {
 // nothing for a pair that is not made.
 std::optional<CoreLossLaw> coreLossLaw(int alloy, int mils);
 
-// Core loss (W) of `volume` cu cm of tape at `density` lb per cu cm, at f Hz and a peak
-// flux density of B tesla; CalcError when it overflows.
-double coreLossWatts(const CoreLossLaw& law, double f, double B, double volume, double density);
+// The core loss of `volume` cu cm of tape at `density` lb per cu cm at one frequency, for
+// any peak flux density: the part that does not depend on B is worked out once.
+class CoreLoss {
+ public:
+  CoreLoss(const CoreLossLaw& law, double f, double volume, double density);
+  // Watts at a peak flux density of B tesla; CalcError when it overflows.
+  double watts(double B) const;
+
+ private:
+  double kfa_;  // k x f^a, W per lb at 1 T
+  double b_;
+  double volume_;
+  double density_;
+};
 
 }  // namespace windara

@@ -64,5 +64,17 @@ TEST(AmplitudePermeability, HitsEveryShippedPointAndStaysBetweenNeighbours) {
   }
 }
 
+// The curve with its slopes worked out once is the same curve: every shipped tape, from below
+// its first point to far beyond its last, gives the very same permeability either way.
+TEST(AmplitudePermeability, TheCurveWithItsSlopesKeptGivesTheSameFigures) {
+  const MaterialsRead read = readMaterials(testing::dataDir());
+  ASSERT_TRUE(read.ok()) << read.problem;
+  for (const TapeMaterial& t : read.materials.tapes) {
+    const PermeabilityCurve curve(t.curve);
+    for (double b = 0.001; b < 5; b *= 1.07)
+      EXPECT_EQ(curve.at(b), amplitudePermeability(t.curve, b)) << t.alloy << t.mils << " " << b;
+  }
+}
+
 }  // namespace
 }  // namespace windara
