@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "designs/tables/core_tables.h"
 #include "designs/trad/trad_advice.h"
 #include "designs/trad/trad_engine.h"
 #include "designs/trad/trad_inputs.h"
@@ -95,7 +96,8 @@ Explanation explainTrad(const TradInputs& in, const TapeCoreTable& table) {
 Explanation explainTradCT(const Session& s) {
   const Form& f = s.form;
   const TradInputs in = readTradInputs(f, s.locale, selectedAlloy(f));
-  const TapeCoreTable table = readTapeCoreTable(s.programDir);
+  const std::shared_ptr<const TapeCoreTable> shared = tapeCoreTable(s);
+  const TapeCoreTable& table = *shared;
   Explanation plain = explainTrad(in, table);
   const auto shown = [&](const Explanation& e) {
     return e.chosenRow ? e.rows[static_cast<std::size_t>(*e.chosenRow - 1)].part : "N/A";
