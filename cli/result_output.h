@@ -16,6 +16,9 @@ namespace windara::cli {
 // bytes from 0x80 up passed through as they are.
 std::string jsonString(std::string_view text);
 
+// "Traditional", "Hall Effect" or "SMPS" for the selected type; nullptr for none.
+const char* designTypeName(const Form& form);
+
 void writeJson(std::ostream& out, Form& form, const std::vector<DialogEvent>& events);
 void writeListing(std::ostream& out, Form& form, const std::vector<DialogEvent>& events);
 

@@ -69,7 +69,10 @@ double sweepValue(const SweepAxis& axis, std::int64_t i) {
   if (i <= 0) return axis.from;
   if (i >= axis.count - 1) return axis.to;
   const double t = static_cast<double>(i) / static_cast<double>(axis.count - 1);
-  if (axis.log) return std::exp((1 - t) * std::log(axis.from) + t * std::log(axis.to));
+  // The ends weighted in the logarithms, as a product of powers: each factor
+  // lies between 1 and its end, so none overflows, and no logarithm of a
+  // large end loses the last digits.
+  if (axis.log) return std::pow(axis.from, 1 - t) * std::pow(axis.to, t);
   // Weighted ends rather than FROM + t (TO - FROM), which overflows for ends
   // near the largest doubles.
   return (1 - t) * axis.from + t * axis.to;
