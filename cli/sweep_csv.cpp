@@ -13,67 +13,73 @@ namespace windara::cli {
 
 namespace {
 
-// A field quoted as RFC 4180 asks when it holds a comma, a quote or a line end.
-void field(std::ostream& out, std::string_view text, bool first = false) {
-  if (!first) out << ',';
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-    out << text;
-    return;
-  }
-  out << '"';
-  for (char c : text) {
-    if (c == '"') out << '"';
-    out << c;
-  }
-  out << '"';
-}
-
-void numberField(std::ostream& out, const std::optional<double>& v) {
-  field(out, v ? plainNumber(*v) : "");
-}
-
 class CsvOutput : public SweepOutput {
  public:
   CsvOutput(std::ostream& out, const SweepHeading& heading) : out_(out), locale_(heading.locale) {
-    bool first = true;
-    for (const NamedBox& b : kInputBoxes) {
-      field(out_, b.name, first);
-      first = false;
-    }
+    for (const NamedBox& b : kInputBoxes)
+      field(b.name);
     for (const SweepAxis& a : heading.axes)
-      field(out_, std::string(a.box.name) + "_number");
+      field(std::string(a.box.name) + "_number");
     for (const NamedBox& b : kOutputBoxes)
-      field(out_, b.name);
+      field(b.name);
     for (const NamedBox& b : kOutputBoxes)
-      field(out_, std::string(b.name) + "_number");
+      field(std::string(b.name) + "_number");
     for (const char* name : {"messages", "found", "invalid"})
-      field(out_, name);
-    out_ << "\r\n";
+      field(name);
+    endLine();
   }
 
   void point(const std::vector<BoxValue>& values, const SweepPoint& p) override {
-    for (std::size_t k = 0; k < p.inputs.size(); ++k)
-      field(out_, p.inputs[k], k == 0);
+    for (const std::string& text : p.inputs)
+      field(text);
     for (const BoxValue& v : values)
-      numberField(out_, parseNumber(v.text, locale_));
+      number(parseNumber(v.text, locale_));
     for (const std::string& text : p.outputs)
-      field(out_, text);
+      field(text);
     for (const std::string& text : p.outputs)
-      numberField(out_, p.invalid ? std::nullopt : shownNumber(text, locale_));
-    std::string titles;
+      number(p.invalid ? std::nullopt : shownNumber(text, locale_));
+    titles_.clear();
     for (const std::string& t : p.messages)
-      titles += (titles.empty() ? "" : "; ") + t;
-    field(out_, titles);
-    field(out_, p.found ? "true" : "false");
-    field(out_, p.invalid ? *p.invalid : "");
-    out_ << "\r\n";
+      titles_.append(titles_.empty() ? "" : "; ").append(t);
+    field(titles_);
+    field(p.found ? "true" : "false");
+    field(p.invalid ? *p.invalid : "");
+    endLine();
   }
 
   void finish() override { out_.flush(); }
 
  private:
+  // A field quoted as RFC 4180 asks when it holds a comma, a quote or a line end.
+  void field(std::string_view text) {
+    if (!lineStart_) line_ += ',';
+    lineStart_ = false;
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+      line_ += text;
+      return;
+    }
+    line_ += '"';
+    for (char c : text) {
+      if (c == '"') line_ += '"';
+      line_ += c;
+    }
+    line_ += '"';
+  }
+
+  void number(const std::optional<double>& v) { field(v ? plainNumber(*v) : ""); }
+
+  void endLine() {
+    line_ += "\r\n";
+    out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+    line_.clear();
+    lineStart_ = true;
+  }
+
   std::ostream& out_;
   NumberLocale locale_;
+  std::string line_;  // the line being put together, written whole
+  bool lineStart_ = true;
+  std::string titles_;  // reused from point to point
 };
 
 }  // namespace

@@ -197,25 +197,30 @@ bool selectDesignType(Form& form, int typeCode) {
   }
 }
 
+OptionButton* materialButton(Form& form, int code) {
+  return code >= 1 && code <= 3 ? form.group(Group::Material)[code - 1] : nullptr;
+}
+
+OptionButton* thicknessButton(Form& form, const DesignFileContents& d) {
+  if (d.type != kTypeTraditional) return nullptr;
+  switch (d.thickness) {
+    case 1:
+      return &form.opt1mil;
+    case 2:
+      return &form.opt2mil;
+    case 4:
+      return &form.opt4mil;
+    default:
+      return nullptr;
+  }
+}
+
 void applyDesign(Form& form, const DesignFileContents& d) {
   if (!selectDesignType(form, d.type)) return;
   for (std::size_t k = 0; k < kDesignFileBoxes.size(); ++k)
     (form.*kDesignFileBoxes[k]).text = d.texts[k];
-  if (d.material >= 1 && d.material <= 3) form.select(*form.group(Group::Material)[d.material - 1]);
-  if (d.type != kTypeTraditional) return;
-  switch (d.thickness) {
-    case 1:
-      form.select(form.opt1mil);
-      break;
-    case 2:
-      form.select(form.opt2mil);
-      break;
-    case 4:
-      form.select(form.opt4mil);
-      break;
-    default:
-      break;
-  }
+  if (OptionButton* material = materialButton(form, d.material)) form.select(*material);
+  if (OptionButton* thickness = thicknessButton(form, d)) form.select(*thickness);
 }
 
 FileOutcome loadDesign(Form& form, const fs::path& path, const std::function<void()>& calculate) {

@@ -65,6 +65,11 @@ std::optional<DesignFileContents> readDesignFile(const std::filesystem::path& pa
 // runs when the mode changes); false for a code that names no type.
 bool selectDesignType(Form& form, int typeCode);
 
+// The button of a design file's material code, or nullptr for none.
+OptionButton* materialButton(Form& form, int code);
+// The button of a Traditional design's thickness code, or nullptr for none.
+OptionButton* thicknessButton(Form& form, const DesignFileContents& contents);
+
 // Puts a design file's contents on the form: selects its mode, writes its
 // texts, selects its material and thickness (each selection runs its
 // reaction). A file that holds no design changes nothing.

@@ -6,47 +6,47 @@ namespace windara {
 
 namespace {
 
-// Calls `visitBox(box, k)` for the input and output boxes and
-// `visitButton(button, k)` for the option buttons, each counted from 0.
-template <class VisitBox, class VisitButton>
-void eachControl(Form& form, VisitBox visitBox, VisitButton visitButton) {
+constexpr Group kGroups[] = {Group::DesignType, Group::Material, Group::Thickness};
+
+// The input boxes, then the output boxes.
+constexpr std::array<TextBox Form::*, 18> kBoxes = [] {
+  std::array<TextBox Form::*, 18> all{};
   std::size_t k = 0;
   for (const NamedBox& b : kInputBoxes)
-    visitBox(form.*b.box, k++);
+    all[k++] = b.box;
   for (const NamedBox& b : kOutputBoxes)
-    visitBox(form.*b.box, k++);
-  k = 0;
-  for (Group g : {Group::DesignType, Group::Material, Group::Thickness})
-    for (OptionButton* button : form.group(g))
-      visitButton(*button, k++);
-}
+    all[k++] = b.box;
+  return all;
+}();
 
 }  // namespace
 
 FormState::FormState(Form& form) : wireOhms_(form.WireOhms) {
-  eachControl(
-      form,
-      [&](const TextBox& b, std::size_t k) {
-        boxes_[k] = {b.text, b.visible};
-      },
-      [&](const OptionButton& b, std::size_t k) {
-        buttons_[k] = {b.selected, b.visible};
-      });
+  for (std::size_t k = 0; k < kBoxes.size(); ++k)
+    boxes_[k] = {(form.*kBoxes[k]).text, (form.*kBoxes[k]).visible};
+  std::size_t k = 0;
+  for (Group g : kGroups)
+    for (OptionButton* b : form.group(g))
+      buttons_[k++] = {b->selected, b->visible};
 }
 
 void FormState::restore(Form& form) const {
-  // Set directly, not selected: a selection would run its reaction.
-  eachControl(
-      form,
-      [&](TextBox& b, std::size_t k) {
-        b.text = boxes_[k].text;
-        b.visible = boxes_[k].visible;
-      },
-      [&](OptionButton& b, std::size_t k) {
-        b.selected = buttons_[k].selected;
-        b.visible = buttons_[k].visible;
-      });
+  for (std::size_t k = 0; k < kBoxes.size(); ++k) {
+    (form.*kBoxes[k]).text = boxes_[k].text;
+    (form.*kBoxes[k]).visible = boxes_[k].visible;
+  }
   form.WireOhms = wireOhms_;
+  restoreChoices(form);
+}
+
+void FormState::restoreChoices(Form& form) const {
+  // Set directly, not selected: a selection would run its reaction.
+  std::size_t k = 0;
+  for (Group g : kGroups)
+    for (OptionButton* b : form.group(g)) {
+      b->selected = buttons_[k].selected;
+      b->visible = buttons_[k++].visible;
+    }
 }
 
 }  // namespace windara

@@ -16,6 +16,8 @@ class FormState {
  public:
   explicit FormState(Form& form);
   void restore(Form& form) const;
+  // Only the option buttons' selection and visibility.
+  void restoreChoices(Form& form) const;
 
  private:
   struct Box {

@@ -6,6 +6,7 @@ namespace windara {
 
 std::optional<double> shownNumber(std::string_view text, const NumberLocale& locale) {
   if (!text.empty() && text.back() == '%') text.remove_suffix(1);
+  if (text.find(locale.group) == std::string_view::npos) return parseNumber(text, locale);
   std::string plain;
   plain.reserve(text.size());
   for (char c : text)

@@ -46,7 +46,8 @@ class SweepRunner {
   Session session_;
   App app_;
   DesignFileContents design_;
-  std::optional<FormState> start_;
+  std::optional<FormState> start_;    // as the type's reaction leaves the form
+  std::optional<FormState> choices_;  // the choices the whole file makes
 };
 
 }  // namespace windara

@@ -137,6 +137,18 @@ TEST(SweepEqualsSingleDesign, TraditionalFourMilFallsBackToTwoMilAsAfterOpening)
   EXPECT_GT(twoMil, 0);
 }
 
+TEST(SweepEqualsSingleDesign, TraditionalMaterialAndThicknessBothChosenByTheFile) {
+  // Halvane in 4 mil: the material's reaction selects 2 mil before the file's
+  // 4 mil, which larger currents then give up for 2 mil again.
+  const DesignSpec halvane4{2, {"5", "60", "10", "5000", "100", "400"}, 2, 4};
+  Tally t = sweepAndCompare({"Trad T 4 mil", halvane4, {"txtPriCurrent=1:400:25:log"}});
+  EXPECT_GT(t.found, 0);
+  const DesignSpec tormix2{2, {"5", "60", "10", "5000", "100", "400"}, 3, 2};
+  Tally u = sweepAndCompare({"Trad P 2 mil", tormix2, {"txtRatio=0:600:13"}});
+  EXPECT_GT(u.invalid, 0);
+  EXPECT_GT(u.found, 0);
+}
+
 TEST(SweepEqualsSingleDesign, TraditionalFluxDensityOutOfRangeIsInvalid) {
   Tally t = sweepAndCompare({"Trad Bmax", kTrad1mil, {"txtDutyCyc=0:30000:16"}});
   EXPECT_GT(t.invalid, 0);
