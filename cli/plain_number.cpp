@@ -5,11 +5,14 @@
 
 namespace windara::cli {
 
-std::string plainNumber(double value) {
-  if (!std::isfinite(value)) return "";
+void appendNumber(std::string& out, const std::optional<double>& value, std::string_view none) {
+  if (!value || !std::isfinite(*value)) {
+    out += none;
+    return;
+  }
   char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, *value);
+  out.append(buffer, result.ptr);
 }
 
 }  // namespace windara::cli

@@ -83,7 +83,13 @@ const char* designTypeName(const Form& f) {
 }
 
 std::string jsonString(std::string_view text) {
-  std::string out = "\"";
+  std::string out;
+  appendJsonString(out, text);
+  return out;
+}
+
+void appendJsonString(std::string& out, std::string_view text) {
+  out += '"';
   for (char ch : text) {
     const auto c = static_cast<unsigned char>(ch);
     switch (c) {
@@ -118,7 +124,7 @@ std::string jsonString(std::string_view text) {
         }
     }
   }
-  return out + "\"";
+  out += '"';
 }
 
 void writeJson(std::ostream& out, Form& form, const std::vector<DialogEvent>& events) {

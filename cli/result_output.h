@@ -15,6 +15,7 @@ namespace windara::cli {
 // A JSON string literal: quotes, backslashes and control characters escaped,
 // bytes from 0x80 up passed through as they are.
 std::string jsonString(std::string_view text);
+void appendJsonString(std::string& out, std::string_view text);
 
 // "Traditional", "Hall Effect" or "SMPS" for the selected type; nullptr for none.
 const char* designTypeName(const Form& form);

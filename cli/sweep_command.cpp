@@ -1,11 +1,14 @@
 #include "cli/sweep_command.h"
 
+#include <algorithm>
 #include <ostream>
+#include <thread>
 
 #include "cli/result_output.h"
 #include "cli/sweep_output.h"
 #include "cli/sweep_progress.h"
 #include "files/replace_file.h"
+#include "sweep/sweep_blocks.h"
 
 namespace windara::cli {
 
@@ -31,19 +34,28 @@ std::optional<DesignFileContents> startingDesign(HeadlessProgram& program, std::
   return d;
 }
 
-void sweepInto(std::ostream& out, const SweepGrid& grid, SweepRunner& runner,
-               const SweepHeading& heading, bool json, std::ostream& err) {
-  const std::unique_ptr<SweepOutput> output =
-      json ? jsonSweepOutput(out, heading) : csvSweepOutput(out, heading);
+// Every point of the grid as rows of `format`, on as many threads as the
+// machine has cores; each thread has its own runner, all share the tables.
+void sweepInto(std::ostream& out, const SweepGrid& grid, const SweepFormat& format,
+               const std::function<std::unique_ptr<SweepRunner>()>& makeRunner, std::ostream& err) {
+  std::string text;
+  format.heading(text);
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
   SweepProgress progress(err, grid.size());
-  SweepPoint point;
-  for (std::int64_t i = 0; i < grid.size(); ++i) {
-    const std::vector<BoxValue> values = grid.point(i);
-    runner.run(values, point);
-    output->point(values, point);
-    progress.done(i + 1);
-  }
-  output->finish();
+  SweepBlocks job;
+  job.makeRunner = makeRunner;
+  job.row = [&](std::string& rows, std::int64_t i, const std::vector<BoxValue>& values,
+                const SweepPoint& point) { format.row(rows, i, values, point); };
+  job.write = [&](const std::string& rows, std::int64_t done) {
+    out.write(rows.data(), static_cast<std::streamsize>(rows.size()));
+    progress.done(done);
+  };
+  job.threads = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+  runSweepBlocks(grid, job);
+  text.clear();
+  format.ending(text, grid.size());
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.flush();
   progress.finish();
 }
 
@@ -75,16 +87,20 @@ int runSweep(const std::vector<std::string>& argv, Environment& env) {
       return kExitUsage;
     }
     // Each table is read once here and the same grid serves every point.
-    SweepRunner runner(request.programDir, env.locale, *design, readCoreTables(request.programDir));
+    const std::shared_ptr<const CoreTables> tables = readCoreTables(request.programDir);
+    const auto makeRunner = [&] {
+      return std::make_unique<SweepRunner>(request.programDir, env.locale, *design, tables);
+    };
     const SweepHeading heading{designTypeName(program.form()), grid->axes(), env.locale};
-    const bool json = request.args.has("json");
+    const std::unique_ptr<SweepFormat> format =
+        request.args.has("json") ? jsonSweepFormat(heading) : csvSweepFormat(heading);
     if (!request.args.has("out")) {
-      sweepInto(env.out, *grid, runner, heading, json, env.err);
+      sweepInto(env.out, *grid, *format, makeRunner, env.err);
       return kExitOk;
     }
     const std::string out = request.args.last("out");
     reason = replaceFile(
-        out, [&](std::ostream& file) { sweepInto(file, *grid, runner, heading, json, env.err); });
+        out, [&](std::ostream& file) { sweepInto(file, *grid, *format, makeRunner, env.err); });
     if (!reason.empty()) {
       env.err << "windara-cli: cannot write " << out << ": " << reason << "\n";
       return kExitUsage;

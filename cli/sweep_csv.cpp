@@ -3,9 +3,6 @@
 // message titles, whether a core was found and the complaint of an invalid
 // point.
 
-#include <optional>
-#include <ostream>
-
 #include "cli/sweep_output.h"
 #include "sweep/shown_number.h"
 
@@ -13,79 +10,73 @@ namespace windara::cli {
 
 namespace {
 
-class CsvOutput : public SweepOutput {
+// A field quoted as RFC 4180 asks when it holds a comma, a quote or a line end.
+void field(std::string& out, std::string_view text, bool first = false) {
+  if (!first) out += ',';
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    out += text;
+    return;
+  }
+  out += '"';
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+void number(std::string& out, const std::optional<double>& v) {
+  out += ',';
+  appendNumber(out, v, "");
+}
+
+class CsvFormat : public SweepFormat {
  public:
-  CsvOutput(std::ostream& out, const SweepHeading& heading) : out_(out), locale_(heading.locale) {
+  explicit CsvFormat(const SweepHeading& heading) : heading_(heading) {}
+
+  void heading(std::string& out) const override {
     for (const NamedBox& b : kInputBoxes)
-      field(b.name);
-    for (const SweepAxis& a : heading.axes)
-      field(std::string(a.box.name) + "_number");
+      field(out, b.name, b.box == kInputBoxes[0].box);
+    for (const SweepAxis& a : heading_.axes)
+      field(out, std::string(a.box.name) + "_number");
     for (const NamedBox& b : kOutputBoxes)
-      field(b.name);
+      field(out, b.name);
     for (const NamedBox& b : kOutputBoxes)
-      field(std::string(b.name) + "_number");
+      field(out, std::string(b.name) + "_number");
     for (const char* name : {"messages", "found", "invalid"})
-      field(name);
-    endLine();
+      field(out, name);
+    out += "\r\n";
   }
 
-  void point(const std::vector<BoxValue>& values, const SweepPoint& p) override {
-    for (const std::string& text : p.inputs)
-      field(text);
+  void row(std::string& out, std::int64_t /*index*/, const std::vector<BoxValue>& values,
+           const SweepPoint& p) const override {
+    for (std::size_t k = 0; k < p.inputs.size(); ++k)
+      field(out, p.inputs[k], k == 0);
     for (const BoxValue& v : values)
-      number(parseNumber(v.text, locale_));
+      number(out, parseNumber(v.text, heading_.locale));
     for (const std::string& text : p.outputs)
-      field(text);
+      field(out, text);
     for (const std::string& text : p.outputs)
-      number(p.invalid ? std::nullopt : shownNumber(text, locale_));
-    titles_.clear();
+      number(out, p.invalid ? std::nullopt : shownNumber(text, heading_.locale));
+    std::string titles;
     for (const std::string& t : p.messages)
-      titles_.append(titles_.empty() ? "" : "; ").append(t);
-    field(titles_);
-    field(p.found ? "true" : "false");
-    field(p.invalid ? *p.invalid : "");
-    endLine();
+      titles.append(titles.empty() ? "" : "; ").append(t);
+    field(out, titles);
+    field(out, p.found ? "true" : "false");
+    field(out, p.invalid ? *p.invalid : "");
+    out += "\r\n";
   }
 
-  void finish() override { out_.flush(); }
+  void ending(std::string& /*out*/, std::int64_t /*points*/) const override {}
 
  private:
-  // A field quoted as RFC 4180 asks when it holds a comma, a quote or a line end.
-  void field(std::string_view text) {
-    if (!lineStart_) line_ += ',';
-    lineStart_ = false;
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-      line_ += text;
-      return;
-    }
-    line_ += '"';
-    for (char c : text) {
-      if (c == '"') line_ += '"';
-      line_ += c;
-    }
-    line_ += '"';
-  }
-
-  void number(const std::optional<double>& v) { field(v ? plainNumber(*v) : ""); }
-
-  void endLine() {
-    line_ += "\r\n";
-    out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
-    line_.clear();
-    lineStart_ = true;
-  }
-
-  std::ostream& out_;
-  NumberLocale locale_;
-  std::string line_;  // the line being put together, written whole
-  bool lineStart_ = true;
-  std::string titles_;  // reused from point to point
+  SweepHeading heading_;
 };
 
 }  // namespace
 
-std::unique_ptr<SweepOutput> csvSweepOutput(std::ostream& out, const SweepHeading& heading) {
-  return std::make_unique<CsvOutput>(out, heading);
+std::unique_ptr<SweepFormat> csvSweepFormat(const SweepHeading& heading) {
+  return std::make_unique<CsvFormat>(heading);
 }
 
 }  // namespace windara::cli

@@ -1,8 +1,5 @@
 // A sweep as one JSON object: the type, the varied inputs and the points,
-// each point on a line of its own as it is calculated.
-
-#include <optional>
-#include <ostream>
+// each point on a line of its own.
 
 #include "cli/result_output.h"
 #include "cli/sweep_output.h"
@@ -12,74 +9,84 @@ namespace windara::cli {
 
 namespace {
 
-std::string number(const std::optional<double>& v) {
-  const std::string text = v ? plainNumber(*v) : "";
-  return text.empty() ? "null" : text;
-}
-
-// {"NAME": value, ...} over the named boxes, each value made by `value(k)`.
+// {"NAME": value, ...} over the boxes, each value appended by `value(k)`.
 template <std::size_t N, class Value>
-void object(std::ostream& out, const std::array<NamedBox, N>& boxes, Value value) {
-  out << '{';
-  for (std::size_t k = 0; k < N; ++k)
-    out << (k ? ", " : "") << jsonString(boxes[k].name) << ": " << value(k);
-  out << '}';
+void object(std::string& out, const std::array<NamedBox, N>& boxes, Value value) {
+  out += '{';
+  for (std::size_t k = 0; k < N; ++k) {
+    if (k) out += ", ";
+    appendJsonString(out, boxes[k].name);
+    out += ": ";
+    value(k);
+  }
+  out += '}';
 }
 
-class JsonOutput : public SweepOutput {
+class JsonFormat : public SweepFormat {
  public:
-  JsonOutput(std::ostream& out, const SweepHeading& heading) : out_(out), locale_(heading.locale) {
-    out_ << "{\"type\": " << (heading.type ? jsonString(heading.type) : "null")
-         << ",\n \"vary\": [";
-    for (std::size_t k = 0; k < heading.axes.size(); ++k) {
-      const SweepAxis& a = heading.axes[k];
-      out_ << (k ? ", " : "") << "{\"box\": " << jsonString(a.box.name)
-           << ", \"from\": " << number(a.from) << ", \"to\": " << number(a.to)
-           << ", \"count\": " << a.count << ", \"log\": " << (a.log ? "true" : "false") << '}';
+  explicit JsonFormat(const SweepHeading& heading) : heading_(heading) {}
+
+  void heading(std::string& out) const override {
+    out += "{\"type\": ";
+    heading_.type ? appendJsonString(out, heading_.type) : void(out += "null");
+    out += ",\n \"vary\": [";
+    for (std::size_t k = 0; k < heading_.axes.size(); ++k) {
+      const SweepAxis& a = heading_.axes[k];
+      out += k ? ", {\"box\": " : "{\"box\": ";
+      appendJsonString(out, a.box.name);
+      out += ", \"from\": ";
+      appendNumber(out, a.from, "null");
+      out += ", \"to\": ";
+      appendNumber(out, a.to, "null");
+      out += ", \"count\": " + std::to_string(a.count) +
+             ", \"log\": " + (a.log ? "true" : "false") + "}";
     }
-    out_ << "],\n \"points\": [";
+    out += "],\n \"points\": [";
   }
 
-  void point(const std::vector<BoxValue>& values, const SweepPoint& p) override {
-    out_ << (first_ ? "\n  " : ",\n  ") << "{\"inputs\": ";
-    first_ = false;
-    object(out_, kInputBoxes, [&](std::size_t k) { return jsonString(p.inputs[k]); });
-    out_ << ", \"varied\": {";
-    for (std::size_t k = 0; k < values.size(); ++k)
-      out_ << (k ? ", " : "") << jsonString(values[k].box.name) << ": "
-           << number(parseNumber(values[k].text, locale_));
-    out_ << "}, \"outputs\": ";
+  void row(std::string& out, std::int64_t index, const std::vector<BoxValue>& values,
+           const SweepPoint& p) const override {
+    out += index ? ",\n  {\"inputs\": " : "\n  {\"inputs\": ";
+    object(out, kInputBoxes, [&](std::size_t k) { appendJsonString(out, p.inputs[k]); });
+    out += ", \"varied\": {";
+    for (std::size_t k = 0; k < values.size(); ++k) {
+      if (k) out += ", ";
+      appendJsonString(out, values[k].box.name);
+      out += ": ";
+      appendNumber(out, parseNumber(values[k].text, heading_.locale), "null");
+    }
+    out += "}, \"outputs\": ";
     if (p.invalid) {
-      out_ << "null, \"numbers\": null";
+      out += "null, \"numbers\": null";
     } else {
-      object(out_, kOutputBoxes, [&](std::size_t k) { return jsonString(p.outputs[k]); });
-      out_ << ", \"numbers\": ";
-      object(out_, kOutputBoxes,
-             [&](std::size_t k) { return number(shownNumber(p.outputs[k], locale_)); });
+      object(out, kOutputBoxes, [&](std::size_t k) { appendJsonString(out, p.outputs[k]); });
+      out += ", \"numbers\": ";
+      object(out, kOutputBoxes, [&](std::size_t k) {
+        appendNumber(out, shownNumber(p.outputs[k], heading_.locale), "null");
+      });
     }
-    out_ << ", \"messages\": [";
-    for (std::size_t k = 0; k < p.messages.size(); ++k)
-      out_ << (k ? ", " : "") << jsonString(p.messages[k]);
-    out_ << "], \"found\": " << (p.found ? "true" : "false")
-         << ", \"invalid\": " << (p.invalid ? jsonString(*p.invalid) : "null")
-         << ", \"checks\": null}";
+    out += ", \"messages\": [";
+    for (std::size_t k = 0; k < p.messages.size(); ++k) {
+      if (k) out += ", ";
+      appendJsonString(out, p.messages[k]);
+    }
+    out += p.found ? "], \"found\": true, \"invalid\": " : "], \"found\": false, \"invalid\": ";
+    p.invalid ? appendJsonString(out, *p.invalid) : void(out += "null");
+    out += ", \"checks\": null}";
   }
 
-  void finish() override {
-    out_ << (first_ ? "]}\n" : "\n ]}\n");
-    out_.flush();
+  void ending(std::string& out, std::int64_t points) const override {
+    out += points ? "\n ]}\n" : "]}\n";
   }
 
  private:
-  std::ostream& out_;
-  NumberLocale locale_;
-  bool first_ = true;
+  SweepHeading heading_;
 };
 
 }  // namespace
 
-std::unique_ptr<SweepOutput> jsonSweepOutput(std::ostream& out, const SweepHeading& heading) {
-  return std::make_unique<JsonOutput>(out, heading);
+std::unique_ptr<SweepFormat> jsonSweepFormat(const SweepHeading& heading) {
+  return std::make_unique<JsonFormat>(heading);
 }
 
 }  // namespace windara::cli

@@ -1,10 +1,11 @@
 #pragma once
-// The rows of a sweep as they come, one point at a time, so that a sweep of
-// any length runs in the same memory: CSV (one header line, one line per
-// point, RFC 4180) or one JSON object whose "points" array is written as it
-// grows.
+// How the points of a sweep are written: CSV (one header line, one line per
+// point, RFC 4180) or one JSON object whose "points" array holds one point per
+// line. Rows are put together as text one at a time, on whichever thread
+// calculated them, and written in order as they come, so that a sweep of any
+// length runs in the same memory.
 
-#include <iosfwd>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,20 +21,23 @@ struct SweepHeading {
   NumberLocale locale;  // of the box texts
 };
 
-class SweepOutput {
+class SweepFormat {
  public:
-  virtual ~SweepOutput() = default;
-  virtual void point(const std::vector<BoxValue>& values, const SweepPoint& point) = 0;
-  // After the last point.
-  virtual void finish() = 0;
+  virtual ~SweepFormat() = default;
+  virtual void heading(std::string& out) const = 0;
+  // Appends the row of point `index` (counted from 0). Changes nothing else,
+  // so rows can be put together on several threads at once.
+  virtual void row(std::string& out, std::int64_t index, const std::vector<BoxValue>& values,
+                   const SweepPoint& point) const = 0;
+  // After the last of `points` rows.
+  virtual void ending(std::string& out, std::int64_t points) const = 0;
 };
 
-// Each writes its heading at once.
-std::unique_ptr<SweepOutput> csvSweepOutput(std::ostream& out, const SweepHeading& heading);
-std::unique_ptr<SweepOutput> jsonSweepOutput(std::ostream& out, const SweepHeading& heading);
+std::unique_ptr<SweepFormat> csvSweepFormat(const SweepHeading& heading);
+std::unique_ptr<SweepFormat> jsonSweepFormat(const SweepHeading& heading);
 
-// A number with a period and as few digits as give it back exactly ("0.1",
-// "1e-05", "250"); "" for one that is not finite.
-std::string plainNumber(double value);
+// Appends a number with a period and as few digits as give it back exactly
+// ("0.1", "1e-05", "250"); `none` for a value that is missing or not finite.
+void appendNumber(std::string& out, const std::optional<double>& value, std::string_view none);
 
 }  // namespace windara::cli

@@ -17,8 +17,7 @@ SweepProgress::SweepProgress(std::ostream& err, std::int64_t total)
       next_(std::chrono::steady_clock::now() + kEvery) {}
 
 void SweepProgress::done(std::int64_t points) {
-  // The clock is read only now and then: a point takes microseconds.
-  if (!shown_ || points % 1024 != 0) return;
+  if (!shown_) return;
   const auto now = std::chrono::steady_clock::now();
   if (now < next_) return;
   next_ = now + kEvery;
