@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <filesystem>
 
+#include "cli_helpers.h"
 #include "run_cli.h"
 #include "support/support.h"
 
@@ -18,23 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kCases = WINDARA_CASES_DIR;
-
-// An SMPS design file: voltage, kHz, current, duty, ratio, density; grade Q.
-std::string smpsFile(const std::string& v, const std::string& duty, const std::string& ratio) {
-  return "4\r\n\"" + v + "\"\r\n\"50\"\r\n\"10\"\r\n\"" + duty + "\"\r\n\"" + ratio +
-         "\"\r\n\"400\"\r\n2\r\n";
-}
-
-bool contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
-QJsonObject parsed(const std::string& json) {
-  QJsonParseError error{};
-  const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
-  EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-  return doc.object();
-}
 
 // The records of a CSV text as RFC 4180 reads them: fields split at commas
 // outside quotes, "" inside quotes one quote, records ended by CR LF.
@@ -81,7 +65,7 @@ CliRun sweep(const std::string& design, std::vector<std::string> extra,
 TEST(CliSweep, CsvHasOneHeaderAndOneQuotedRecordPerPointWithNumbersInPeriods) {
   // With a decimal comma the texts hold commas and are quoted; the number
   // columns use a period.
-  const CliRun r = sweep(smpsFile("0,8", "0,5", "100"), {"--vary", "txtDutyCyc=0,1:0.9:5"},
+  const CliRun r = sweep(smpsFile("0,8", "100", "0,5"), {"--vary", "txtDutyCyc=0,1:0.9:5"},
                          "LC_ALL=de_DE.UTF-8");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
@@ -122,7 +106,7 @@ TEST(CliSweep, CsvHasOneHeaderAndOneQuotedRecordPerPointWithNumbersInPeriods) {
 
 TEST(CliSweep, JsonHasTheDocumentedShapeAndMarksInvalidPoints) {
   const CliRun r =
-      sweep(smpsFile("0.8", "0.5", "100"), {"--json", "--vary", "txtRatio=-50:2950:4"});
+      sweep(smpsFile("0.8", "100", "0.5"), {"--json", "--vary", "txtRatio=-50:2950:4"});
   ASSERT_EQ(r.status, 0) << r.err;
   const QJsonObject o = parsed(r.out);
   EXPECT_EQ(o["type"].toString(), "SMPS");
@@ -215,7 +199,7 @@ TEST(CliSweep, EachPointShowsWhatDesignShowsForThatInput) {
 }
 
 TEST(CliSweep, LogRangesAndGridsComeInOrderEitherWay) {
-  const CliRun r = sweep(smpsFile("0.8", "0.5", "100"),
+  const CliRun r = sweep(smpsFile("0.8", "100", "0.5"),
                          {"--json", "--vary", "txtRatio=1000:10:3:log", "--vary=txtVoltage=2:2:2"});
   ASSERT_EQ(r.status, 0) << r.err;
   const QJsonArray points = parsed(r.out)["points"].toArray();
@@ -230,7 +214,7 @@ TEST(CliSweep, LogRangesAndGridsComeInOrderEitherWay) {
 
 TEST(CliSweep, WritesToAFileOnlyWhenItCanBeWrittenWhole) {
   TempDir dir;
-  const fs::path design = dir.write("d.sps", smpsFile("0.8", "0.5", "100"));
+  const fs::path design = dir.write("d.sps", smpsFile("0.8", "100", "0.5"));
   const fs::path out = dir.path() / "points.csv";
   const CliRun toFile =
       runCli({"sweep", design.string(), "--vary", "txtRatio=10:50:5", "--out", out.string()});
@@ -261,14 +245,14 @@ TEST(CliSweep, OpensTheFileAsDesignDoes) {
     EXPECT_EQ(v.toObject()["inputs"].toObject()["txtVoltage"].toString(), "0.5");
 
   const CliRun fromStdin = runCli({"sweep", "-", "--vary", "txtRatio=10:50:2"}, "LC_ALL=C",
-                                  smpsFile("0.8", "0.5", "100"));
+                                  smpsFile("0.8", "100", "0.5"));
   EXPECT_EQ(fromStdin.status, 0) << fromStdin.err;
   EXPECT_EQ(textLines(fromStdin.out).size(), 3u);
   EXPECT_EQ(runCli({"sweep", "/no/such/design.sps", "--vary", "txtRatio=1:2:2"}).status, 2);
 }
 
 TEST(CliSweep, ArgumentErrorsExitWithStatusTwoAndSayWhy) {
-  const std::string design = smpsFile("0.8", "0.5", "100");
+  const std::string design = smpsFile("0.8", "100", "0.5");
   const std::pair<std::vector<std::string>, const char*> cases[] = {
       {{}, "sweep needs --vary"},
       {{"--vary", "txtCore=1:2:3"}, "unknown box 'txtCore'"},
