@@ -44,4 +44,9 @@ struct DesignChecks {
 // changes the form and shows no dialog.
 std::optional<DesignChecks> checkDesign(const Session& s);
 
+// For many designs in a row (a sweep): of the checks of a Traditional core the form shows,
+// only the points and the class, which take most of the time the checks take; none when
+// the form shows no Traditional core.
+std::optional<Outcome<TradErrors>> checkTradErrors(const Session& s);
+
 }  // namespace windara

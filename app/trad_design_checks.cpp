@@ -2,8 +2,10 @@
 
 #include <limits>
 
+#include "app/shared_data.h"
 #include "app/type_checks.h"
 #include "common/checked.h"
+#include "designs/tables/core_tables.h"
 #include "designs/trad/trad_inputs.h"
 
 namespace windara {
@@ -35,22 +37,46 @@ std::string tapeName(const TradInputs& in, const TradCore& core) {
   return in.alloy.letter + " " + std::to_string(core.thickness) + " mil";
 }
 
-std::optional<DesignChecks> checkTradDesign(const Session& s) {
-  const TapeCoreTable table = readTapeCoreTable(s.programDir);
-  const ShownTradCalculation shown = shownTradCalculation(s, table);
+namespace {
+
+// The checks of the core the form shows before they are run, with the tape to look up.
+struct TradStart {
+  DesignChecks d;
+  std::string alloy;
+  int mils = 0;
+};
+
+std::optional<TradStart> tradStart(const Session& s) {
+  const std::shared_ptr<const TapeCoreTable> table = tapeCoreTable(s);
+  const ShownTradCalculation shown = shownTradCalculation(s, *table);
   const std::optional<TradCore>& core = shown.result.core;
   if (!core || core->part != s.form.txtCore.text) return std::nullopt;
 
-  DesignChecks d;
+  TradStart start{{}, shown.inputs.alloy.letter, core->thickness};
+  DesignChecks& d = start.d;
   d.type = "Traditional";
   d.part = core->part;
   d.material = "tape " + tapeName(shown.inputs, *core);
   d.tradInputs = tradCheckInputs(shown.inputs, shown.result.requirements, *core);
-  takeOutcome(d,
-              checkTradCT(s.programDir, *d.tradInputs, shown.inputs.alloy.letter, core->thickness,
-                          s.locale),
-              &DesignChecks::trad, [](const TradChecks& c) { return c.classText; });
-  return d;
+  return start;
+}
+
+}  // namespace
+
+std::optional<DesignChecks> checkTradDesign(const Session& s) {
+  std::optional<TradStart> start = tradStart(s);
+  if (!start) return std::nullopt;
+  takeOutcome(
+      start->d,
+      checkTradCT(*materialsFor(s), *start->d.tradInputs, start->alloy, start->mils, s.locale),
+      &DesignChecks::trad, [](const TradChecks& c) { return c.classText; });
+  return std::move(start->d);
+}
+
+std::optional<Outcome<TradErrors>> checkTradErrors(const Session& s) {
+  const std::optional<TradStart> start = tradStart(s);
+  if (!start) return std::nullopt;
+  return tradErrors(*materialsFor(s), *start->d.tradInputs, start->alloy, start->mils);
 }
 
 }  // namespace windara

@@ -70,8 +70,13 @@ Outcome<HallChecks> checkHall(const HallCheckInputs& in, const HallCoreMaterial&
 
 Outcome<HallChecks> checkHall(const std::filesystem::path& programDir, const HallCheckInputs& in,
                               std::string_view material, const NumberLocale& locale) {
+  return checkHall(readMaterials(programDir), in, material, locale);
+}
+
+Outcome<HallChecks> checkHall(const MaterialsRead& materials, const HallCheckInputs& in,
+                              std::string_view material, const NumberLocale& locale) {
   return withMaterial<HallChecks>(
-      programDir, "Hall material " + std::string(material),
+      materials, "Hall material " + std::string(material),
       [&](const Materials& m) { return m.hall(material); },
       [&](const HallCoreMaterial& h) { return checkHall(in, h, locale); });
 }

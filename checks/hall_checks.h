@@ -49,8 +49,11 @@ struct HallChecks {
 Outcome<HallChecks> checkHall(const HallCheckInputs& in, const HallCoreMaterial& material,
                               const NumberLocale& locale);
 
-// As above with the material ("Ovimax", "Zendra", "Ferrite") from programDir's
+// As above with the material ("Ovimax", "Zendra", "Ferrite") from the data of
 // Materials.txt.
+Outcome<HallChecks> checkHall(const MaterialsRead& materials, const HallCheckInputs& in,
+                              std::string_view material, const NumberLocale& locale);
+// The same with programDir's Materials.txt read afresh.
 Outcome<HallChecks> checkHall(const std::filesystem::path& programDir, const HallCheckInputs& in,
                               std::string_view material, const NumberLocale& locale);
 

@@ -78,8 +78,13 @@ Outcome<SmpsChecks> checkSMPS(const SmpsCheckInputs& in, const FerriteGrade& gra
 
 Outcome<SmpsChecks> checkSMPS(const std::filesystem::path& programDir, const SmpsCheckInputs& in,
                               std::string_view grade, const NumberLocale& locale) {
+  return checkSMPS(readMaterials(programDir), in, grade, locale);
+}
+
+Outcome<SmpsChecks> checkSMPS(const MaterialsRead& materials, const SmpsCheckInputs& in,
+                              std::string_view grade, const NumberLocale& locale) {
   return withMaterial<SmpsChecks>(
-      programDir, "ferrite " + std::string(grade),
+      materials, "ferrite " + std::string(grade),
       [&](const Materials& m) { return m.ferrite(grade); },
       [&](const FerriteGrade& g) { return checkSMPS(in, g, locale); });
 }

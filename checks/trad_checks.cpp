@@ -57,6 +57,14 @@ CtModel model(const TradCheckInputs& in, const TapeMaterial& tape) {
           &in.coreLossWatts};
 }
 
+template <class Checks, class Run>
+Outcome<Checks> withTape(const MaterialsRead& materials, std::string_view alloy, int mils,
+                         Run run) {
+  return withMaterial<Checks>(
+      materials, "tape " + std::string(alloy) + " " + std::to_string(mils) + " mil",
+      [&](const Materials& m) { return m.tape(alloy, mils); }, run);
+}
+
 const TradPoint& pointAt(const std::vector<TradPoint>& points, double current) {
   for (const TradPoint& p : points)
     if (p.currentPercent == current && p.burdenPercent == kBurdenPercents[0]) return p;
@@ -95,19 +103,36 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
   return Outcome<TradChecks>::done(std::move(c));
 }
 
+Outcome<TradErrors> tradErrors(const TradCheckInputs& in, const TapeMaterial& tape) {
+  if (const std::string why = unusable(in); !why.empty()) return Outcome<TradErrors>::none(why);
+  TradErrors e;
+  e.points = errorPoints(model(in, tape), in.ratedPrimaryAmps, in.burdenOhms);
+  e.verdict = judgeClass(asErrorPoints(e.points));
+  return Outcome<TradErrors>::done(std::move(e));
+}
+
 Outcome<ClassVerdict> tradClass(const TradCheckInputs& in, const TapeMaterial& tape) {
-  if (const std::string why = unusable(in); !why.empty()) return Outcome<ClassVerdict>::none(why);
-  const CtModel ct = model(in, tape);
-  return Outcome<ClassVerdict>::done(
-      judgeClass(asErrorPoints(errorPoints(ct, in.ratedPrimaryAmps, in.burdenOhms))));
+  Outcome<TradErrors> e = tradErrors(in, tape);
+  if (!e.checks) return Outcome<ClassVerdict>::none(std::move(e.unavailable));
+  return Outcome<ClassVerdict>::done(std::move(e.checks->verdict));
 }
 
 Outcome<TradChecks> checkTradCT(const std::filesystem::path& programDir, const TradCheckInputs& in,
                                 std::string_view alloy, int mils, const NumberLocale& locale) {
-  return withMaterial<TradChecks>(
-      programDir, "tape " + std::string(alloy) + " " + std::to_string(mils) + " mil",
-      [&](const Materials& m) { return m.tape(alloy, mils); },
-      [&](const TapeMaterial& tape) { return checkTradCT(in, tape, locale); });
+  return checkTradCT(readMaterials(programDir), in, alloy, mils, locale);
+}
+
+Outcome<TradChecks> checkTradCT(const MaterialsRead& materials, const TradCheckInputs& in,
+                                std::string_view alloy, int mils, const NumberLocale& locale) {
+  return withTape<TradChecks>(materials, alloy, mils, [&](const TapeMaterial& tape) {
+    return checkTradCT(in, tape, locale);
+  });
+}
+
+Outcome<TradErrors> tradErrors(const MaterialsRead& materials, const TradCheckInputs& in,
+                               std::string_view alloy, int mils) {
+  return withTape<TradErrors>(materials, alloy, mils,
+                              [&](const TapeMaterial& tape) { return tradErrors(in, tape); });
 }
 
 }  // namespace windara

@@ -4,6 +4,7 @@
 // point.
 
 #include "cli/sweep_output.h"
+#include "files/design_file.h"
 #include "sweep/shown_number.h"
 
 namespace windara::cli {
@@ -45,6 +46,10 @@ class CsvFormat : public SweepFormat {
       field(out, std::string(b.name) + "_number");
     for (const char* name : {"messages", "found", "invalid"})
       field(out, name);
+    if (heading_.typeCode == kTypeTraditional) field(out, "class");
+    for (const char* name : checkFigureNames(heading_.typeCode))
+      field(out, name);
+    field(out, "checks_unavailable");
     out += "\r\n";
   }
 
@@ -64,12 +69,22 @@ class CsvFormat : public SweepFormat {
     field(out, titles);
     field(out, p.found ? "true" : "false");
     field(out, p.invalid ? *p.invalid : "");
+    checks(out, p.checks);
     out += "\r\n";
   }
 
   void ending(std::string& /*out*/, std::int64_t /*points*/) const override {}
 
  private:
+  // The checks' figures; all empty without checks.
+  void checks(std::string& out, const std::optional<PointChecks>& c) const {
+    if (heading_.typeCode == kTypeTraditional) field(out, c && c->className ? *c->className : "");
+    const std::size_t n = checkFigureNames(heading_.typeCode).size();
+    for (std::size_t k = 0; k < n; ++k)
+      number(out, c && k < c->figures.size() ? std::optional(c->figures[k]) : std::nullopt);
+    field(out, c ? c->unavailable : "");
+  }
+
   SweepHeading heading_;
 };
 

@@ -3,6 +3,7 @@
 
 #include "cli/result_output.h"
 #include "cli/sweep_output.h"
+#include "files/design_file.h"
 #include "sweep/shown_number.h"
 
 namespace windara::cli {
@@ -72,7 +73,9 @@ class JsonFormat : public SweepFormat {
     }
     out += p.found ? "], \"found\": true, \"invalid\": " : "], \"found\": false, \"invalid\": ";
     p.invalid ? appendJsonString(out, *p.invalid) : void(out += "null");
-    out += ", \"checks\": null}";
+    out += ", \"checks\": ";
+    checks(out, p.checks);
+    out += '}';
   }
 
   void ending(std::string& out, std::int64_t points) const override {
@@ -80,6 +83,29 @@ class JsonFormat : public SweepFormat {
   }
 
  private:
+  // {"unavailable": ..., "class": ... (Traditional), figures...}, or null without checks.
+  void checks(std::string& out, const std::optional<PointChecks>& c) const {
+    if (!c) {
+      out += "null";
+      return;
+    }
+    out += "{\"unavailable\": ";
+    c->unavailable.empty() ? void(out += "null") : appendJsonString(out, c->unavailable);
+    if (heading_.typeCode == kTypeTraditional) {
+      out += ", \"class\": ";
+      c->className ? appendJsonString(out, *c->className) : void(out += "null");
+    }
+    const std::vector<const char*> names = checkFigureNames(heading_.typeCode);
+    for (std::size_t k = 0; k < names.size(); ++k) {
+      out += ", ";
+      appendJsonString(out, names[k]);
+      out += ": ";
+      appendNumber(out, k < c->figures.size() ? std::optional(c->figures[k]) : std::nullopt,
+                   "null");
+    }
+    out += '}';
+  }
+
   SweepHeading heading_;
 };
 

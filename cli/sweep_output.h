@@ -17,6 +17,7 @@ namespace windara::cli {
 
 struct SweepHeading {
   const char* type = nullptr;  // "SMPS", "Traditional", "Hall Effect", or none
+  int typeCode = 0;            // of the same type, as design files give it
   std::vector<SweepAxis> axes;
   NumberLocale locale;  // of the box texts
 };

@@ -12,7 +12,8 @@
 
 namespace windara {
 
-struct CoreTables;  // designs/tables/core_tables.h
+struct CoreTables;     // designs/tables/core_tables.h
+struct MaterialsRead;  // checks/materials.h
 
 struct Session {
   Session(Dialogs& d, std::filesystem::path dir, NumberLocale loc = {})
@@ -36,6 +37,8 @@ struct Session {
   // Core tables read once and shared by many calculations; when unset (as
   // normally), each calculation reads its table from programDir afresh.
   std::shared_ptr<const CoreTables> tables;
+  // The same for the material data of the checks (app/shared_data.h).
+  std::shared_ptr<const MaterialsRead> materials;
 };
 
 }  // namespace windara

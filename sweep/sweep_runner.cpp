@@ -36,11 +36,13 @@ std::array<bool, 3> thickness(const Form& f) {
 //  * unless that calculation changed a choice (a core not made in 4 mil tape
 //    selects 2 mil): then Calculate calculates once more, in 2 mil.
 SweepRunner::SweepRunner(std::filesystem::path programDir, NumberLocale locale,
-                         DesignFileContents design, std::shared_ptr<const CoreTables> tables)
+                         DesignFileContents design, std::shared_ptr<const CoreTables> tables,
+                         std::shared_ptr<const MaterialsRead> materials)
     : session_(dialogs_, std::move(programDir), locale),
       app_(session_),
       design_(std::move(design)) {
   session_.tables = std::move(tables);
+  session_.materials = std::move(materials);
   Form& f = session_.form;
   selectDesignType(f, design_.type);
   start_.emplace(f);
@@ -81,6 +83,7 @@ void SweepRunner::run(const std::vector<BoxValue>& values, SweepPoint& point) {
   for (std::size_t k = 0; k < kOutputBoxes.size(); ++k)
     point.outputs[k] = point.invalid ? std::string() : (f.*kOutputBoxes[k].box).text;
   point.found = !point.invalid && f.txtCore.text != "N/A";
+  point.checks = point.found ? pointChecks(session_) : std::nullopt;
 }
 
 }  // namespace windara

@@ -14,6 +14,7 @@
 #include "designs/tables/core_tables.h"
 #include "files/design_file.h"
 #include "sweep/form_state.h"
+#include "sweep/point_checks.h"
 #include "sweep/point_dialogs.h"
 #include "sweep/sweep_axis.h"
 
@@ -25,13 +26,15 @@ struct SweepPoint {
   std::vector<std::string> messages;    // titles of the calculation's message boxes
   bool found = false;                   // a core was chosen (txtCore is not "N/A")
   std::optional<std::string> invalid;   // the complaint of the input box it would ask
+  std::optional<PointChecks> checks;    // of the core found; none without one
 };
 
 class SweepRunner {
  public:
-  // `tables` serve every point, so the tables are read once for all of them.
+  // `tables` and `materials` serve every point, so each file is read once for all of them.
   SweepRunner(std::filesystem::path programDir, NumberLocale locale, DesignFileContents design,
-              std::shared_ptr<const CoreTables> tables);
+              std::shared_ptr<const CoreTables> tables,
+              std::shared_ptr<const MaterialsRead> materials);
   SweepRunner(const SweepRunner&) = delete;
   SweepRunner& operator=(const SweepRunner&) = delete;
 

@@ -12,6 +12,7 @@
 #include "cli_helpers.h"
 #include "run_cli.h"
 #include "support/support.h"
+#include "support/table_copy.h"
 
 namespace windara::testing {
 namespace {
@@ -80,7 +81,8 @@ TEST(CliSweep, CsvHasOneHeaderAndOneQuotedRecordPerPointWithNumbersInPeriods) {
     header.emplace_back(o);
   for (const char* o : outputs)
     header.push_back(std::string(o) + "_number");
-  header.insert(header.end(), {"messages", "found", "invalid"});
+  header.insert(header.end(), {"messages", "found", "invalid", "droop_percent", "flux_swing_gauss",
+                               "checks_unavailable"});
   EXPECT_EQ(records[0], header);
 
   const char* duties[] = {"0,1", "0,3", "0,5", "0,7", "0,9"};
@@ -92,9 +94,12 @@ TEST(CliSweep, CsvHasOneHeaderAndOneQuotedRecordPerPointWithNumbersInPeriods) {
     EXPECT_EQ(rec[0], "0,8");
     EXPECT_EQ(rec[5], duties[i - 1]);
     EXPECT_EQ(rec[6], numbers[i - 1]);
-    EXPECT_EQ(rec[31], "");      // no messages
-    EXPECT_EQ(rec[32], "true");  // found
-    EXPECT_EQ(rec[33], "");      // not invalid
+    EXPECT_EQ(rec[31], "");              // no messages
+    EXPECT_EQ(rec[32], "true");          // found
+    EXPECT_EQ(rec[33], "");              // not invalid
+    EXPECT_GT(std::stod(rec[34]), 0.0);  // droop, %
+    EXPECT_GT(std::stod(rec[35]), 0.0);  // flux swing, G
+    EXPECT_EQ(rec[36], "");
     // The required inductance: in the box with a comma, as a number with a period.
     std::string lreq = rec[7];
     std::replace(lreq.begin(), lreq.end(), ',', '.');
@@ -135,7 +140,11 @@ TEST(CliSweep, JsonHasTheDocumentedShapeAndMarksInvalidPoints) {
                                      "outputs", "varied"}));
     EXPECT_EQ(p["inputs"].toObject().keys(), designJson["inputs"].toObject().keys());
     EXPECT_TRUE(p["messages"].isArray());
-    EXPECT_TRUE(p["checks"].isNull());
+    EXPECT_EQ(p["checks"].isNull(), !p["found"].toBool());
+    if (p["found"].toBool()) {
+      EXPECT_EQ(p["checks"].toObject().keys(),
+                (QStringList{"droop_percent", "flux_swing_gauss", "unavailable"}));
+    }
     EXPECT_EQ(p["varied"].toObject().keys(), QStringList{"txtRatio"});
     if (p["invalid"].isNull()) {
       EXPECT_EQ(p["outputs"].toObject().keys(), designJson["outputs"].toObject().keys());
@@ -167,6 +176,40 @@ std::string withText(const std::string& caseName, int line, const std::string& t
   return file.replace(at, end - at, "\"" + text + "\"");
 }
 
+// The main figures of a point's checks against all the checks design reports.
+void expectSameChecks(const QJsonValue& point, const QJsonValue& design) {
+  ASSERT_EQ(point.isNull(), design.isNull());
+  if (point.isNull()) return;
+  const QJsonObject p = point.toObject(), d = design.toObject();
+  EXPECT_TRUE(p["unavailable"].isNull());
+  const QString type = d["type"].toString();
+  const auto same = [&](const char* key, const QJsonValue& expected) {
+    EXPECT_EQ(p[key], expected) << key << " of " << type.toStdString();
+  };
+  if (type == "Traditional") {
+    same("class", d["class"]);
+    int rated = 0;
+    for (const QJsonValue& v : d["points"].toArray()) {
+      const QJsonObject dp = v.toObject();
+      if (dp["current_percent"].toDouble() != 100 || dp["burden_percent"].toDouble() != 100)
+        continue;
+      ++rated;
+      same("ratio_error_percent", dp["ratio_error_percent"]);
+      same("phase_minutes", dp["phase_minutes"]);
+    }
+    EXPECT_EQ(rated, 1);
+  } else if (type == "SMPS") {
+    same("droop_percent", d["droop_percent"]);
+    same("flux_swing_gauss", d["flux_swing_gauss"]);
+  } else {
+    same("core_flux_gauss", d["core_flux_gauss"]);
+    // Bsat over the core flux, less one: how far the flux stays below saturation.
+    EXPECT_DOUBLE_EQ(p["saturation_margin"].toDouble(),
+                     d["bsat_gauss"].toDouble() / d["core_flux_gauss"].toDouble() - 1);
+    EXPECT_GT(p["saturation_margin"].toDouble(), 0.0);
+  }
+}
+
 TEST(CliSweep, EachPointShowsWhatDesignShowsForThatInput) {
   struct Case {
     const char* file;
@@ -178,6 +221,7 @@ TEST(CliSweep, EachPointShowsWhatDesignShowsForThatInput) {
       {"smps-start/design.sps", "txtPriCurrent", 3, "1:40:4"},
       {"trad-tormix-1mil/design.tct", "txtVoltage", 1, "1:60:4:log"},
       {"hall-ferrite/design.hef", "txtRatio", 5, "1:4:4"},
+      {"hall-ferrite/design.hef", "txtPriCurrent", 3, "20:150:4"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
@@ -194,7 +238,25 @@ TEST(CliSweep, EachPointShowsWhatDesignShowsForThatInput) {
       const QJsonObject single = parsed(runCli({"design", file.string(), "--json"}).out);
       EXPECT_EQ(p["inputs"].toObject(), single["inputs"].toObject()) << text;
       EXPECT_EQ(p["outputs"].toObject(), single["outputs"].toObject()) << text;
+      expectSameChecks(p["checks"], single["checks"]);
     }
+  }
+}
+
+TEST(CliSweep, ChecksSayWhyThereAreNoneWithoutMaterialData) {
+  const TableCopy tablesOnly;  // no Materials.txt
+  TempDir dir;
+  const fs::path design = dir.write("d.tct", withText("trad-tormix-1mil/design.tct", 1, "5"));
+  const CliRun r = runCli({"sweep", design.string(), "--json", "--program-dir",
+                           tablesOnly.path().string(), "--vary", "txtRatio=100:200:2"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (const QJsonValue& v : parsed(r.out)["points"].toArray()) {
+    const QJsonObject checks = v.toObject()["checks"].toObject();
+    EXPECT_TRUE(
+        contains(checks["unavailable"].toString().toStdString(), "material data unavailable: "))
+        << checks["unavailable"].toString().toStdString();
+    for (const char* key : {"class", "ratio_error_percent", "phase_minutes"})
+      EXPECT_TRUE(checks[key].isNull()) << key;
   }
 }
 
@@ -249,6 +311,23 @@ TEST(CliSweep, OpensTheFileAsDesignDoes) {
   EXPECT_EQ(fromStdin.status, 0) << fromStdin.err;
   EXPECT_EQ(textLines(fromStdin.out).size(), 3u);
   EXPECT_EQ(runCli({"sweep", "/no/such/design.sps", "--vary", "txtRatio=1:2:2"}).status, 2);
+}
+
+TEST(CliSweep, ShowsProgressOnlyOnATerminal) {
+  if (commandOutput("command -v script").empty()) GTEST_SKIP() << "no `script` to give a terminal";
+  TempDir dir;
+  const fs::path design = dir.write("d.sps", smpsFile("0.8", "100", "0.5"));
+  const fs::path out = dir.path() / "points.csv";
+  // `script` runs the sweep with a terminal as its standard error.
+  const std::string terminal = commandOutput(
+      "LC_ALL=C script -qec \"'" + std::string(WINDARA_CLI) + "' sweep '" + design.string() +
+      "' --vary txtRatio=50:400:3000 --out '" + out.string() + "'\" /dev/null");
+  EXPECT_TRUE(contains(terminal, "sweep: 3000 of 3000 points")) << terminal;
+  EXPECT_EQ(textLines(readFile(out)).size(), 3001u);
+  // Without a terminal: nothing on standard error.
+  const CliRun piped = runCli({"sweep", design.string(), "--vary", "txtRatio=50:400:3000"});
+  EXPECT_EQ(piped.status, 0);
+  EXPECT_EQ(piped.err, "");
 }
 
 TEST(CliSweep, ArgumentErrorsExitWithStatusTwoAndSayWhy) {

@@ -50,7 +50,8 @@ Tally sweepAndCompare(const Case& c) {
     FileOutcome outcome;
     contents = readDesignFile(dir.write("d", c.design.fileText()), outcome);
   }
-  SweepRunner runner(testing::dataDir(), c.locale, *contents, readCoreTables(testing::dataDir()));
+  SweepRunner runner(testing::dataDir(), c.locale, *contents, readCoreTables(testing::dataDir()),
+                     std::make_shared<const MaterialsRead>(readMaterials(testing::dataDir())));
   Tally tally;
   SweepPoint point;
   for (std::int64_t i = 0; i < grid.size(); ++i) {

@@ -1,8 +1,9 @@
-// Core tables read once and hung on a session serve all its calculations; a
-// session without them reads its table afresh at each calculation.
+// Core tables and material data read once and hung on a session serve all its
+// calculations and checks; a session without them reads the files afresh each time.
 
 #include <gtest/gtest.h>
 
+#include "app/design_checks.h"
 #include "designs/tables/core_tables.h"
 #include "support/harness.h"
 #include "support/table_copy.h"
@@ -50,6 +51,24 @@ TEST(SharedTables, AnEditOfATableIsNotSeenWhileTheyAreShared) {
     shared.app.cmdCalculate_Click();
     EXPECT_EQ(shared.form().txtCore.text, "N/A");
   }
+}
+
+TEST(SharedTables, TheChecksKeepTheMaterialDataTheyWereGiven) {
+  testing::TableCopy copy;
+  std::filesystem::copy_file(testing::dataDir() / "Materials.txt", copy.path() / "Materials.txt");
+  Harness shared(copy.path()), fresh(copy.path());
+  shared.session.materials = std::make_shared<const MaterialsRead>(readMaterials(copy.path()));
+  for (Harness* h : {&shared, &fresh})
+    h->app.cmdCalculate_Click();  // the SMPS start design finds a core
+  std::filesystem::remove(copy.path() / "Materials.txt");
+
+  const std::optional<DesignChecks> kept = checkDesign(shared.session);
+  ASSERT_TRUE(kept);
+  EXPECT_TRUE(kept->available()) << kept->unavailable;
+  EXPECT_TRUE(kept->smps);
+  const std::optional<DesignChecks> gone = checkDesign(fresh.session);
+  ASSERT_TRUE(gone);
+  EXPECT_EQ(gone->unavailable.rfind("material data unavailable: ", 0), 0u) << gone->unavailable;
 }
 
 TEST(SharedTables, EveryCalculationGetsTheSameGridWithoutReadingIt) {

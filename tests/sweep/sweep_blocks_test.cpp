@@ -28,10 +28,11 @@ Sweep sweepRows(const char* spec, int threads, std::int64_t blockSize, std::int6
   design.texts = {"0.8", "50", "10", "0.5", "100", "400"};
   design.material = 2;
   const auto tables = readCoreTables(testing::dataDir());
+  const auto materials = std::make_shared<const MaterialsRead>(readMaterials(testing::dataDir()));
   Sweep run;
   SweepBlocks job;
   job.makeRunner = [&] {
-    return std::make_unique<SweepRunner>(testing::dataDir(), loc, design, tables);
+    return std::make_unique<SweepRunner>(testing::dataDir(), loc, design, tables, materials);
   };
   job.row = [&](std::string& out, std::int64_t i, const std::vector<BoxValue>& values,
                 const SweepPoint& p) {
