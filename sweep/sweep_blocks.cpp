@@ -6,6 +6,7 @@
 #include <exception>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace windara {
 
@@ -56,7 +57,7 @@ class BlockRing {
   void stop(std::exception_ptr error) {
     {
       const std::lock_guard lock(mutex_);
-      if (!error_) error_ = error;
+      if (!error_) error_ = std::move(error);
       stopped_ = true;
     }
     changed_.notify_all();
