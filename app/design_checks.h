@@ -42,11 +42,8 @@ struct DesignChecks {
 // Materials.txt read afresh from the program's folder. None when the form shows no core
 // (txtCore "N/A", no type selected, or a table that no longer gives that core). Never
 // changes the form and shows no dialog.
-std::optional<DesignChecks> checkDesign(const Session& s);
-
-// For many designs in a row (a sweep): of the checks of a Traditional core the form shows,
-// only the points and the class, which take most of the time the checks take; none when
-// the form shows no Traditional core.
-std::optional<Outcome<TradErrors>> checkTradErrors(const Session& s);
+// With CheckDetail::Figures only the figures (checks/outcome.h), for many designs in a row:
+// no texts, no status line, and for Traditional no largest burden and no compensation.
+std::optional<DesignChecks> checkDesign(const Session& s, CheckDetail detail = CheckDetail::Full);
 
 }  // namespace windara

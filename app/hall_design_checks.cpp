@@ -23,7 +23,7 @@ const char* materialName(HallMaterialId id) {
 
 }  // namespace
 
-std::optional<DesignChecks> checkHallDesign(const Session& s) {
+std::optional<DesignChecks> checkHallDesign(const Session& s, CheckDetail detail) {
   const HallInputs in = readHallInputs(s);
   const std::shared_ptr<const HallTable> table = hallTable(s);
   const HallResult r = runHallDesign(in, *table, s.locale);
@@ -48,7 +48,7 @@ std::optional<DesignChecks> checkHallDesign(const Session& s) {
   k.maxPrimaryAmps = c.maxCurrent;
   k.sensorFullScaleGauss = c.flux;
   d.hallInputs = k;
-  takeOutcome(d, checkHall(*materialsFor(s), k, material, s.locale), &DesignChecks::hall,
+  takeOutcome(d, checkHall(*materialsFor(s), k, material, s.locale, detail), &DesignChecks::hall,
               [](const HallChecks& h) { return h.summary.statusLine; });
   return d;
 }

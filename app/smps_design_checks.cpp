@@ -10,7 +10,7 @@
 
 namespace windara {
 
-std::optional<DesignChecks> checkSmpsDesign(const Session& s) {
+std::optional<DesignChecks> checkSmpsDesign(const Session& s, CheckDetail detail) {
   const SmpsInputs in = readSmpsInputs(s.form, s.locale);
   const std::shared_ptr<const FerriteTable> shared = ferriteTable(s);
   const FerriteTable& table = *shared;
@@ -36,8 +36,8 @@ std::optional<DesignChecks> checkSmpsDesign(const Session& s) {
   k.inductanceMh = out.Lact;
   k.designPeakGauss = out.B;
   d.smpsInputs = k;
-  takeOutcome(d, checkSMPS(*materialsFor(s), k, in.grade.letter, s.locale), &DesignChecks::smps,
-              [](const SmpsChecks& c) { return c.summary.statusLine; });
+  takeOutcome(d, checkSMPS(*materialsFor(s), k, in.grade.letter, s.locale, detail),
+              &DesignChecks::smps, [](const SmpsChecks& c) { return c.summary.statusLine; });
   return d;
 }
 

@@ -37,46 +37,22 @@ std::string tapeName(const TradInputs& in, const TradCore& core) {
   return in.alloy.letter + " " + std::to_string(core.thickness) + " mil";
 }
 
-namespace {
-
-// The checks of the core the form shows before they are run, with the tape to look up.
-struct TradStart {
-  DesignChecks d;
-  std::string alloy;
-  int mils = 0;
-};
-
-std::optional<TradStart> tradStart(const Session& s) {
+std::optional<DesignChecks> checkTradDesign(const Session& s, CheckDetail detail) {
   const std::shared_ptr<const TapeCoreTable> table = tapeCoreTable(s);
   const ShownTradCalculation shown = shownTradCalculation(s, *table);
   const std::optional<TradCore>& core = shown.result.core;
   if (!core || core->part != s.form.txtCore.text) return std::nullopt;
 
-  TradStart start{{}, shown.inputs.alloy.letter, core->thickness};
-  DesignChecks& d = start.d;
+  DesignChecks d;
   d.type = "Traditional";
   d.part = core->part;
   d.material = "tape " + tapeName(shown.inputs, *core);
   d.tradInputs = tradCheckInputs(shown.inputs, shown.result.requirements, *core);
-  return start;
-}
-
-}  // namespace
-
-std::optional<DesignChecks> checkTradDesign(const Session& s) {
-  std::optional<TradStart> start = tradStart(s);
-  if (!start) return std::nullopt;
-  takeOutcome(
-      start->d,
-      checkTradCT(*materialsFor(s), *start->d.tradInputs, start->alloy, start->mils, s.locale),
-      &DesignChecks::trad, [](const TradChecks& c) { return c.classText; });
-  return std::move(start->d);
-}
-
-std::optional<Outcome<TradErrors>> checkTradErrors(const Session& s) {
-  const std::optional<TradStart> start = tradStart(s);
-  if (!start) return std::nullopt;
-  return tradErrors(*materialsFor(s), *start->d.tradInputs, start->alloy, start->mils);
+  takeOutcome(d,
+              checkTradCT(*materialsFor(s), *d.tradInputs, shown.inputs.alloy.letter,
+                          core->thickness, s.locale, detail),
+              &DesignChecks::trad, [](const TradChecks& c) { return c.classText; });
+  return d;
 }
 
 }  // namespace windara

@@ -57,14 +57,6 @@ CtModel model(const TradCheckInputs& in, const TapeMaterial& tape) {
           &in.coreLossWatts};
 }
 
-template <class Checks, class Run>
-Outcome<Checks> withTape(const MaterialsRead& materials, std::string_view alloy, int mils,
-                         Run run) {
-  return withMaterial<Checks>(
-      materials, "tape " + std::string(alloy) + " " + std::to_string(mils) + " mil",
-      [&](const Materials& m) { return m.tape(alloy, mils); }, run);
-}
-
 const TradPoint& pointAt(const std::vector<TradPoint>& points, double current) {
   for (const TradPoint& p : points)
     if (p.currentPercent == current && p.burdenPercent == kBurdenPercents[0]) return p;
@@ -74,7 +66,7 @@ const TradPoint& pointAt(const std::vector<TradPoint>& points, double current) {
 }  // namespace
 
 Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
-                                const NumberLocale& locale) {
+                                const NumberLocale& locale, CheckDetail detail) {
   if (const std::string why = unusable(in); !why.empty()) return Outcome<TradChecks>::none(why);
   TradChecks c;
   const double ohmsPerTurn = windingOhmsPerTurn(in);
@@ -82,6 +74,15 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
   c.windingOhms = ct.windingOhms;
   c.points = errorPoints(ct, in.ratedPrimaryAmps, in.burdenOhms);
   c.verdict = judgeClass(asErrorPoints(c.points));
+
+  c.saturationTesla = tape.saturationTesla;
+  c.peakTeslaAt120 = pointAt(c.points, 120).B;
+  const double ratedDemand =
+      peakTesla(ct, in.ratedPrimaryAmps / in.turns * (c.windingOhms + in.burdenOhms));
+  c.demandTeslaAt120 = 1.2 * ratedDemand;
+  c.saturates = c.demandTeslaAt120 > c.saturationTesla;
+  c.securityFactor = ratedDemand > 0 ? c.saturationTesla / ratedDemand : 0.0;
+  if (detail == CheckDetail::Figures) return Outcome<TradChecks>::done(std::move(c));
 
   c.maxBurdenClass = c.verdict.className.value_or(kClassWithoutVerdict);
   c.maxBurdenOhms =
@@ -91,30 +92,15 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
       centreRatioError(ct, ohmsPerTurn, in.ratedPrimaryAmps, in.burdenOhms, c.points);
   c.compensation = {change.turnsRemoved, change.points, judgeClass(asErrorPoints(change.points))};
 
-  c.saturationTesla = tape.saturationTesla;
-  c.peakTeslaAt120 = pointAt(c.points, 120).B;
-  const double ratedDemand =
-      peakTesla(ct, in.ratedPrimaryAmps / in.turns * (c.windingOhms + in.burdenOhms));
-  c.demandTeslaAt120 = 1.2 * ratedDemand;
-  c.saturates = c.demandTeslaAt120 > c.saturationTesla;
-  c.securityFactor = ratedDemand > 0 ? c.saturationTesla / ratedDemand : 0.0;
-
   describe(c, locale);
   return Outcome<TradChecks>::done(std::move(c));
 }
 
-Outcome<TradErrors> tradErrors(const TradCheckInputs& in, const TapeMaterial& tape) {
-  if (const std::string why = unusable(in); !why.empty()) return Outcome<TradErrors>::none(why);
-  TradErrors e;
-  e.points = errorPoints(model(in, tape), in.ratedPrimaryAmps, in.burdenOhms);
-  e.verdict = judgeClass(asErrorPoints(e.points));
-  return Outcome<TradErrors>::done(std::move(e));
-}
-
 Outcome<ClassVerdict> tradClass(const TradCheckInputs& in, const TapeMaterial& tape) {
-  Outcome<TradErrors> e = tradErrors(in, tape);
-  if (!e.checks) return Outcome<ClassVerdict>::none(std::move(e.unavailable));
-  return Outcome<ClassVerdict>::done(std::move(e.checks->verdict));
+  if (const std::string why = unusable(in); !why.empty()) return Outcome<ClassVerdict>::none(why);
+  const CtModel ct = model(in, tape);
+  return Outcome<ClassVerdict>::done(
+      judgeClass(asErrorPoints(errorPoints(ct, in.ratedPrimaryAmps, in.burdenOhms))));
 }
 
 Outcome<TradChecks> checkTradCT(const std::filesystem::path& programDir, const TradCheckInputs& in,
@@ -123,16 +109,12 @@ Outcome<TradChecks> checkTradCT(const std::filesystem::path& programDir, const T
 }
 
 Outcome<TradChecks> checkTradCT(const MaterialsRead& materials, const TradCheckInputs& in,
-                                std::string_view alloy, int mils, const NumberLocale& locale) {
-  return withTape<TradChecks>(materials, alloy, mils, [&](const TapeMaterial& tape) {
-    return checkTradCT(in, tape, locale);
-  });
-}
-
-Outcome<TradErrors> tradErrors(const MaterialsRead& materials, const TradCheckInputs& in,
-                               std::string_view alloy, int mils) {
-  return withTape<TradErrors>(materials, alloy, mils,
-                              [&](const TapeMaterial& tape) { return tradErrors(in, tape); });
+                                std::string_view alloy, int mils, const NumberLocale& locale,
+                                CheckDetail detail) {
+  return withMaterial<TradChecks>(
+      materials, "tape " + std::string(alloy) + " " + std::to_string(mils) + " mil",
+      [&](const Materials& m) { return m.tape(alloy, mils); },
+      [&](const TapeMaterial& tape) { return checkTradCT(in, tape, locale, detail); });
 }
 
 }  // namespace windara

@@ -66,29 +66,20 @@ struct TradChecks {
   std::string saturationText;
 };
 
+// With CheckDetail::Figures only the points, the verdict and the saturation figures.
 Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
-                                const NumberLocale& locale);
+                                const NumberLocale& locale, CheckDetail detail = CheckDetail::Full);
 
 // As above with the alloy ("S", "T", "P") and thickness looked up in the data of
 // Materials.txt.
 Outcome<TradChecks> checkTradCT(const MaterialsRead& materials, const TradCheckInputs& in,
-                                std::string_view alloy, int mils, const NumberLocale& locale);
+                                std::string_view alloy, int mils, const NumberLocale& locale,
+                                CheckDetail detail = CheckDetail::Full);
 // The same with programDir's Materials.txt read afresh.
 Outcome<TradChecks> checkTradCT(const std::filesystem::path& programDir, const TradCheckInputs& in,
                                 std::string_view alloy, int mils, const NumberLocale& locale);
 
 // The class alone, as checkTradCT finds it: for judging many cores at once.
 Outcome<ClassVerdict> tradClass(const TradCheckInputs& in, const TapeMaterial& tape);
-
-// The points and the class they reach, as checkTradCT finds them, without the largest
-// burden, the compensation and the texts: for checking many designs in a row.
-struct TradErrors {
-  std::vector<TradPoint> points;  // as TradChecks::points
-  ClassVerdict verdict;
-};
-Outcome<TradErrors> tradErrors(const TradCheckInputs& in, const TapeMaterial& tape);
-// The same with the tape looked up in the data of Materials.txt.
-Outcome<TradErrors> tradErrors(const MaterialsRead& materials, const TradCheckInputs& in,
-                               std::string_view alloy, int mils);
 
 }  // namespace windara

@@ -20,37 +20,15 @@ std::vector<double> ratedErrors(const std::vector<TradPoint>& points) {
   return {it->ratioErrorPercent, it->phaseMinutes};
 }
 
-// The class and errors alone: the rest of the Traditional checks would take three times
-// as long and show nothing here.
-std::optional<PointChecks> tradChecks(const Session& s) {
-  const std::optional<Outcome<TradErrors>> out = checkTradErrors(s);
-  if (!out) return std::nullopt;
-  PointChecks c;
-  if (!out->checks) {
-    c.unavailable = out->unavailable;
-    c.figures = {kNone, kNone};
-    return c;
-  }
-  c.className = out->checks->verdict.className;
-  c.figures = ratedErrors(out->checks->points);
-  return c;
-}
-
-std::optional<PointChecks> otherChecks(const Session& s) {
-  const std::optional<DesignChecks> d = checkDesign(s);
-  if (!d) return std::nullopt;
-  PointChecks c;
-  c.unavailable = d->unavailable;
-  if (d->smps) {
-    c.figures = {d->smps->droopPercent, d->smps->fluxSwingGauss};
-  } else if (d->hall) {
+std::vector<double> figures(const DesignChecks& d) {
+  if (d.trad) return ratedErrors(d.trad->points);
+  if (d.smps) return {d.smps->droopPercent, d.smps->fluxSwingGauss};
+  if (d.hall) {
     // As the explanation gives a margin: how far below its limit, as a ratio.
-    const double flux = d->hall->coreFluxGauss;
-    c.figures = {flux, flux > 0 ? d->hall->saturationGauss / flux - 1 : kNone};
-  } else {
-    c.figures.assign(checkFigureNames(designTypeCode(s.form)).size(), kNone);
+    const double flux = d.hall->coreFluxGauss;
+    return {flux, flux > 0 ? d.hall->saturationGauss / flux - 1 : kNone};
   }
-  return c;
+  return {};
 }
 
 }  // namespace
@@ -69,7 +47,16 @@ std::vector<const char*> checkFigureNames(int typeCode) {
 }
 
 std::optional<PointChecks> pointChecks(const Session& s) {
-  return s.form.optTradCT.selected ? tradChecks(s) : otherChecks(s);
+  // The figures alone: the texts and the rest of the Traditional checks would take longer
+  // than the design and show nothing here.
+  const std::optional<DesignChecks> d = checkDesign(s, CheckDetail::Figures);
+  if (!d) return std::nullopt;
+  PointChecks c;
+  c.unavailable = d->unavailable;
+  if (d->trad) c.className = d->trad->verdict.className;
+  c.figures = figures(*d);
+  if (c.figures.empty()) c.figures.assign(checkFigureNames(designTypeCode(s.form)).size(), kNone);
+  return c;
 }
 
 }  // namespace windara
