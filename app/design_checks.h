@@ -42,6 +42,8 @@ struct DesignChecks {
 // Materials.txt read afresh from the program's folder. None when the form shows no core
 // (txtCore "N/A", no type selected, or a table that no longer gives that core). Never
 // changes the form and shows no dialog.
-std::optional<DesignChecks> checkDesign(const Session& s);
+// With CheckDetail::Figures only the figures (checks/outcome.h), for many designs in a row:
+// no texts, no status line, and for Traditional no largest burden and no compensation.
+std::optional<DesignChecks> checkDesign(const Session& s, CheckDetail detail = CheckDetail::Full);
 
 }  // namespace windara

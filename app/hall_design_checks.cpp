@@ -1,7 +1,9 @@
 // The Hall Effect checks of the core the form shows.
 
+#include "app/shared_data.h"
 #include "app/type_checks.h"
 #include "designs/hall/hall_engine.h"
+#include "designs/tables/core_tables.h"
 
 namespace windara {
 
@@ -21,10 +23,10 @@ const char* materialName(HallMaterialId id) {
 
 }  // namespace
 
-std::optional<DesignChecks> checkHallDesign(const Session& s) {
+std::optional<DesignChecks> checkHallDesign(const Session& s, CheckDetail detail) {
   const HallInputs in = readHallInputs(s);
-  const HallTable table = readHallTable(s.programDir);
-  const HallResult r = runHallDesign(in, table, s.locale);
+  const std::shared_ptr<const HallTable> table = hallTable(s);
+  const HallResult r = runHallDesign(in, *table, s.locale);
   if (!r.core || !in.material) return std::nullopt;
   const std::string part = r.walked.back().eval.part;
   if (part != s.form.txtCore.text) return std::nullopt;
@@ -46,7 +48,7 @@ std::optional<DesignChecks> checkHallDesign(const Session& s) {
   k.maxPrimaryAmps = c.maxCurrent;
   k.sensorFullScaleGauss = c.flux;
   d.hallInputs = k;
-  takeOutcome(d, checkHall(s.programDir, k, material, s.locale), &DesignChecks::hall,
+  takeOutcome(d, checkHall(*materialsFor(s), k, material, s.locale, detail), &DesignChecks::hall,
               [](const HallChecks& h) { return h.summary.statusLine; });
   return d;
 }

@@ -2,15 +2,18 @@
 
 #include <limits>
 
+#include "app/shared_data.h"
 #include "app/type_checks.h"
 #include "common/checked.h"
 #include "designs/smps/smps_engine.h"
+#include "designs/tables/core_tables.h"
 
 namespace windara {
 
-std::optional<DesignChecks> checkSmpsDesign(const Session& s) {
+std::optional<DesignChecks> checkSmpsDesign(const Session& s, CheckDetail detail) {
   const SmpsInputs in = readSmpsInputs(s.form, s.locale);
-  const FerriteTable table = readFerriteTable(s.programDir);
+  const std::shared_ptr<const FerriteTable> shared = ferriteTable(s);
+  const FerriteTable& table = *shared;
   if (!table.ok()) return std::nullopt;
   const SmpsOutcome out = searchSmps(in, smpsRequirements(in), table);
   if (out.stop != SmpsStop::None) return std::nullopt;
@@ -33,8 +36,8 @@ std::optional<DesignChecks> checkSmpsDesign(const Session& s) {
   k.inductanceMh = out.Lact;
   k.designPeakGauss = out.B;
   d.smpsInputs = k;
-  takeOutcome(d, checkSMPS(s.programDir, k, in.grade.letter, s.locale), &DesignChecks::smps,
-              [](const SmpsChecks& c) { return c.summary.statusLine; });
+  takeOutcome(d, checkSMPS(*materialsFor(s), k, in.grade.letter, s.locale, detail),
+              &DesignChecks::smps, [](const SmpsChecks& c) { return c.summary.statusLine; });
   return d;
 }
 

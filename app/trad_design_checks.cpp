@@ -2,8 +2,10 @@
 
 #include <limits>
 
+#include "app/shared_data.h"
 #include "app/type_checks.h"
 #include "common/checked.h"
+#include "designs/tables/core_tables.h"
 #include "designs/trad/trad_inputs.h"
 
 namespace windara {
@@ -39,9 +41,9 @@ std::string tapeName(const TradInputs& in, const TradCore& core) {
   return in.alloy.letter + " " + std::to_string(core.thickness) + " mil";
 }
 
-std::optional<DesignChecks> checkTradDesign(const Session& s) {
-  const TapeCoreTable table = readTapeCoreTable(s.programDir);
-  const ShownTradCalculation shown = shownTradCalculation(s, table);
+std::optional<DesignChecks> checkTradDesign(const Session& s, CheckDetail detail) {
+  const std::shared_ptr<const TapeCoreTable> table = tapeCoreTable(s);
+  const ShownTradCalculation shown = shownTradCalculation(s, *table);
   const std::optional<TradCore>& core = shown.result.core;
   if (!core || core->part != s.form.txtCore.text) return std::nullopt;
 
@@ -51,8 +53,8 @@ std::optional<DesignChecks> checkTradDesign(const Session& s) {
   d.material = "tape " + tapeName(shown.inputs, *core);
   d.tradInputs = tradCheckInputs(shown.inputs, shown.result.requirements, *core);
   takeOutcome(d,
-              checkTradCT(s.programDir, *d.tradInputs, shown.inputs.alloy.letter, core->thickness,
-                          s.locale),
+              checkTradCT(*materialsFor(s), *d.tradInputs, shown.inputs.alloy.letter,
+                          core->thickness, s.locale, detail),
               &DesignChecks::trad, [](const TradChecks& c) { return c.classText; });
   return d;
 }

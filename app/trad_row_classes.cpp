@@ -1,8 +1,10 @@
 // The Traditional explanation with the accuracy class each core that fits would reach, so
 // that the smallest core reaching a class can be read off.
 
+#include "app/shared_data.h"
 #include "app/type_checks.h"
 #include "checks/materials.h"
+#include "designs/tables/core_tables.h"
 #include "designs/trad/trad_inputs.h"
 
 namespace windara {
@@ -10,8 +12,7 @@ namespace windara {
 namespace {
 
 void addClasses(Explanation& x, const TradInputs& in, const TapeCoreTable& table,
-                const std::filesystem::path& programDir) {
-  const MaterialsRead read = readMaterials(programDir);
+                const MaterialsRead& read) {
   if (!read.ok()) {
     x.notes.push_back("No accuracy class per core: " + read.problem + ".");
     return;
@@ -35,10 +36,10 @@ void addClasses(Explanation& x, const TradInputs& in, const TapeCoreTable& table
 }  // namespace
 
 Explanation explainTradWithClasses(const Session& s) {
-  const TapeCoreTable table = readTapeCoreTable(s.programDir);
-  const ShownTradCalculation shown = shownTradCalculation(s, table);
-  Explanation x = explainShownTrad(shown, table);
-  addClasses(x, shown.inputs, table, s.programDir);
+  const std::shared_ptr<const TapeCoreTable> table = tapeCoreTable(s);
+  const ShownTradCalculation shown = shownTradCalculation(s, *table);
+  Explanation x = explainShownTrad(shown, *table);
+  addClasses(x, shown.inputs, *table, *materialsFor(s));
   return x;
 }
 

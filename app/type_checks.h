@@ -8,9 +8,9 @@
 
 namespace windara {
 
-std::optional<DesignChecks> checkTradDesign(const Session& s);
-std::optional<DesignChecks> checkSmpsDesign(const Session& s);
-std::optional<DesignChecks> checkHallDesign(const Session& s);
+std::optional<DesignChecks> checkTradDesign(const Session& s, CheckDetail detail);
+std::optional<DesignChecks> checkSmpsDesign(const Session& s, CheckDetail detail);
+std::optional<DesignChecks> checkHallDesign(const Session& s, CheckDetail detail);
 
 // explainTradCT with the accuracy class of every record that fits.
 Explanation explainTradWithClasses(const Session& s);

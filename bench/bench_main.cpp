@@ -35,6 +35,9 @@ constexpr Target kTargets[] = {
     {"windara-cli design .tct / QCoreApplication (wall)", "BM_PairCliQtCore/trad", nullptr, 1.5},
     {"windara-cli design .hef / QCoreApplication (wall)", "BM_PairCliQtCore/hall", nullptr, 1.5},
     {"Windara window / empty QMainWindow, shown (wall)", "BM_PairWindowShown", nullptr, 1.3},
+    {"sweep of 10,000 points / design, .sps (wall)", "BM_PairSweepDesign/smps", nullptr, 10.0},
+    {"sweep of 10,000 points / design, .tct (wall)", "BM_PairSweepDesign/trad", nullptr, 10.0},
+    {"sweep of 10,000 points / design, .hef (wall)", "BM_PairSweepDesign/hall", nullptr, 10.0},
 };
 
 // Console output as usual, keeping each benchmark's time per iteration (or

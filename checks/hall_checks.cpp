@@ -30,7 +30,7 @@ std::string unusable(const HallCheckInputs& in) {
 }  // namespace
 
 Outcome<HallChecks> checkHall(const HallCheckInputs& in, const HallCoreMaterial& material,
-                              const NumberLocale& locale) {
+                              const NumberLocale& locale, CheckDetail detail) {
   if (const std::string why = unusable(in); !why.empty()) return Outcome<HallChecks>::none(why);
   HallChecks c;
   c.wallIn = (in.outsideDiameterIn - in.insideDiameterIn) / 2;
@@ -56,6 +56,7 @@ Outcome<HallChecks> checkHall(const HallCheckInputs& in, const HallCoreMaterial&
   // Sensitivity ~ 1 / (le / mu + lg): its share of a change in mu is le / (mu lg + le).
   c.driftPpmPerKelvin = le / (in.permeability * gap + le) * material.permeabilityPpmPerKelvin;
 
+  if (detail == CheckDetail::Figures) return Outcome<HallChecks>::done(std::move(c));
   c.summary = summarize(
       "Hall", {
                   judgeItem("core flux", c.coreFluxGauss, c.saturationGauss, "G", true, locale),
@@ -70,10 +71,16 @@ Outcome<HallChecks> checkHall(const HallCheckInputs& in, const HallCoreMaterial&
 
 Outcome<HallChecks> checkHall(const std::filesystem::path& programDir, const HallCheckInputs& in,
                               std::string_view material, const NumberLocale& locale) {
+  return checkHall(readMaterials(programDir), in, material, locale);
+}
+
+Outcome<HallChecks> checkHall(const MaterialsRead& materials, const HallCheckInputs& in,
+                              std::string_view material, const NumberLocale& locale,
+                              CheckDetail detail) {
   return withMaterial<HallChecks>(
-      programDir, "Hall material " + std::string(material),
+      materials, "Hall material " + std::string(material),
       [&](const Materials& m) { return m.hall(material); },
-      [&](const HallCoreMaterial& h) { return checkHall(in, h, locale); });
+      [&](const HallCoreMaterial& h) { return checkHall(in, h, locale, detail); });
 }
 
 }  // namespace windara

@@ -46,11 +46,16 @@ struct HallChecks {
   CheckSummary summary;
 };
 
+// With CheckDetail::Figures the summary (the items and their texts) stays empty.
 Outcome<HallChecks> checkHall(const HallCheckInputs& in, const HallCoreMaterial& material,
-                              const NumberLocale& locale);
+                              const NumberLocale& locale, CheckDetail detail = CheckDetail::Full);
 
-// As above with the material ("Ovimax", "Zendra", "Ferrite") from programDir's
+// As above with the material ("Ovimax", "Zendra", "Ferrite") from the data of
 // Materials.txt.
+Outcome<HallChecks> checkHall(const MaterialsRead& materials, const HallCheckInputs& in,
+                              std::string_view material, const NumberLocale& locale,
+                              CheckDetail detail = CheckDetail::Full);
+// The same with programDir's Materials.txt read afresh.
 Outcome<HallChecks> checkHall(const std::filesystem::path& programDir, const HallCheckInputs& in,
                               std::string_view material, const NumberLocale& locale);
 

@@ -7,6 +7,11 @@
 
 namespace windara {
 
+// How much a check works out: everything, or only its figures, without the texts that
+// describe them and, for a Traditional core, without the largest burden and the turns
+// compensation. The figures alone serve many designs in a row (a sweep).
+enum class CheckDetail { Full, Figures };
+
 template <class Checks>
 struct Outcome {
   std::optional<Checks> checks;

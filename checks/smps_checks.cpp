@@ -32,7 +32,7 @@ std::string unusable(const SmpsCheckInputs& in) {
 }  // namespace
 
 Outcome<SmpsChecks> checkSMPS(const SmpsCheckInputs& in, const FerriteGrade& grade,
-                              const NumberLocale& locale) {
+                              const NumberLocale& locale, CheckDetail detail) {
   if (const std::string why = unusable(in); !why.empty()) return Outcome<SmpsChecks>::none(why);
   SmpsChecks c;
   const double V = in.outputVolts;
@@ -63,6 +63,7 @@ Outcome<SmpsChecks> checkSMPS(const SmpsCheckInputs& in, const FerriteGrade& gra
   c.lowCutoffHz = c.burdenOhms / (twoPi * c.inductanceMh * kHenryPerMh);
   c.lowCutoffHzMinAL = c.burdenOhms / (twoPi * c.minInductanceMh * kHenryPerMh);
 
+  if (detail == CheckDetail::Figures) return Outcome<SmpsChecks>::done(std::move(c));
   c.summary = summarize("SMPS", {
                                     judgeItem("flux swing", c.fluxSwingGauss, c.fluxSwingLimitGauss,
                                               "G", true, locale),
@@ -78,10 +79,16 @@ Outcome<SmpsChecks> checkSMPS(const SmpsCheckInputs& in, const FerriteGrade& gra
 
 Outcome<SmpsChecks> checkSMPS(const std::filesystem::path& programDir, const SmpsCheckInputs& in,
                               std::string_view grade, const NumberLocale& locale) {
+  return checkSMPS(readMaterials(programDir), in, grade, locale);
+}
+
+Outcome<SmpsChecks> checkSMPS(const MaterialsRead& materials, const SmpsCheckInputs& in,
+                              std::string_view grade, const NumberLocale& locale,
+                              CheckDetail detail) {
   return withMaterial<SmpsChecks>(
-      programDir, "ferrite " + std::string(grade),
+      materials, "ferrite " + std::string(grade),
       [&](const Materials& m) { return m.ferrite(grade); },
-      [&](const FerriteGrade& g) { return checkSMPS(in, g, locale); });
+      [&](const FerriteGrade& g) { return checkSMPS(in, g, locale, detail); });
 }
 
 }  // namespace windara

@@ -55,10 +55,15 @@ struct SmpsChecks {
   CheckSummary summary;
 };
 
+// With CheckDetail::Figures the summary (the items and their texts) stays empty.
 Outcome<SmpsChecks> checkSMPS(const SmpsCheckInputs& in, const FerriteGrade& grade,
-                              const NumberLocale& locale);
+                              const NumberLocale& locale, CheckDetail detail = CheckDetail::Full);
 
-// As above with the grade ("P", "Q", "R") looked up in programDir's Materials.txt.
+// As above with the grade ("P", "Q", "R") looked up in the data of Materials.txt.
+Outcome<SmpsChecks> checkSMPS(const MaterialsRead& materials, const SmpsCheckInputs& in,
+                              std::string_view grade, const NumberLocale& locale,
+                              CheckDetail detail = CheckDetail::Full);
+// The same with programDir's Materials.txt read afresh.
 Outcome<SmpsChecks> checkSMPS(const std::filesystem::path& programDir, const SmpsCheckInputs& in,
                               std::string_view grade, const NumberLocale& locale);
 

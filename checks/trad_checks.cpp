@@ -67,7 +67,7 @@ const TradPoint& pointAt(const std::vector<TradPoint>& points, double current) {
 }  // namespace
 
 Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
-                                const NumberLocale& locale) {
+                                const NumberLocale& locale, CheckDetail detail) {
   if (const std::string why = unusable(in); !why.empty()) return Outcome<TradChecks>::none(why);
   TradChecks c;
   const double ohmsPerTurn = windingOhmsPerTurn(in);
@@ -77,14 +77,6 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
   c.points = errorPoints(ct, in.ratedPrimaryAmps, in.burdenOhms);
   c.verdict = judgeClass(asErrorPoints(c.points));
 
-  c.maxBurdenClass = c.verdict.className.value_or(kClassWithoutVerdict);
-  c.maxBurdenOhms =
-      largestBurden(ct, in.ratedPrimaryAmps, in.burdenOhms, *accuracyClass(c.maxBurdenClass));
-
-  const TurnsChange change =
-      centreRatioError(ct, ohmsPerTurn, in.ratedPrimaryAmps, in.burdenOhms, c.points);
-  c.compensation = {change.turnsRemoved, change.points, judgeClass(asErrorPoints(change.points))};
-
   c.saturationTesla = tape.saturationTesla;
   c.peakTeslaAt120 = pointAt(c.points, 120).B;
   const double ratedDemand =
@@ -92,6 +84,15 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
   c.demandTeslaAt120 = 1.2 * ratedDemand;
   c.saturates = c.demandTeslaAt120 > c.saturationTesla;
   c.securityFactor = ratedDemand > 0 ? c.saturationTesla / ratedDemand : 0.0;
+  if (detail == CheckDetail::Figures) return Outcome<TradChecks>::done(std::move(c));
+
+  c.maxBurdenClass = c.verdict.className.value_or(kClassWithoutVerdict);
+  c.maxBurdenOhms =
+      largestBurden(ct, in.ratedPrimaryAmps, in.burdenOhms, *accuracyClass(c.maxBurdenClass));
+
+  const TurnsChange change =
+      centreRatioError(ct, ohmsPerTurn, in.ratedPrimaryAmps, in.burdenOhms, c.points);
+  c.compensation = {change.turnsRemoved, change.points, judgeClass(asErrorPoints(change.points))};
 
   describe(c, locale);
   return Outcome<TradChecks>::done(std::move(c));
@@ -107,10 +108,16 @@ Outcome<ClassVerdict> tradClass(const TradCheckInputs& in, const TapeMaterial& t
 
 Outcome<TradChecks> checkTradCT(const std::filesystem::path& programDir, const TradCheckInputs& in,
                                 std::string_view alloy, int mils, const NumberLocale& locale) {
+  return checkTradCT(readMaterials(programDir), in, alloy, mils, locale);
+}
+
+Outcome<TradChecks> checkTradCT(const MaterialsRead& materials, const TradCheckInputs& in,
+                                std::string_view alloy, int mils, const NumberLocale& locale,
+                                CheckDetail detail) {
   return withMaterial<TradChecks>(
-      programDir, "tape " + std::string(alloy) + " " + std::to_string(mils) + " mil",
+      materials, "tape " + std::string(alloy) + " " + std::to_string(mils) + " mil",
       [&](const Materials& m) { return m.tape(alloy, mils); },
-      [&](const TapeMaterial& tape) { return checkTradCT(in, tape, locale); });
+      [&](const TapeMaterial& tape) { return checkTradCT(in, tape, locale, detail); });
 }
 
 }  // namespace windara

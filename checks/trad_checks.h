@@ -66,11 +66,16 @@ struct TradChecks {
   std::string saturationText;
 };
 
+// With CheckDetail::Figures only the points, the verdict and the saturation figures.
 Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
-                                const NumberLocale& locale);
+                                const NumberLocale& locale, CheckDetail detail = CheckDetail::Full);
 
-// As above with the alloy ("S", "T", "P") and thickness looked up in programDir's
-// Materials.txt, read afresh.
+// As above with the alloy ("S", "T", "P") and thickness looked up in the data of
+// Materials.txt.
+Outcome<TradChecks> checkTradCT(const MaterialsRead& materials, const TradCheckInputs& in,
+                                std::string_view alloy, int mils, const NumberLocale& locale,
+                                CheckDetail detail = CheckDetail::Full);
+// The same with programDir's Materials.txt read afresh.
 Outcome<TradChecks> checkTradCT(const std::filesystem::path& programDir, const TradCheckInputs& in,
                                 std::string_view alloy, int mils, const NumberLocale& locale);
 

@@ -1,5 +1,5 @@
 #pragma once
-// Runs a check on one material of programDir's Materials.txt, read afresh.
+// Runs a check on one material of the data read from Materials.txt.
 
 #include <filesystem>
 #include <string>
@@ -12,9 +12,8 @@ namespace windara {
 // find(materials) gives an optional material, run(material) the outcome; `what` names the
 // material when the file lacks it ("tape S 4 mil").
 template <class Checks, class Find, class Run>
-Outcome<Checks> withMaterial(const std::filesystem::path& programDir, const std::string& what,
-                             Find find, Run run) {
-  const MaterialsRead read = readMaterials(programDir);
+Outcome<Checks> withMaterial(const MaterialsRead& read, const std::string& what, Find find,
+                             Run run) {
   if (!read.ok()) return Outcome<Checks>::none(read.problem);
   const auto material = find(read.materials);
   if (!material) return Outcome<Checks>::none(materialMissing(what));

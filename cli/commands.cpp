@@ -11,6 +11,7 @@
 #include "cli/explain_command.h"
 #include "cli/report_command.h"
 #include "cli/result_output.h"
+#include "cli/sweep_command.h"
 
 namespace windara::cli {
 
@@ -104,6 +105,8 @@ std::string helpText() {
   windara-cli check FILE [--program-dir DIR] [--answer TEXT]...
   windara-cli template smps|trad|hall [--program-dir DIR]
   windara-cli check-tables [--program-dir DIR] [--json]
+  windara-cli sweep FILE --vary BOX=FROM:TO:COUNT[:log] [--vary BOX=...]
+              [--csv | --json] [--out PATH] [--program-dir DIR] [--answer TEXT]...
   windara-cli --help
 
 design    Opens the design file FILE (.sps, .tct or .hef; "-" reads it from
@@ -129,12 +132,22 @@ check-tables
           field, what is wrong and what it does to the designs (with --json,
           one object: "ok" and the findings). Exit status 0 when all hold, 1
           when any breach is found, 2 when a table cannot be opened.
+sweep     Opens FILE as design does, then calculates it at COUNT values of
+          the input box BOX from FROM to TO (evenly spaced, or with :log in
+          equal ratios; FROM may be larger than TO), or at every pair of
+          values of two --vary. Each point is what opening the design with
+          that value typed in and pressing Calculate gives; a value the
+          design would ask for again is marked invalid. One line per point,
+          as CSV (the default) or with --json as one JSON object. BOX is one
+          of txtVoltage, txtFrequency, txtPriCurrent, txtCurDens, txtRatio,
+          txtDutyCyc; COUNT is 2 to 1,000,000. The core tables are read once
+          at the start: an edit of a table during a sweep is not seen.
 
 Options:
   --json             Print the result as one JSON object (design: inputs,
                      choices, outputs, every message and input box, in
                      order, and the checks; explain: requirements, rows,
-                     chosen row, advice).
+                     chosen row, advice; sweep: the points).
   --answer TEXT      Answer for the next input box the calculation shows; give
                      it once per box, in order. TEXT is taken as it stands,
                      even when empty or starting with '-'; --answer=TEXT works
@@ -143,6 +156,13 @@ Options:
   --pdf OUT          report: draw the report into the PDF file OUT instead of
                      printing text; an existing OUT is replaced only by a
                      complete new file.
+  --vary BOX=FROM:TO:COUNT[:log]
+                     sweep: the input to vary; FROM and TO with the locale's
+                     decimal separator or a period.
+  --csv              sweep: CSV with one header line (the default).
+  --out PATH         sweep: write the points to PATH instead of standard
+                     output; an existing PATH is replaced only by a complete
+                     new file.
   --program-dir DIR  Read TWC.txt, Ferrite.txt, Hall.txt, Materials.txt and the
                      icons from DIR instead of the folder of windara-cli.
   --                 Everything after it is a file name.
@@ -152,8 +172,8 @@ LC_ALL, LC_NUMERIC or LANG; design files always use a period.
 
 Exit status:
   0  the calculations ran (a design that finds no core is a result too)
-  2  bad arguments, or FILE cannot be opened or read, or OUT (--save, --pdf)
-     cannot be written
+  2  bad arguments, or FILE cannot be opened or read, or OUT (--save, --pdf,
+     --out) cannot be written
   3  an input box needed an answer and no --answer was left
 )";
 }
@@ -172,6 +192,7 @@ int runCli(const std::vector<std::string>& args, Environment& env) {
   if (command == "explain") return runExplain(rest, env);
   if (command == "check") return runCheck(rest, env);
   if (command == "check-tables") return runCheckTables(rest, env);
+  if (command == "sweep") return runSweep(rest, env);
   return usage(env, "unknown command " + command);
 }
 

@@ -12,6 +12,7 @@ HeadlessProgram::HeadlessProgram(std::filesystem::path programDir, NumberLocale 
 
 FileOutcome HeadlessProgram::open(const std::string& path) {
   fileDialog_.answer = path;
+  openedPath_ = path;
   return mnuOpen_Click(app_);
 }
 

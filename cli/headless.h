@@ -28,12 +28,15 @@ class HeadlessProgram {
   // NoMoreAnswers escapes when a prompt finds no answer left.
   FileOutcome open(const std::string& path);
   FileOutcome save(const std::string& path);
+  // The file the last open() read.
+  const std::string& openedPath() const { return openedPath_; }
 
  private:
   ScriptedDialogs dialogs_;
   PresetFileDialog fileDialog_;
   Session session_;
   App app_;
+  std::string openedPath_;
 };
 
 // Selects a mode by its command-line name ("smps", "trad", "hall") as a click

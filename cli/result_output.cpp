@@ -40,13 +40,6 @@ std::vector<Row> outputRows(const Form& f) {
           {"txtAL", &f.lblAL, &f.txtAL}};
 }
 
-const char* typeName(const Form& f) {
-  if (f.optTradCT.selected) return "Traditional";
-  if (f.optHall.selected) return "Hall Effect";
-  if (f.optSMPS.selected) return "SMPS";
-  return nullptr;
-}
-
 std::string jsonOrNull(const char* text) {
   return text ? jsonString(text) : "null";
 }
@@ -84,8 +77,21 @@ std::string line(const Label& label, const TextBox& box) {
 
 }  // namespace
 
+const char* designTypeName(const Form& f) {
+  if (f.optTradCT.selected) return "Traditional";
+  if (f.optHall.selected) return "Hall Effect";
+  if (f.optSMPS.selected) return "SMPS";
+  return nullptr;
+}
+
 std::string jsonString(std::string_view text) {
-  std::string out = "\"";
+  std::string out;
+  appendJsonString(out, text);
+  return out;
+}
+
+void appendJsonString(std::string& out, std::string_view text) {
+  out += '"';
   for (char ch : text) {
     const auto c = static_cast<unsigned char>(ch);
     switch (c) {
@@ -120,12 +126,12 @@ std::string jsonString(std::string_view text) {
         }
     }
   }
-  return out + "\"";
+  out += '"';
 }
 
 void writeJson(std::ostream& out, Form& form, const std::vector<DialogEvent>& events,
                const std::optional<DesignChecks>& checks) {
-  out << "{\n  \"type\": " << jsonOrNull(typeName(form)) << ",\n  \"inputs\": ";
+  out << "{\n  \"type\": " << jsonOrNull(designTypeName(form)) << ",\n  \"inputs\": ";
   writeObject(out, inputRows(form));
   out << ",\n  \"material\": " << selectedName(form, Group::Material)
       << ",\n  \"thickness\": " << selectedName(form, Group::Thickness) << ",\n  \"outputs\": ";
@@ -151,7 +157,7 @@ void writeJson(std::ostream& out, Form& form, const std::vector<DialogEvent>& ev
 }
 
 void writeListing(std::ostream& out, Form& form, const std::vector<DialogEvent>& events) {
-  const char* type = typeName(form);
+  const char* type = designTypeName(form);
   out << "Type: " << (type ? type : "(none)") << "\n";
   const OptionButton* material = form.selectedIn(Group::Material);
   out << "Material: " << (material ? material->caption : "(none)") << "\n";

@@ -17,6 +17,10 @@ namespace windara::cli {
 // A JSON string literal: quotes, backslashes and control characters escaped,
 // bytes from 0x80 up passed through as they are.
 std::string jsonString(std::string_view text);
+void appendJsonString(std::string& out, std::string_view text);
+
+// "Traditional", "Hall Effect" or "SMPS" for the selected type; nullptr for none.
+const char* designTypeName(const Form& form);
 
 // `checks` is the design's "checks" key: null when there is no core to check.
 void writeJson(std::ostream& out, Form& form, const std::vector<DialogEvent>& events,

@@ -32,7 +32,8 @@ Decimal toDecimal(T value, int digits) {
   char buf[64];
   const auto res =
       std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
-  std::string text(buf, res.ptr);
+  *res.ptr = '\0';  // for atoi; a double takes at most 24 of the 64
+  const std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
   Decimal d;
   std::size_t i = 0;
   if (text[i] == '-') {
@@ -43,7 +44,7 @@ Decimal toDecimal(T value, int digits) {
   for (; i < e; ++i) {
     if (isDigit(text[i])) d.mantissa += text[i];
   }
-  d.exponent = std::atoi(text.c_str() + e + 1);
+  d.exponent = std::atoi(buf + e + 1);
   return d;
 }
 

@@ -26,13 +26,6 @@ constexpr std::size_t kMaxDesignBytes = 1 << 20;
 // The longest text kept for one box.
 constexpr std::size_t kMaxFieldLength = 65536;
 
-// The six boxes in their file order.
-template <class F>
-auto fileBoxes(F& f) {
-  return std::array{&f.txtVoltage, &f.txtFrequency, &f.txtPriCurrent,
-                    &f.txtDutyCyc, &f.txtRatio,     &f.txtCurDens};
-}
-
 int materialCode(const Form& f) {
   if (f.optPperm.selected) return 1;
   if (f.optQperm.selected) return 2;
@@ -162,8 +155,8 @@ void writeDesign(std::ostream& out, const Form& form) {
   }
   FieldWriter w(out);
   w.writeWhole(type);
-  for (const TextBox* box : fileBoxes(form))
-    w.writeText(box->text);
+  for (TextBox Form::*box : kDesignFileBoxes)
+    w.writeText((form.*box).text);
   w.writeWhole(materialCode(form));
   if (type == kTypeTraditional) w.writeWhole(thicknessCode(form));
 }
@@ -188,38 +181,46 @@ std::optional<DesignFileContents> readDesignFile(const fs::path& path, FileOutco
   return d;
 }
 
-void applyDesign(Form& form, const DesignFileContents& d) {
-  switch (d.type) {
+bool selectDesignType(Form& form, int typeCode) {
+  switch (typeCode) {
     case kTypeTraditional:
       form.select(form.optTradCT);
-      break;
+      return true;
     case kTypeHall:
       form.select(form.optHall);
-      break;
+      return true;
     case kTypeSMPS:
       form.select(form.optSMPS);
-      break;
+      return true;
     default:
-      return;
+      return false;
   }
-  auto boxes = fileBoxes(form);
-  for (std::size_t k = 0; k < boxes.size(); ++k)
-    boxes[k]->text = d.texts[k];
-  if (d.material >= 1 && d.material <= 3) form.select(*form.group(Group::Material)[d.material - 1]);
-  if (d.type != kTypeTraditional) return;
+}
+
+OptionButton* materialButton(Form& form, int code) {
+  return code >= 1 && code <= 3 ? form.group(Group::Material)[code - 1] : nullptr;
+}
+
+OptionButton* thicknessButton(Form& form, const DesignFileContents& d) {
+  if (d.type != kTypeTraditional) return nullptr;
   switch (d.thickness) {
     case 1:
-      form.select(form.opt1mil);
-      break;
+      return &form.opt1mil;
     case 2:
-      form.select(form.opt2mil);
-      break;
+      return &form.opt2mil;
     case 4:
-      form.select(form.opt4mil);
-      break;
+      return &form.opt4mil;
     default:
-      break;
+      return nullptr;
   }
+}
+
+void applyDesign(Form& form, const DesignFileContents& d) {
+  if (!selectDesignType(form, d.type)) return;
+  for (std::size_t k = 0; k < kDesignFileBoxes.size(); ++k)
+    (form.*kDesignFileBoxes[k]).text = d.texts[k];
+  if (OptionButton* material = materialButton(form, d.material)) form.select(*material);
+  if (OptionButton* thickness = thicknessButton(form, d)) form.select(*thickness);
 }
 
 FileOutcome loadDesign(Form& form, const fs::path& path, const std::function<void()>& calculate) {

@@ -42,6 +42,11 @@ struct FileOutcome {
   bool ok() const { return status == Status::Done; }
 };
 
+// The boxes whose texts a design file holds, in the file's order.
+inline constexpr std::array<TextBox Form::*, 6> kDesignFileBoxes{
+    &Form::txtVoltage, &Form::txtFrequency, &Form::txtPriCurrent,
+    &Form::txtDutyCyc, &Form::txtRatio,     &Form::txtCurDens};
+
 // What a design file holds, read whole before anything is applied.
 struct DesignFileContents {
   int type = 0;  // 2, 3, 4; any other code holds no design and nothing more is read
@@ -55,6 +60,15 @@ struct DesignFileContents {
 // ends before the fields its type needs, with the reason in `outcome`.
 std::optional<DesignFileContents> readDesignFile(const std::filesystem::path& path,
                                                  FileOutcome& outcome);
+
+// Selects the mode of a design file's type code as Open does (its reaction
+// runs when the mode changes); false for a code that names no type.
+bool selectDesignType(Form& form, int typeCode);
+
+// The button of a design file's material code, or nullptr for none.
+OptionButton* materialButton(Form& form, int code);
+// The button of a Traditional design's thickness code, or nullptr for none.
+OptionButton* thicknessButton(Form& form, const DesignFileContents& contents);
 
 // Puts a design file's contents on the form: selects its mode, writes its
 // texts, selects its material and thickness (each selection runs its

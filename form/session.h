@@ -3,6 +3,7 @@
 // numeric conventions, the program's folder and the platform's ports.
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "common/number.h"
@@ -10,6 +11,9 @@
 #include "form/form.h"
 
 namespace windara {
+
+struct CoreTables;     // designs/tables/core_tables.h
+struct MaterialsRead;  // checks/materials.h
 
 struct Session {
   Session(Dialogs& d, std::filesystem::path dir, NumberLocale loc = {})
@@ -30,6 +34,11 @@ struct Session {
   FileDialog* cmnDialog1 = nullptr;  // file dialog and help invoker
   HelpViewer* help = nullptr;
   std::string helpFile;  // set at start
+  // Core tables read once and shared by many calculations; when unset (as
+  // normally), each calculation reads its table from programDir afresh.
+  std::shared_ptr<const CoreTables> tables;
+  // The same for the material data of the checks (app/shared_data.h).
+  std::shared_ptr<const MaterialsRead> materials;
 };
 
 }  // namespace windara

@@ -17,9 +17,11 @@ namespace {
 template <class Passes>
 void askWhile(Session& s, TextBox& box, std::string_view complaint, std::string_view request,
               std::string_view defaultText, Passes passes) {
-  const std::string prompt = invalidEntryPrompt(complaint, request);
+  // The prompt is put together only when it is shown: inputs are checked at
+  // every calculation, and a sweep runs many of them.
   while (!passes(parseNumber(box.text, s.locale))) {
-    box.text = s.dialogs.input(prompt, "Invalid Entry", defaultText);
+    box.text =
+        s.dialogs.input(invalidEntryPrompt(complaint, request), "Invalid Entry", defaultText);
   }
 }
 }  // namespace
@@ -51,12 +53,12 @@ bool fitsSingle(double v) {
 
 void askUntilFitsSingle(Session& s, TextBox& box, std::string_view request,
                         std::string_view defaultText, const std::function<void()>& checks) {
-  const std::string prompt = invalidEntryPrompt(kOutOfSingleRange, request);
   for (;;) {
     checks();
     const std::optional<double> v = parseNumber(box.text, s.locale);
     if (v && fitsSingle(*v)) return;
-    box.text = s.dialogs.input(prompt, "Invalid Entry", defaultText);
+    box.text = s.dialogs.input(invalidEntryPrompt(kOutOfSingleRange, request), "Invalid Entry",
+                               defaultText);
   }
 }
 

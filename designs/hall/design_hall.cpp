@@ -6,6 +6,7 @@
 #include "designs/common/design_common.h"
 #include "designs/hall/hall_engine.h"
 #include "designs/hall/validate_hall.h"
+#include "designs/tables/core_tables.h"
 
 namespace windara {
 
@@ -91,7 +92,8 @@ void writeDesign(Session& s, const HallTable& table, const HallChosenCore& core)
 void DesignHall(Session& s) {
   ValidateHall(s);
   const HallInputs in = readHallInputs(s);
-  const HallTable table = readHallTable(s.programDir);
+  const std::shared_ptr<const HallTable> shared = hallTable(s);
+  const HallTable& table = *shared;
   const HallResult result = runHallDesign(in, table, s.locale);
   if (reportStop(s, in, result)) {
     writeNoDesign(s.form, false);

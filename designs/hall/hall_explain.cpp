@@ -4,6 +4,7 @@
 // the passes that raised W, and advice when no core fits.
 
 #include "designs/hall/hall_nearest.h"
+#include "designs/tables/core_tables.h"
 #include "form/session.h"
 
 namespace windara {
@@ -91,7 +92,7 @@ Explanation explainHallDesign(const HallInputs& in, const HallTable& table,
 }
 
 Explanation explainHall(const Session& s) {
-  return explainHallDesign(readHallInputs(s), readHallTable(s.programDir), s.locale);
+  return explainHallDesign(readHallInputs(s), *hallTable(s), s.locale);
 }
 
 }  // namespace windara

@@ -9,6 +9,7 @@
 #include "designs/smps/ferrite_table.h"
 #include "designs/smps/smps_engine.h"
 #include "designs/smps/validate_smps.h"
+#include "designs/tables/core_tables.h"
 
 namespace windara {
 
@@ -89,7 +90,8 @@ void DesignSMPS(Session& s) {
   }
   f.WireOhms = req.wireOhms;
 
-  const FerriteTable grid = readFerriteTable(s.programDir);
+  const std::shared_ptr<const FerriteTable> table = ferriteTable(s);
+  const FerriteTable& grid = *table;
   if (!grid.ok()) {
     reportTableProblem(s, kFerriteFile, grid.problem);
     writeNoDesign(f, true);

@@ -25,7 +25,7 @@ bool alAboveLimit(const RowEvaluation& e) {
 SmpsOutcome searchSmps(const SmpsInputs& in, const SmpsRequirements& req, const FerriteTable& t) {
   SmpsOutcome out;
   auto evaluate = [&](int row, Comparison inductance) {
-    return evaluateSmpsRow(in, req, t, row, inductance);
+    return judgeSmpsRow(in, req, t, row, inductance);
   };
 
   // The end marker (or the last row) stops the walk whatever IDreq is. The

@@ -80,6 +80,10 @@ double smpsResidualId(double holeDia, float d);
 // A value that is no number is NaN. The results come with a row that passes.
 RowEvaluation evaluateSmpsRow(const SmpsInputs& in, const SmpsRequirements& req,
                               const FerriteTable& t, int row, Comparison inductance);
+// The same without the part number, which the searches never read and which takes as long
+// to spell out as the rest.
+RowEvaluation judgeSmpsRow(const SmpsInputs& in, const SmpsRequirements& req, const FerriteTable& t,
+                           int row, Comparison inductance);
 // The results the design shows for an evaluated row: Lact, B, residual ID.
 std::vector<Figure> smpsRowResults(const RowEvaluation& e, const SmpsRequirements& req);
 

@@ -7,6 +7,7 @@
 #include "designs/smps/smps_advice.h"
 #include "designs/smps/smps_engine.h"
 #include "designs/smps/smps_text.h"
+#include "designs/tables/core_tables.h"
 #include "form/session.h"
 
 namespace windara {
@@ -131,7 +132,7 @@ Explanation explainSmps(const SmpsInputs& in, const FerriteTable& t) {
 }
 
 Explanation explainSmps(const Session& s) {
-  return explainSmps(readSmpsInputs(s.form, s.locale), readFerriteTable(s.programDir));
+  return explainSmps(readSmpsInputs(s.form, s.locale), *ferriteTable(s));
 }
 
 }  // namespace windara

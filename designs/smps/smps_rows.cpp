@@ -39,9 +39,15 @@ const Criterion* smpsCriterion(const RowEvaluation& e, const char* name) {
 
 RowEvaluation evaluateSmpsRow(const SmpsInputs& in, const SmpsRequirements& req,
                               const FerriteTable& t, int row, Comparison inductance) {
+  RowEvaluation e = judgeSmpsRow(in, req, t, row, inductance);
+  e.part = smpsPartNumber(t, row, in);
+  return e;
+}
+
+RowEvaluation judgeSmpsRow(const SmpsInputs& in, const SmpsRequirements& req, const FerriteTable& t,
+                           int row, Comparison inductance) {
   RowEvaluation e;
   e.row = row;
-  e.part = smpsPartNumber(t, row, in);
   const std::optional<double> hole = cellNumber(t.at(row, 10));
   const std::optional<double> al = cellNumber(t.at(row, 7 + in.grade.index));
   std::optional<double> lact;

@@ -6,6 +6,7 @@
 
 #include "common/checked.h"
 #include "designs/common/design_common.h"
+#include "designs/tables/core_tables.h"
 #include "designs/trad/tape_core_table.h"
 #include "designs/trad/trad_engine.h"
 #include "designs/trad/trad_inputs.h"
@@ -72,8 +73,9 @@ void DesignTradCT(Session& s) {
   const std::optional<TapeAlloy> alloy = CheckFluxDensity(s);
   const TradInputs in = readTradInputs(f, loc, alloy);
 
-  // The catalogue is read afresh at every calculation.
-  const TapeCoreTable table = readTapeCoreTable(s.programDir);
+  // The catalogue is read afresh at every calculation, unless a sweep shares one.
+  const std::shared_ptr<const TapeCoreTable> shared = tapeCoreTable(s);
+  const TapeCoreTable& table = *shared;
   const TradResult result = calculateTradCT(in, table);
   const TradRequirements& req = result.requirements;
   if (req.wireTooLarge) wireTooLarge(s, req.gauge12Density);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "designs/tables/core_tables.h"
 #include "designs/trad/trad_advice.h"
 #include "designs/trad/trad_engine.h"
 #include "designs/trad/trad_inputs.h"
@@ -103,8 +104,8 @@ Explanation explainShownTrad(const ShownTradCalculation& shown, const TapeCoreTa
 }
 
 Explanation explainTradCT(const Session& s) {
-  const TapeCoreTable table = readTapeCoreTable(s.programDir);
-  return explainShownTrad(shownTradCalculation(s, table), table);
+  const std::shared_ptr<const TapeCoreTable> table = tapeCoreTable(s);
+  return explainShownTrad(shownTradCalculation(s, *table), *table);
 }
 
 }  // namespace windara

@@ -45,6 +45,7 @@ std::vector<Criterion> tradCriteria(const TradRequirements& req, const TapeCoreT
   const double area = searchValue(table, record, kTapeArea2mil);
   const double window = searchValue(table, record, kTapeWindow);
   std::vector<Criterion> out;
+  out.reserve(4);  // the search judges every record it walks, many per calculation
   auto passes = [&](const char* name, double value, Comparison c, double limit) {
     out.push_back(judge(name, value, c, limit));
     return out.back().pass;

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "cli_helpers.h"
 #include "run_cli.h"
 #include "support/support.h"
 
@@ -16,24 +17,6 @@ namespace windara::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-// An SMPS design file: voltage, kHz, current, duty, ratio, density; grade Q.
-std::string smpsFile(const std::string& v, const std::string& ratio, const std::string& duty) {
-  return "4\r\n\"" + v + "\"\r\n\"50\"\r\n\"10\"\r\n\"" + duty + "\"\r\n\"" + ratio +
-         "\"\r\n\"400\"\r\n2\r\n";
-}
-
-bool contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
-QJsonObject parsed(const std::string& json) {
-  QJsonParseError error{};
-  const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
-  EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-  EXPECT_TRUE(doc.isObject());
-  return doc.object();
-}
 
 // Runs explain (or design) on a design file's text with the given extra arguments.
 CliRun run(const std::string& command, const std::string& design,

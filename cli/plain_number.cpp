@@ -1,0 +1,18 @@
+#include <charconv>
+#include <cmath>
+
+#include "cli/sweep_output.h"
+
+namespace windara::cli {
+
+void appendNumber(std::string& out, const std::optional<double>& value, std::string_view none) {
+  if (!value || !std::isfinite(*value)) {
+    out += none;
+    return;
+  }
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, *value);
+  out.append(buffer, result.ptr);
+}
+
+}  // namespace windara::cli
