@@ -1,0 +1,53 @@
+#pragma once
+// A document as plain blocks of content, laid out on pages by a front end: the
+// engineering report is built here without any drawing code, so its content
+// can be checked without a PDF.
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "checks/accuracy_class.h"
+
+namespace windara {
+
+struct Heading {
+  std::string text;
+};
+
+// Running text, wrapped at the page width.
+struct Paragraph {
+  std::string text;
+};
+
+// Labels and values in two columns.
+struct Items {
+  std::vector<std::pair<std::string, std::string>> rows;
+};
+
+// A table with a header row; `marked` rows are drawn highlighted.
+struct Table {
+  std::vector<std::string> head;
+  std::vector<std::vector<std::string>> rows;
+  std::vector<bool> marked;  // one per row
+};
+
+// Ratio error and phase displacement against primary current at each burden,
+// with the limits of one class drawn around them.
+struct EnvelopePlot {
+  std::vector<ErrorPoint> points;
+  std::optional<AccuracyClass> limits;  // none: the points alone
+  std::string limitsCaption;            // "Class 0.5 limits"
+};
+
+using Block = std::variant<Heading, Paragraph, Items, Table, EnvelopePlot>;
+
+struct ReportDocument {
+  std::string title;
+  std::string subtitle;
+  std::vector<Block> blocks;
+};
+
+}  // namespace windara
