@@ -75,6 +75,11 @@ Table candidateTable(const Explanation& x, int reach, const NumberLocale& locale
     sharedRule.push_back(same);
     t.head.push_back(same && shared ? name + "\n" + *shared : name);
   }
+  // The accuracy class each fitting core would reach, where the type has one.
+  const bool classes = std::any_of(rows.begin(), rows.end(), [](const RowEvaluation* e) {
+    return e->accuracyClass.has_value();
+  });
+  if (classes) t.head.push_back("accuracy class");
   const int nearest = x.nearest && !x.chosenRow ? x.nearest->row : 0;
   for (const RowEvaluation* e : rows) {
     std::vector<std::string> line = {e->chosen ? "chosen" : (e->row == nearest ? "nearest" : ""),
@@ -89,6 +94,7 @@ Table candidateTable(const Explanation& x, int reach, const NumberLocale& locale
       if (!sharedRule[c]) cell += " " + rule(*k, locale);
       line.push_back(cell + (k->pass ? " ok" : " FAIL"));
     }
+    if (classes) line.push_back(!e->accuracyClass ? "-" : e->accuracyClass->name.value_or("none"));
     t.rows.push_back(std::move(line));
     t.marked.push_back(e->chosen);
   }
@@ -110,7 +116,8 @@ std::vector<std::string> candidateNotes(const Explanation& x, const NumberLocale
   } else if (!x.type.empty()) {
     out.push_back("No core fits.");
   }
-  out.insert(out.end(), x.notes.begin(), x.notes.end());
+  for (const std::string& note : x.notes)
+    out.push_back(sentence(note));
   return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/explain.h"
 #include "files/candidate_table.h"
+#include "files/check_blocks.h"
 
 #include <initializer_list>
 
@@ -104,6 +105,8 @@ ReportDocument engineeringContent(const Session& s, const std::string& date) {
                          {f.lblAe, f.txtAe},
                          {f.lblle, f.txtle},
                          {f.lblAL, f.txtAL}}));
+  for (Block& b : checkBlocks(checkDesign(s), s.locale))
+    doc.blocks.push_back(std::move(b));
   addCandidates(doc, s);
   return doc;
 }

@@ -44,6 +44,14 @@ struct EnvelopePlot {
 
 using Block = std::variant<Heading, Paragraph, Items, Table, EnvelopePlot>;
 
+// A phrase as a sentence of its own: a capital first letter and a full stop.
+inline std::string sentence(std::string text) {
+  if (!text.empty() && text.front() >= 'a' && text.front() <= 'z')
+    text.front() = static_cast<char>(text.front() - 'a' + 'A');
+  if (!text.empty() && text.back() != '.') text += '.';
+  return text;
+}
+
 struct ReportDocument {
   std::string title;
   std::string subtitle;

@@ -22,22 +22,49 @@ struct Overloaded : F... {
 template <class... F>
 Overloaded(F...) -> Overloaded<F...>;
 
+// The height of the start of a block: what a heading or caption before it
+// must share a page with.
+double lead(PageCursor& at, const Block& block) {
+  return std::visit(Overloaded{[&](const Heading&) { return 0.0; },
+                               [&](const Paragraph& b) { return paragraphHeight(at, b); },
+                               [&](const Items& b) { return itemsLead(at, b); },
+                               [&](const Table& b) { return tableLead(at, b); },
+                               [&](const EnvelopePlot&) { return envelopeHeight(at); }},
+                    block);
+}
+
+// What must follow block i on its page: the captions after it and the start
+// of the first block that is not one; nothing after a block that is itself
+// neither a heading nor a caption.
+double keepWith(PageCursor& at, const std::vector<Block>& blocks, std::size_t i) {
+  double keep = 0;
+  for (std::size_t j = i + 1; j < blocks.size(); ++j) {
+    if (std::holds_alternative<Heading>(blocks[j])) break;
+    keep += lead(at, blocks[j]);
+    if (!std::holds_alternative<Paragraph>(blocks[j])) break;
+  }
+  // A chain longer than half a page breaks where it must.
+  return keep < at.bodyHeight() / 2 ? keep : 0.0;
+}
+
 std::string drawDocument(QPdfWriter& writer, const ReportDocument& doc, const QImage* sweepPlot,
                          const NumberLocale& locale) {
   QPainter painter;
   if (!painter.begin(&writer)) return "the PDF writer could not be opened";
   PageCursor at(painter, writer, QStringLiteral("Windara engineering report: ") + qs(doc.title));
   drawTitle(at, doc.title, doc.subtitle);
-  for (const Block& block : doc.blocks) {
-    std::visit(Overloaded{[&](const Heading& b) { drawHeading(at, b); },
-                          [&](const Paragraph& b) { drawParagraph(at, b); },
-                          [&](const Items& b) { drawItems(at, b); },
-                          [&](const Table& b) { drawTable(at, b); },
-                          [&](const EnvelopePlot& b) { drawEnvelope(at, b, locale); }},
-               block);
+  const std::vector<Block>& blocks = doc.blocks;
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    std::visit(
+        Overloaded{[&](const Heading& b) { drawHeading(at, b, keepWith(at, blocks, i)); },
+                   [&](const Paragraph& b) { drawParagraph(at, b, keepWith(at, blocks, i)); },
+                   [&](const Items& b) { drawItems(at, b); },
+                   [&](const Table& b) { drawTable(at, b); },
+                   [&](const EnvelopePlot& b) { drawEnvelope(at, b, locale); }},
+        blocks[i]);
   }
   if (sweepPlot && !sweepPlot->isNull()) {
-    drawHeading(at, Heading{"Sweep"});
+    drawHeading(at, Heading{"Sweep"}, imageHeight(at, *sweepPlot));
     drawImage(at, *sweepPlot);
   }
   if (!painter.end()) return "the document could not be finished";

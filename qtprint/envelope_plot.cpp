@@ -86,20 +86,38 @@ class PanelPainter {
                           y(v) + fm.ascent() / 2 - fm.descent() / 2),
                   t);
     }
-    for (const double c : kCurrentPercents) {
-      p_.setPen(grid);
-      p_.drawLine(QPointF(x(c), plot_.top()), QPointF(x(c), plot_.bottom()));
-      const QString t = qs(formatGeneral(c, locale_));
-      p_.setPen(Qt::black);
-      p_.drawText(QPointF(x(c) - fm.horizontalAdvance(t) / 2, plot_.bottom() + fm.lineSpacing()),
-                  t);
-    }
+    currentLabels(fm, grid);
     p_.setPen(ink);
     p_.drawRect(plot_);
     const QString title = QStringLiteral("Primary current (% of rated current)");
     p_.drawText(QPointF(plot_.center().x() - fm.horizontalAdvance(title) / 2,
                         plot_.bottom() + 2.2 * fm.lineSpacing()),
                 title);
+  }
+
+  // A label centred under each current; two that would touch (100 and 120 on
+  // a log axis) stand each on the outer side of its own tick instead.
+  void currentLabels(const QFontMetricsF& fm, const QPen& grid) {
+    const double gap = at_.pt(2);
+    std::vector<std::pair<QString, double>> labels;  // text and left edge
+    for (const double c : kCurrentPercents) {
+      p_.setPen(grid);
+      p_.drawLine(QPointF(x(c), plot_.top()), QPointF(x(c), plot_.bottom()));
+      const QString t = qs(formatGeneral(c, locale_));
+      double left = x(c) - fm.horizontalAdvance(t) / 2;
+      if (!labels.empty()) {
+        auto& [before, beforeLeft] = labels.back();
+        if (beforeLeft + fm.horizontalAdvance(before) + gap > left) {
+          const double previousTick = beforeLeft + fm.horizontalAdvance(before) / 2;
+          beforeLeft = previousTick - fm.horizontalAdvance(before) - gap / 2;
+          left = x(c) + gap / 2;
+        }
+      }
+      labels.emplace_back(t, left);
+    }
+    p_.setPen(Qt::black);
+    for (const auto& [t, left] : labels)
+      p_.drawText(QPointF(left, plot_.bottom() + fm.lineSpacing()), t);
   }
 
   void series(const Series& s, const Panel& panel, const std::vector<ErrorPoint>& points) {
@@ -167,12 +185,18 @@ void drawKey(PageCursor& at, const EnvelopePlot& plot) {
   at.advance(fm.lineSpacing() + at.pt(8));
 }
 
+double panelHeight(PageCursor& at) {
+  return at.width() * 0.42;
+}
+
 }  // namespace
 
+double envelopeHeight(PageCursor& at) {
+  return 2 * panelHeight(at) + at.pt(20);
+}
+
 void drawEnvelope(PageCursor& at, const EnvelopePlot& plot, const NumberLocale& locale) {
-  const double panelHeight = at.width() * 0.42;
-  const double keyHeight = at.pt(20);
-  at.need(2 * panelHeight + keyHeight);
+  at.need(envelopeHeight(at));
   const std::array<double, 6> none{};
   const Panel panels[] = {
       {QStringLiteral("Ratio error (%)"), [](const ErrorPoint& e) { return e.ratioErrorPercent; },
@@ -181,8 +205,9 @@ void drawEnvelope(PageCursor& at, const EnvelopePlot& plot, const NumberLocale& 
        [](const ErrorPoint& e) { return e.phaseMinutes; },
        limitBoxes(plot.limits ? plot.limits->phaseMinutes : none)}};
   for (const Panel& panel : panels) {
-    PanelPainter(at, QRectF(0, at.y(), at.width(), panelHeight), locale).draw(panel, plot.points);
-    at.advance(panelHeight);
+    PanelPainter(at, QRectF(0, at.y(), at.width(), panelHeight(at)), locale)
+        .draw(panel, plot.points);
+    at.advance(panelHeight(at));
   }
   drawKey(at, plot);
 }

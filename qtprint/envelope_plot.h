@@ -10,5 +10,6 @@
 namespace windara {
 
 void drawEnvelope(PageCursor& at, const EnvelopePlot& plot, const NumberLocale& locale);
+double envelopeHeight(PageCursor& at);
 
 }  // namespace windara

@@ -14,6 +14,7 @@ namespace {
 
 constexpr double kLargestPoints = 9.0;
 constexpr double kSmallestPoints = 5.5;
+constexpr std::size_t kLeadRows = 3;
 
 struct Layout {
   QFont font;
@@ -65,7 +66,8 @@ void drawRow(PageCursor& at, const Layout& l, const std::vector<std::string>& ce
     if (c > 0) p.drawLine(QPointF(x, at.y()), QPointF(x, at.y() + h));
     const QString text = c < cells.size() ? qs(cells[c]) : QString();
     // The verdict is in the words; the colour only repeats it.
-    p.setPen(text.endsWith(QStringLiteral(" FAIL")) ? QColor(170, 0, 0) : QColor(Qt::black));
+    const bool fails = text == QStringLiteral("FAIL") || text.endsWith(QStringLiteral(" FAIL"));
+    p.setPen(fails ? QColor(170, 0, 0) : QColor(Qt::black));
     p.setFont(head || marked ? l.bold : l.font);
     p.drawText(QRectF(x + l.pad, at.y() + l.pad, l.widths[c] - 2 * l.pad, h - 2 * l.pad),
                Qt::AlignLeft | Qt::AlignTop, text);
@@ -75,9 +77,8 @@ void drawRow(PageCursor& at, const Layout& l, const std::vector<std::string>& ce
   at.advance(h);
 }
 
-}  // namespace
-
-void drawTable(PageCursor& at, const Table& t) {
+// The layout at the largest type size at which the table fits the width.
+Layout fitted(PageCursor& at, const Table& t) {
   Layout l = measure(at, t, kLargestPoints);
   for (double points = kLargestPoints - 0.5; total(l) > at.width() && points >= kSmallestPoints;
        points -= 0.5)
@@ -88,12 +89,30 @@ void drawTable(PageCursor& at, const Table& t) {
     for (double& w : l.widths)
       w *= scale;
   }
-  const double headHeight = l.headLines * l.line + 2 * l.pad;
-  const double rowHeight = l.line + 2 * l.pad;
-  at.need(headHeight + rowHeight * std::min<std::size_t>(t.rows.size(), 3));
+  return l;
+}
+
+double headHeight(const Layout& l) {
+  return l.headLines * l.line + 2 * l.pad;
+}
+
+double rowHeight(const Layout& l) {
+  return l.line + 2 * l.pad;
+}
+
+}  // namespace
+
+double tableLead(PageCursor& at, const Table& t) {
+  const Layout l = fitted(at, t);
+  return headHeight(l) + rowHeight(l) * static_cast<double>(std::min(t.rows.size(), kLeadRows));
+}
+
+void drawTable(PageCursor& at, const Table& t) {
+  const Layout l = fitted(at, t);
+  at.need(tableLead(at, t));
   drawRow(at, l, t.head, true, false);
   for (std::size_t r = 0; r < t.rows.size(); ++r) {
-    if (at.need(rowHeight)) drawRow(at, l, t.head, true, false);
+    if (at.need(rowHeight(l))) drawRow(at, l, t.head, true, false);
     drawRow(at, l, t.rows[r], false, r < t.marked.size() && t.marked[r]);
   }
   at.advance(at.pt(6));

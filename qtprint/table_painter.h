@@ -9,5 +9,7 @@
 namespace windara {
 
 void drawTable(PageCursor& at, const Table& table);
+// The header and the first rows, which stand on one page.
+double tableLead(PageCursor& at, const Table& table);
 
 }  // namespace windara
