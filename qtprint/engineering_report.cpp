@@ -73,13 +73,19 @@ std::string drawDocument(QPdfWriter& writer, const ReportDocument& doc, const QI
 
 }  // namespace
 
+std::string writeDocumentPdf(const ReportDocument& doc, const std::filesystem::path& out,
+                             QPageSize::PageSizeId page, const QImage* sweepPlot,
+                             const NumberLocale& locale) {
+  return writePdfFile(out, page, qs(doc.title), [&](QPdfWriter& writer) {
+    return drawDocument(writer, doc, sweepPlot, locale);
+  });
+}
+
 std::string writeEngineeringReport(Session& session, const std::filesystem::path& out,
                                    QPageSize::PageSizeId page, const QImage* sweepPlot) {
   const ReportDocument doc =
       engineeringContent(session, QDate::currentDate().toString(Qt::ISODate).toStdString());
-  return writePdfFile(out, page, qs(doc.title), [&](QPdfWriter& writer) {
-    return drawDocument(writer, doc, sweepPlot, session.locale);
-  });
+  return writeDocumentPdf(doc, out, page, sweepPlot, session.locale);
 }
 
 }  // namespace windara

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "files/report_blocks.h"
 #include "form/session.h"
 
 class QImage;
@@ -19,5 +20,10 @@ namespace windara {
 // QGuiApplication; never changes the form.
 std::string writeEngineeringReport(Session& session, const std::filesystem::path& out,
                                    QPageSize::PageSizeId page, const QImage* sweepPlot);
+
+// Any document of blocks laid out on pages the same way.
+std::string writeDocumentPdf(const ReportDocument& doc, const std::filesystem::path& out,
+                             QPageSize::PageSizeId page, const QImage* sweepPlot,
+                             const NumberLocale& locale);
 
 }  // namespace windara

@@ -14,6 +14,7 @@ struct LimitBox {
   double fromPercent = 0.0;
   double toPercent = 0.0;
   double limit = 0.0;
+  bool operator==(const LimitBox&) const = default;
 };
 
 // One box from each current with a limit (kCurrentPercents, 0 for none) to the
