@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 
 #include "files/engineering_content.h"
 #include "qtprint/block_painter.h"
@@ -33,18 +34,22 @@ double lead(PageCursor& at, const Block& block) {
                     block);
 }
 
-// What must follow block i on its page: the captions after it and the start
-// of the first block that is not one; nothing after a block that is itself
-// neither a heading nor a caption.
+// What must follow block i, a heading or caption, on its page: the captions
+// after it up to the start of the block they introduce. A run of captions that
+// introduces nothing (closing notes) may break anywhere, but a heading keeps
+// its first line of text.
 double keepWith(PageCursor& at, const std::vector<Block>& blocks, std::size_t i) {
   double keep = 0;
   for (std::size_t j = i + 1; j < blocks.size(); ++j) {
     if (std::holds_alternative<Heading>(blocks[j])) break;
     keep += lead(at, blocks[j]);
-    if (!std::holds_alternative<Paragraph>(blocks[j])) break;
+    if (!std::holds_alternative<Paragraph>(blocks[j]))
+      return keep < at.bodyHeight() / 2 ? keep : 0.0;  // a longer chain breaks where it must
   }
-  // A chain longer than half a page breaks where it must.
-  return keep < at.bodyHeight() / 2 ? keep : 0.0;
+  const bool heading = std::holds_alternative<Heading>(blocks[i]);
+  if (heading && i + 1 < blocks.size() && std::holds_alternative<Paragraph>(blocks[i + 1]))
+    return std::min(lead(at, blocks[i + 1]), at.bodyHeight() / 2);
+  return 0.0;
 }
 
 std::string drawDocument(QPdfWriter& writer, const ReportDocument& doc, const QImage* sweepPlot,
