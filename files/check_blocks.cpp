@@ -33,18 +33,18 @@ void tradBlocks(std::vector<Block>& out, const TradChecks& c, const NumberLocale
   verdict.rows.emplace_back("Winding resistance Rw", readable(c.windingOhms, loc) + " \u03a9");
   out.emplace_back(std::in_place_type<Items>, std::move(verdict));
 
-  out.emplace_back(std::in_place_type<Paragraph>,
-                   "Ratio error and phase displacement at each point, the secondary current Is "
-                   "solved so that |Is + Ie| = k Ip / N; the point with the least room to its "
-                   "class limit is highlighted.");
   Table points = tableOf(tradPointRows(c, loc), true);
   const LimitCheck& k = c.verdict.tightest;
   for (std::size_t i = 0; i < c.points.size() && i < points.rows.size(); ++i) {
     points.marked[i] = c.points[i].currentPercent == k.currentPercent &&
                        c.points[i].burdenPercent == k.burdenPercent;
   }
-  out.emplace_back(std::in_place_type<Table>, std::move(points));
   out.emplace_back(std::in_place_type<EnvelopePlot>, envelopeOf(c));
+  out.emplace_back(std::in_place_type<Paragraph>,
+                   "Ratio error and phase displacement at each point, the secondary current Is "
+                   "solved so that |Is + Ie| = k Ip / N; the point with the least room to its "
+                   "class limit is highlighted.");
+  out.emplace_back(std::in_place_type<Table>, std::move(points));
 }
 
 void summaryBlocks(std::vector<Block>& out, const CheckSummary& s, TextRows figures) {

@@ -186,7 +186,7 @@ void drawKey(PageCursor& at, const EnvelopePlot& plot) {
 }
 
 double panelHeight(PageCursor& at) {
-  return at.width() * 0.42;
+  return at.width() * 0.36;
 }
 
 }  // namespace

@@ -104,6 +104,9 @@ double rowHeight(const Layout& l) {
 
 double tableLead(PageCursor& at, const Table& t) {
   const Layout l = fitted(at, t);
+  // A short table stands whole on one page; a long one breaks after its first rows.
+  const double whole = headHeight(l) + rowHeight(l) * static_cast<double>(t.rows.size());
+  if (whole <= at.bodyHeight() / 3) return whole;
   return headHeight(l) + rowHeight(l) * static_cast<double>(std::min(t.rows.size(), kLeadRows));
 }
 

@@ -9,7 +9,8 @@
 namespace windara {
 
 void drawTable(PageCursor& at, const Table& table);
-// The header and the first rows, which stand on one page.
+// What of the table stands on its first page: the whole of a short table,
+// the header and the first rows of a long one.
 double tableLead(PageCursor& at, const Table& table);
 
 }  // namespace windara
