@@ -100,7 +100,7 @@ void writeRows(std::ostream& out, const Explanation& x, const NumberLocale& loca
   std::vector<std::string> head = {"", "row", "part"};
   head.insert(head.end(), criteria.begin(), criteria.end());
   head.insert(head.end(), results.begin(), results.end());
-  if (classes) head.push_back("class");
+  if (classes) head.emplace_back("class");
   table.push_back(head);
   for (const RowEvaluation& e : x.rows) {
     std::vector<std::string> line = {e.chosen ? "*" : "", std::to_string(e.row), e.part};

@@ -145,7 +145,7 @@ std::vector<Candidate> holeLevers(const SmpsInputs& in, const SmpsRequirements& 
                                   std::vector<std::string>& why) {
   std::vector<Candidate> out;
   const double ratio = largestFittingRatio(in, hole);
-  if (!(ratio > 0)) why.push_back("no turns ratio makes the winding fit the largest core");
+  if (!(ratio > 0)) why.emplace_back("no turns ratio makes the winding fit the largest core");
   out.push_back(tryLever(in, t, kLowerRatio, ratio));
   const int g = thickestFittingGauge(in.N, hole);
   if (g == 0) {

@@ -47,8 +47,8 @@ SmpsInputs readSmpsInputs(const Form& f, const NumberLocale& locale) {
       {SmpsInput::Frequency, &f.txtFrequency}, {SmpsInput::PrimaryCurrent, &f.txtPriCurrent},
       {SmpsInput::Ratio, &f.txtRatio},         {SmpsInput::CurrentDensity, &f.txtCurDens},
   };
-  for (const auto& [input, box] : boxes)
-    step([&] { setSmpsInput(in, input, toNumber(box->text, locale)); });
+  for (const auto& entry : boxes)
+    step([&] { setSmpsInput(in, entry.first, toNumber(entry.second->text, locale)); });
   in.grade = selectedGrade(f);
   return in;
 }

@@ -54,7 +54,7 @@ void ValidateTradCT(Session& s) {
 
 std::optional<TapeAlloy> CheckFluxDensity(Session& s) {
   Form& f = s.form;
-  const std::optional<TapeAlloy> alloy = selectedAlloy(f);
+  std::optional<TapeAlloy> alloy = selectedAlloy(f);
   if (!alloy) return alloy;
   askWhileNotNumeric(s, f.txtDutyCyc, "Bmax field requires a numeric entry.",
                      "Please enter a value for the Flux Densiity.", alloy->defaultBmax);
