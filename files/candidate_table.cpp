@@ -79,7 +79,7 @@ Table candidateTable(const Explanation& x, int reach, const NumberLocale& locale
   const bool classes = std::any_of(rows.begin(), rows.end(), [](const RowEvaluation* e) {
     return e->accuracyClass.has_value();
   });
-  if (classes) t.head.push_back("accuracy class");
+  if (classes) t.head.emplace_back("accuracy class");
   const int nearest = x.nearest && !x.chosenRow ? x.nearest->row : 0;
   for (const RowEvaluation* e : rows) {
     std::vector<std::string> line = {e->chosen ? "chosen" : (e->row == nearest ? "nearest" : ""),
@@ -87,7 +87,7 @@ Table candidateTable(const Explanation& x, int reach, const NumberLocale& locale
     for (std::size_t c = 0; c < names.size(); ++c) {
       const Criterion* k = criterionNamed(*e, names[c]);
       if (!k) {
-        line.push_back("-");
+        line.emplace_back("-");
         continue;
       }
       std::string cell = figure(k->value, locale);
@@ -114,7 +114,7 @@ std::vector<std::string> candidateNotes(const Explanation& x, const NumberLocale
                   figure(k.value, locale) + " " + rule(k, locale) + " fails. Advice: " + n.advice +
                   ".");
   } else if (!x.type.empty()) {
-    out.push_back("No core fits.");
+    out.emplace_back("No core fits.");
   }
   for (const std::string& note : x.notes)
     out.push_back(sentence(note));

@@ -31,7 +31,7 @@ void tradBlocks(std::vector<Block>& out, const TradChecks& c, const NumberLocale
   verdict.rows.emplace_back("Turns compensation", c.compensationText);
   verdict.rows.emplace_back("Saturation", c.saturationText);
   verdict.rows.emplace_back("Winding resistance Rw", readable(c.windingOhms, loc) + " \u03a9");
-  out.emplace_back(std::in_place_type<Items>, std::move(verdict));
+  add(out, std::move(verdict));
 
   Table points = tableOf(tradPointRows(c, loc), true);
   const LimitCheck& k = c.verdict.tightest;
@@ -39,25 +39,24 @@ void tradBlocks(std::vector<Block>& out, const TradChecks& c, const NumberLocale
     points.marked[i] = c.points[i].currentPercent == k.currentPercent &&
                        c.points[i].burdenPercent == k.burdenPercent;
   }
-  out.emplace_back(std::in_place_type<EnvelopePlot>, envelopeOf(c));
-  out.emplace_back(std::in_place_type<Paragraph>,
-                   "Ratio error and phase displacement at each point, the secondary current Is "
-                   "solved so that |Is + Ie| = k Ip / N; the point with the least room to its "
-                   "class limit is highlighted.");
-  out.emplace_back(std::in_place_type<Table>, std::move(points));
+  add(out, envelopeOf(c));
+  add(out, Paragraph{"Ratio error and phase displacement at each point, the secondary current Is "
+                     "solved so that |Is + Ie| = k Ip / N; the point with the least room to its "
+                     "class limit is highlighted."});
+  add(out, std::move(points));
 }
 
 void summaryBlocks(std::vector<Block>& out, const CheckSummary& s, TextRows figures) {
-  out.emplace_back(std::in_place_type<Items>, Items{{{"Verdict", s.verdict}}});
+  add(out, Items{{{"Verdict", s.verdict}}});
   Table items = tableOf(itemRows(s), false);
   items.head = {"check", "verdict"};
   for (std::size_t i = 0; i < s.items.size(); ++i)
     items.marked[i] = !s.items[i].pass;
-  out.emplace_back(std::in_place_type<Table>, std::move(items));
+  add(out, std::move(items));
   Items values;
   for (auto& row : figures)
     values.rows.emplace_back(row.at(0), row.at(1));
-  out.emplace_back(std::in_place_type<Items>, std::move(values));
+  add(out, std::move(values));
 }
 
 }  // namespace
@@ -75,17 +74,15 @@ EnvelopePlot envelopeOf(const TradChecks& c) {
 std::vector<Block> checkBlocks(const std::optional<DesignChecks>& checks,
                                const NumberLocale& locale) {
   std::vector<Block> out;
-  out.emplace_back(std::in_place_type<Heading>, "Engineering Checks");
+  add(out, Heading{"Engineering Checks"});
   if (!checks) {
-    out.emplace_back(std::in_place_type<Paragraph>,
-                     "The design took no core, so there is no core to check.");
+    add(out, Paragraph{"The design took no core, so there is no core to check."});
     return out;
   }
   const DesignChecks& d = *checks;
-  out.emplace_back(std::in_place_type<Paragraph>,
-                   d.type + " checks of " + d.part + " (" + d.material + ").");
+  add(out, Paragraph{d.type + " checks of " + d.part + " (" + d.material + ")."});
   if (!d.available()) {
-    out.emplace_back(std::in_place_type<Paragraph>, sentence(d.unavailable));
+    add(out, Paragraph{sentence(d.unavailable)});
     return out;
   }
   if (d.trad) tradBlocks(out, *d.trad, locale);

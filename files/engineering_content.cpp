@@ -40,8 +40,8 @@ const OptionButton* selectedOf(std::initializer_list<const OptionButton*> button
 }
 
 void addSection(ReportDocument& doc, const std::string& heading, Items items) {
-  doc.blocks.emplace_back(std::in_place_type<Heading>, heading);
-  doc.blocks.emplace_back(std::in_place_type<Items>, std::move(items));
+  add(doc.blocks, Heading{heading});
+  add(doc.blocks, std::move(items));
 }
 
 Items inputItems(const Form& f, const char* type) {
@@ -63,18 +63,18 @@ Items inputItems(const Form& f, const char* type) {
 
 void addCandidates(ReportDocument& doc, const Session& s) {
   const Explanation x = explainDesign(s);
-  doc.blocks.push_back(Heading{"Candidate Cores"});
+  add(doc.blocks, Heading{"Candidate Cores"});
   if (!x.rows.empty()) {
     const auto rows = candidateRows(x, kCandidateReach);
-    doc.blocks.push_back(
+    add(doc.blocks,
         Paragraph{"Rows " + std::to_string(rows.front()->row) + " to " +
                   std::to_string(rows.back()->row) + " of " + x.table +
                   ", judged against each criterion as the core search applies it: ok where the row "
                   "meets it, FAIL where it does not."});
-    doc.blocks.push_back(candidateTable(x, kCandidateReach, s.locale));
+    add(doc.blocks, candidateTable(x, kCandidateReach, s.locale));
   }
   for (const std::string& note : candidateNotes(x, s.locale))
-    doc.blocks.push_back(Paragraph{note});
+    add(doc.blocks, Paragraph{note});
 }
 
 }  // namespace
@@ -87,7 +87,7 @@ ReportDocument engineeringContent(const Session& s, const std::string& date) {
       type ? std::string(type) + " Current Transformer Design" : "Current Transformer Design";
   doc.subtitle = "Engineering report, " + date;
   if (!type) {
-    doc.blocks.push_back(Paragraph{"No design type is selected, so there is no design to report."});
+    add(doc.blocks, Paragraph{"No design type is selected, so there is no design to report."});
     return doc;
   }
   addSection(doc, f.frameInputs.caption, inputItems(f, type));

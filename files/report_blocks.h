@@ -44,6 +44,12 @@ struct EnvelopePlot {
 
 using Block = std::variant<Heading, Paragraph, Items, Table, EnvelopePlot>;
 
+// Appends a block, built in its place in the list.
+template <class B>
+void add(std::vector<Block>& blocks, B block) {
+  blocks.emplace_back(std::in_place_type<B>, std::move(block));
+}
+
 // A phrase as a sentence of its own: a capital first letter and a full stop.
 inline std::string sentence(std::string text) {
   if (!text.empty() && text.front() >= 'a' && text.front() <= 'z')

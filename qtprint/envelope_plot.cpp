@@ -47,6 +47,7 @@ class PanelPainter {
 
   void draw(const Panel& panel, const std::vector<ErrorPoint>& points) {
     std::vector<double> values;
+    values.reserve(points.size());
     for (const ErrorPoint& e : points)
       values.push_back(panel.value(e));
     reach_ = axisReach(values, panel.boxes);

@@ -202,13 +202,13 @@ TEST_F(EngineeringReportTest, ALongTableBreaksBetweenRowsAndRepeatsItsHeader) {
   ReportDocument doc;
   doc.title = "Long";
   doc.subtitle = "rows";
-  doc.blocks.emplace_back(std::in_place_type<Heading>, "Rows");
+  add(doc.blocks, Heading{"Rows"});
   Table t;
   t.head = {"label", "value"};
   for (int r = 1; r <= 150; ++r)
     t.rows.push_back({"r" + std::to_string(r), std::to_string(r * 7)});
   t.marked.assign(t.rows.size(), false);
-  doc.blocks.emplace_back(std::in_place_type<Table>, t);
+  add(doc.blocks, t);
   const fs::path pdf = dir_.path() / "long.pdf";
   ASSERT_EQ(writeDocumentPdf(doc, pdf, QPageSize::A4, nullptr, NumberLocale::period()), "");
 
