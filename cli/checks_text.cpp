@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "checks/check_rows.h"
 #include "checks/wording.h"
 
 namespace windara::cli {
@@ -39,74 +40,25 @@ void writeTrad(std::ostream& out, const TradCheckInputs& in, const TradChecks& c
       << r(in.coreAreaCm2) << " sq cm, le " << r(in.pathLengthCm) << " cm\n";
   out << "Winding resistance Rw = N x MLT / 12000 x WireOhms = " << r(c.windingOhms)
       << " \u03a9\n\nErrors, Is solved so that |Is + Ie| = k Ip / N:\n";
-  Table t = {{"burden", "current", "Is (A)", "Es (V)", "B (T)", "mu_a", "Im (A)", "Ia (A)",
-              "ratio error (%)", "phase (min)"}};
-  for (const TradPoint& p : c.points) {
-    t.push_back({formatGeneral(p.burdenPercent, loc) + " %",
-                 formatGeneral(p.currentPercent, loc) + " %", r(p.Is), r(p.Es), r(p.B), r(p.muA),
-                 r(p.Im), r(p.Ia), signedReadable(p.ratioErrorPercent, loc),
-                 signedReadable(p.phaseMinutes, loc)});
-  }
-  writeTable(out, t);
-  const LimitCheck& k = c.verdict.tightest;
+  writeTable(out, tradPointRows(c, loc));
   out << "\n" << c.classText << "\n";
-  if (c.verdict.className) {
-    out << "Tightest: " << k.quantity << " at " << formatGeneral(k.currentPercent, loc)
-        << " % of rated current and " << formatGeneral(k.burdenPercent, loc) << " % burden, "
-        << r(100 * k.margin) << " % of its limit left\n";
-  }
+  if (c.verdict.className) out << "Tightest: " << tightestText(c.verdict, loc) << "\n";
   out << c.burdenText << "\n" << c.compensationText << "\n" << c.saturationText << "\n";
 }
 
 void writeItems(std::ostream& out, const CheckSummary& s) {
-  Table t;
-  for (const CheckItem& i : s.items)
-    t.push_back({i.text, i.pass ? "ok" : "FAIL"});
-  writeTable(out, t);
+  writeTable(out, itemRows(s));
   out << "\n" << s.verdict << "\n";
 }
 
 void writeSmps(std::ostream& out, const SmpsChecks& c, const NumberLocale& loc) {
-  auto r = [&](double v) { return readable(v, loc); };
-  writeTable(
-      out,
-      {
-          {"secondary current Is", r(c.secondaryAmps) + " A"},
-          {"burden Rb = V / Is",
-           r(c.burdenOhms) + " \u03a9, dissipating " + r(c.burdenWatts) + " W"},
-          {"on-time D / f", r(c.onTimeSeconds) + " s"},
-          {"flux swing V ton / (N Ae)",
-           r(c.fluxSwingGauss) + " G unipolar, room " + r(c.fluxSwingLimitGauss) +
-               " G (the design's symmetric B " + r(c.designPeakGauss) + " G)"},
-          {"inductance",
-           r(c.inductanceMh) + " mH, " + r(c.minInductanceMh) + " mH at the lowest AL"},
-          {"magnetizing current",
-           r(c.magnetizingAmps) + " A, " + r(c.magnetizingAmpsMinAL) + " A at the lowest AL"},
-          {"droop", r(c.droopPercent) + " %, " + r(c.droopPercentMinAL) + " % at the lowest AL"},
-          {"reset voltage V D / (1 - D)", r(c.resetVoltsNeeded) + " V; with " +
-                                              r(c.resetVoltsAvailable) +
-                                              " V the duty cycle may reach " + r(c.maxDutyCycle)},
-          {"low cut-off Rb / (2 pi L)",
-           r(c.lowCutoffHz) + " Hz, " + r(c.lowCutoffHzMinAL) + " Hz at the lowest AL"},
-      });
+  writeTable(out, smpsFigureRows(c, loc));
   out << "\n";
   writeItems(out, c.summary);
 }
 
 void writeHall(std::ostream& out, const HallChecks& c, const NumberLocale& loc) {
-  auto r = [&](double v) { return readable(v, loc); };
-  writeTable(out, {
-                      {"radial wall a", r(c.wallIn) + " in"},
-                      {"fringing factor F", r(c.fringingFactor)},
-                      {"core flux at the maximum current",
-                       r(c.coreFluxGauss) + " G, saturation " + r(c.saturationGauss) + " G"},
-                      {"saturation current", r(c.saturationAmps) + " A"},
-                      {"gap flux", r(c.gapFluxGauss) + " G with fringing, " + r(c.idealGapGauss) +
-                                       " G without, sensor full scale " +
-                                       r(c.sensorFullScaleGauss) + " G"},
-                      {"hysteresis offset", r(c.hysteresisOffsetAmps) + " A"},
-                      {"sensitivity drift", r(c.driftPpmPerKelvin) + " ppm/K"},
-                  });
+  writeTable(out, hallFigureRows(c, loc));
   out << "\n";
   writeItems(out, c.summary);
 }

@@ -101,6 +101,7 @@ std::string helpText() {
   return R"(Usage:
   windara-cli design FILE [--json] [--program-dir DIR] [--answer TEXT]... [--save OUT]
   windara-cli report FILE [--program-dir DIR] [--answer TEXT]... [--pdf OUT]
+  windara-cli report FILE --engineering --pdf OUT [--program-dir DIR] [--answer TEXT]...
   windara-cli explain FILE [--json] [--program-dir DIR] [--answer TEXT]...
   windara-cli check FILE [--program-dir DIR] [--answer TEXT]...
   windara-cli template smps|trad|hall [--program-dir DIR]
@@ -113,7 +114,10 @@ design    Opens the design file FILE (.sps, .tct or .hef; "-" reads it from
           standard input) on the program's start state, exactly as Open Design
           does, runs every calculation that causes and prints the result.
 report    Opens FILE as design does and prints the design's report: as plain
-          text on standard output, or with --pdf as an A4 PDF file.
+          text on standard output, or with --pdf as an A4 PDF file. With
+          --engineering, writes the engineering report into the PDF instead:
+          inputs, results, checks and the candidate cores around the one
+          taken, on A4 or Letter paper as the locale measures.
 explain   Opens FILE as design does and explains its last calculation: every
           core of the table the search walks, judged against each
           requirement, the core taken, and when none fits, the nearest one
@@ -163,6 +167,7 @@ Options:
   --out PATH         sweep: write the points to PATH instead of standard
                      output; an existing PATH is replaced only by a complete
                      new file.
+  --engineering      report: the engineering report; needs --pdf OUT.
   --program-dir DIR  Read TWC.txt, Ferrite.txt, Hall.txt, Materials.txt and the
                      icons from DIR instead of the folder of windara-cli.
   --                 Everything after it is a file name.

@@ -159,8 +159,10 @@ void writeExplanationText(std::ostream& out, const Explanation& x, const NumberL
   if (!x.rows.empty()) writeRows(out, x, locale);
 
   if (x.chosenRow) {
-    const RowEvaluation& e = x.rows.at(static_cast<std::size_t>(*x.chosenRow - 1));
-    out << "\nChosen: " << rowName(e.row, e.part) << "\n";
+    // Rows keep their table numbers, which need not start at 1 (a Hall material's do not).
+    const auto e = std::find_if(x.rows.begin(), x.rows.end(),
+                                [&](const RowEvaluation& r) { return r.row == *x.chosenRow; });
+    if (e != x.rows.end()) out << "\nChosen: " << rowName(e->row, e->part) << "\n";
   } else if (x.nearest) {
     const Nearest& n = *x.nearest;
     const Criterion& k = n.criterion;

@@ -5,8 +5,16 @@
 
 namespace windara::cli {
 
+namespace {
+constexpr const char* kNeedsSibling = "PDF output needs windara-cli-pdf beside windara-cli";
+}  // namespace
+
 std::string writePdfReport(Session& /*session*/, const std::filesystem::path& /*out*/) {
-  return "PDF output needs windara-cli-pdf beside windara-cli";
+  return kNeedsSibling;
+}
+
+std::string writeEngineeringPdf(Session& /*session*/, const std::filesystem::path& /*out*/) {
+  return kNeedsSibling;
 }
 
 }  // namespace windara::cli

@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <optional>
 
+#include "qtprint/engineering_report.h"
+#include "qtprint/pdf_file.h"
 #include "qtprint/report_pdf.h"
 
 namespace windara::cli {
@@ -32,6 +34,11 @@ class GuiApplicationScope {
 std::string writePdfReport(Session& session, const std::filesystem::path& out) {
   GuiApplicationScope gui;
   return writeReportPdf(session, out, QPageSize::A4);
+}
+
+std::string writeEngineeringPdf(Session& session, const std::filesystem::path& out) {
+  GuiApplicationScope gui;
+  return writeEngineeringReport(session, out, localPageSize(), nullptr);
 }
 
 }  // namespace windara::cli

@@ -14,4 +14,8 @@ namespace windara::cli {
 // time it needs one when the process has none.
 std::string writePdfReport(Session& session, const std::filesystem::path& out);
 
+// The engineering report of the session's form into a PDF at `out`, A4 or
+// Letter as the user's locale measures; otherwise as writePdfReport.
+std::string writeEngineeringPdf(Session& session, const std::filesystem::path& out);
+
 }  // namespace windara::cli

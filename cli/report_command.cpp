@@ -17,9 +17,11 @@ void writeTextReport(Session& session, std::ostream& out) {
 int runReport(const std::vector<std::string>& argv, Environment& env) {
   DesignRequest request;
   try {
-    request = parseDesignRequest(argv, {{"pdf", true}}, env);
+    request = parseDesignRequest(argv, {{"pdf", true}, {"engineering", false}}, env);
     if (request.args.has("pdf") && request.args.last("pdf").empty())
       throw UsageError("--pdf needs a file name");
+    if (request.args.has("engineering") && !request.args.has("pdf"))
+      throw UsageError("--engineering writes a PDF only: give --pdf OUT");
   } catch (const UsageError& e) {
     env.err << "windara-cli: report: " << e.what() << "\nTry 'windara-cli --help'.\n";
     return kExitUsage;
@@ -30,7 +32,9 @@ int runReport(const std::vector<std::string>& argv, Environment& env) {
       return kExitOk;
     }
     const std::string out = request.args.last("pdf");
-    const std::string problem = writePdfReport(program.session(), out);
+    const bool engineering = request.args.has("engineering");
+    const std::string problem = engineering ? writeEngineeringPdf(program.session(), out)
+                                            : writePdfReport(program.session(), out);
     if (!problem.empty()) {
       env.err << "windara-cli: cannot write the report to " << out << ": " << problem << "\n";
       return kExitUsage;

@@ -30,6 +30,7 @@
 #include "gui/logo.h"
 #include "gui/qt_file_dialog.h"
 #include "gui/recent_designs.h"
+#include "qtprint/engineering_report.h"
 #include "qtprint/pdf_file.h"
 #include "qtprint/report_pdf.h"
 
@@ -175,9 +176,10 @@ WindaraWindow::WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent)
   dialogs_.beforeShow = [this] { sync(); };
   app_.unload = [this] { close(); };
   askPdfPath = [this](const QString& suggested) {
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Export Report as PDF"), suggested,
+    return QFileDialog::getSaveFileName(this, pdfDialogTitle_, suggested,
                                         QStringLiteral("PDF Files (*.pdf)"));
   };
+  sweepPlot = [] { return QImage(); };
   onActionError = [this](const std::string& why) {
     QMessageBox::critical(this, windowTitle(), q(why));
   };
@@ -345,6 +347,11 @@ void WindaraWindow::buildMenus() {
   exportPdf->setObjectName("mnuExportPdf");
   exportPdf->setStatusTip(QStringLiteral("Write the printed report into a PDF file"));
   connect(exportPdf, &QAction::triggered, this, [this] { exportReportPdf(); });
+  QAction* exportEngineering = file->addAction(QStringLiteral("Export E&ngineering Report..."));
+  exportEngineering->setObjectName("mnuExportEngineering");
+  exportEngineering->setStatusTip(
+      QStringLiteral("Write the inputs, results, checks and candidate cores into a PDF file"));
+  connect(exportEngineering, &QAction::triggered, this, [this] { exportEngineeringReport(); });
   menuItem(file, f.mnuSep3);
   QAction* exit = menuItem(file, f.mnuExit);
   exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -570,15 +577,17 @@ void WindaraWindow::syncIcon() {
   setWindowIcon(QIcon(path));
 }
 
-QString WindaraWindow::suggestedPdfPath() const {
+QString WindaraWindow::suggestedPdfPath(const QString& suffix) const {
   const QFileInfo design(currentFile_);
   const QString folder = currentFile_.isEmpty() ? lastDesignFolder() : design.absolutePath();
   const QString name =
       currentFile_.isEmpty() ? QStringLiteral("design") : design.completeBaseName();
-  return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(name + QStringLiteral(".pdf"));
+  return QDir(folder.isEmpty() ? QDir::homePath() : folder)
+      .filePath(name + suffix + QStringLiteral(".pdf"));
 }
 
 void WindaraWindow::exportReportPdf() {
+  pdfDialogTitle_ = QStringLiteral("Export Report as PDF");
   const QString path = askPdfPath(suggestedPdfPath());
   if (path.isEmpty()) return;
   act([this, path] {
@@ -590,6 +599,35 @@ void WindaraWindow::exportReportPdf() {
       return;
     }
     statusBar()->showMessage(QStringLiteral("Report written to ") + path, 8000);
+  });
+}
+
+void WindaraWindow::exportEngineeringReport() {
+  const std::string title = "Export Engineering Report";
+  // The report sets the inputs beside the results; after an edit they no longer belong together.
+  if (stale_) {
+    act([&] {
+      app_.session().dialogs.message(
+          "The results are out of date: an input has changed since the last calculation.\r"
+          "Press Calculate, then export the engineering report.",
+          title, Icon::None);
+    });
+    return;
+  }
+  pdfDialogTitle_ = q(title);
+  const QString path = askPdfPath(suggestedPdfPath(QStringLiteral("-engineering")));
+  if (path.isEmpty()) return;
+  act([&] {
+    const QImage sweep = sweepPlot ? sweepPlot() : QImage();
+    const std::string problem = writeEngineeringReport(
+        app_.session(), path.toStdString(), localPageSize(), sweep.isNull() ? nullptr : &sweep);
+    if (!problem.empty()) {
+      app_.session().dialogs.message(
+          "The engineering report could not be written to " + path.toStdString() + "\r\r" + problem,
+          title, Icon::Critical);
+      return;
+    }
+    statusBar()->showMessage(QStringLiteral("Engineering report written to ") + path, 8000);
   });
 }
 

@@ -3,6 +3,7 @@
 // into its widgets and turns each user action into one call on the model.
 
 #include <QIcon>
+#include <QImage>
 #include <QMainWindow>
 #include <functional>
 #include <string>
@@ -58,6 +59,12 @@ class WindaraWindow : public QMainWindow {
   // Asks where to write a PDF, offering a path; "" when the user cancels.
   std::function<QString(const QString& suggested)> askPdfPath;
 
+  // The engineering report of the calculation on the form into a PDF file the
+  // user names, with the picture of the last sweep when there is one.
+  void exportEngineeringReport();
+  // The plot of the sweep last run, or a null image when none was run.
+  std::function<QImage()> sweepPlot;
+
   // Opens a design file already chosen, as Open Design does after its dialog.
   void openRecent(const QString& path);
 
@@ -90,7 +97,7 @@ class WindaraWindow : public QMainWindow {
   void setCurrentFile(const std::string& path);
   void fillRecentMenu();
   void calculate();
-  QString suggestedPdfPath() const;
+  QString suggestedPdfPath(const QString& suffix = QString()) const;
 
   App& app_;
   SyncingDialogs& dialogs_;
@@ -99,6 +106,7 @@ class WindaraWindow : public QMainWindow {
   bool stale_ = false;
   bool fitted_ = false;
   QString currentFile_;
+  QString pdfDialogTitle_;
   QLabel* staleLabel_ = nullptr;
   QLabel* fileLabel_ = nullptr;
   QMenu* recentMenu_ = nullptr;

@@ -108,6 +108,7 @@ class WindowTest : public QObject {
           {"mnuSep2", nullptr},
           {"mnuPrint", "Print"},
           {"mnuExportPdf", "&Export Report as PDF..."},
+          {"mnuExportEngineering", "Export E&ngineering Report..."},
           {"mnuSep3", nullptr},
           {"mnuExit", "Exit"}}},
         {"mnuHelp",
