@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -109,6 +110,7 @@ class WindowTest : public QObject {
           {"mnuPrint", "Print"},
           {"mnuSep3", nullptr},
           {"mnuExit", "Exit"}}},
+        {"mnuTools", {{"mnuExplorer", "Design &Explorer..."}}},
         {"mnuHelp",
          {{"mnuContents", "Contents"},
           {"mnuIndex", "Index"},
@@ -129,6 +131,11 @@ class WindowTest : public QObject {
       }
     }
     QCOMPARE(fx->widget<QMenu>("mnuFile")->title(), QString("&File"));
+    // The added Tools menu sits between the form's own two.
+    QStringList bar;
+    for (QAction* a : fx->window.menuBar()->actions())
+      bar << a->menu()->objectName();
+    QCOMPARE(bar, QStringList({"mnuFile", "mnuTools", "mnuHelp"}));
   }
 
   void tabGoesThroughInputsThenChoicesThenCommands() {
