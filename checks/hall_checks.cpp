@@ -29,7 +29,7 @@ std::string unusable(const HallCheckInputs& in) {
 
 }  // namespace
 
-Outcome<HallChecks> checkHall(const HallCheckInputs& in, const HallMaterial& material,
+Outcome<HallChecks> checkHall(const HallCheckInputs& in, const HallCoreMaterial& material,
                               const NumberLocale& locale) {
   if (const std::string why = unusable(in); !why.empty()) return Outcome<HallChecks>::none(why);
   HallChecks c;
@@ -73,7 +73,7 @@ Outcome<HallChecks> checkHall(const std::filesystem::path& programDir, const Hal
   return withMaterial<HallChecks>(
       programDir, "Hall material " + std::string(material),
       [&](const Materials& m) { return m.hall(material); },
-      [&](const HallMaterial& h) { return checkHall(in, h, locale); });
+      [&](const HallCoreMaterial& h) { return checkHall(in, h, locale); });
 }
 
 }  // namespace windara

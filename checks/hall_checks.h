@@ -46,7 +46,7 @@ struct HallChecks {
   CheckSummary summary;
 };
 
-Outcome<HallChecks> checkHall(const HallCheckInputs& in, const HallMaterial& material,
+Outcome<HallChecks> checkHall(const HallCheckInputs& in, const HallCoreMaterial& material,
                               const NumberLocale& locale);
 
 // As above with the material ("Ovimax", "Zendra", "Ferrite") from programDir's

@@ -83,8 +83,8 @@ FerriteGrade readFerrite(Parser& p) {
   return g;
 }
 
-HallMaterial readHall(Parser& p) {
-  HallMaterial h;
+HallCoreMaterial readHall(Parser& p) {
+  HallCoreMaterial h;
   h.name = p.text("Hall material");
   const std::string name = "Hall material " + h.name;
   h.permeability = p.positive(name + " permeability");
@@ -116,7 +116,7 @@ Materials readMaterialRecords(FieldReader& reader) {
       if (m.ferrite(g.grade)) p.fail("ferrite " + g.grade + " twice");
       m.ferrites.push_back(std::move(g));
     } else if (kind == "hall") {
-      HallMaterial h = readHall(p);
+      HallCoreMaterial h = readHall(p);
       if (m.hall(h.name)) p.fail("Hall material " + h.name + " twice");
       m.halls.push_back(std::move(h));
     } else {

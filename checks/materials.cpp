@@ -41,8 +41,8 @@ std::optional<FerriteGrade> Materials::ferrite(std::string_view grade) const {
   return std::nullopt;
 }
 
-std::optional<HallMaterial> Materials::hall(std::string_view name) const {
-  for (const HallMaterial& h : halls)
+std::optional<HallCoreMaterial> Materials::hall(std::string_view name) const {
+  for (const HallCoreMaterial& h : halls)
     if (h.name == name) return h;
   return std::nullopt;
 }

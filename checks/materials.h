@@ -37,7 +37,7 @@ struct FerriteGrade {
 };
 
 // A Hall core material.
-struct HallMaterial {
+struct HallCoreMaterial {
   std::string name;  // "Ovimax", "Zendra", "Ferrite"
   double permeability = 0.0;
   double saturationTesla = 0.0;
@@ -48,11 +48,11 @@ struct HallMaterial {
 struct Materials {
   std::vector<TapeMaterial> tapes;
   std::vector<FerriteGrade> ferrites;
-  std::vector<HallMaterial> halls;
+  std::vector<HallCoreMaterial> halls;
 
   std::optional<TapeMaterial> tape(std::string_view alloy, int mils) const;
   std::optional<FerriteGrade> ferrite(std::string_view grade) const;
-  std::optional<HallMaterial> hall(std::string_view name) const;
+  std::optional<HallCoreMaterial> hall(std::string_view name) const;
 };
 
 // The data, or why there is none: `problem` then starts "material data unavailable: ".

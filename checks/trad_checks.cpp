@@ -40,6 +40,23 @@ std::string unusable(const TradCheckInputs& in) {
   return {};
 }
 
+// N x MLT inches of wire is N x MLT / 12 feet, at WireOhms per 1000 feet.
+double windingOhmsPerTurn(const TradCheckInputs& in) {
+  return in.meanTurnInches / 12000.0 * in.wireOhmsPer1000ft;
+}
+
+// The wound core; it points into `in` and `tape`, which must outlive it.
+CtModel model(const TradCheckInputs& in, const TapeMaterial& tape) {
+  return {in.turns,
+          in.turns,
+          in.frequencyHz,
+          in.turns * windingOhmsPerTurn(in),
+          in.coreAreaCm2 * kM2PerCm2,
+          in.pathLengthCm * kMPerCm,
+          &tape.curve,
+          &in.coreLossWatts};
+}
+
 const TradPoint& pointAt(const std::vector<TradPoint>& points, double current) {
   for (const TradPoint& p : points)
     if (p.currentPercent == current && p.burdenPercent == kBurdenPercents[0]) return p;
@@ -52,17 +69,9 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
                                 const NumberLocale& locale) {
   if (const std::string why = unusable(in); !why.empty()) return Outcome<TradChecks>::none(why);
   TradChecks c;
-  // N x MLT inches of wire is N x MLT / 12 feet, at WireOhms per 1000 feet.
-  const double ohmsPerTurn = in.meanTurnInches / 12000.0 * in.wireOhmsPer1000ft;
-  c.windingOhms = in.turns * ohmsPerTurn;
-  const CtModel ct{in.turns,
-                   in.turns,
-                   in.frequencyHz,
-                   c.windingOhms,
-                   in.coreAreaCm2 * kM2PerCm2,
-                   in.pathLengthCm * kMPerCm,
-                   &tape.curve,
-                   &in.coreLossWatts};
+  const double ohmsPerTurn = windingOhmsPerTurn(in);
+  const CtModel ct = model(in, tape);
+  c.windingOhms = ct.windingOhms;
   c.points = errorPoints(ct, in.ratedPrimaryAmps, in.burdenOhms);
   c.verdict = judgeClass(asErrorPoints(c.points));
 
@@ -84,6 +93,13 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
 
   describe(c, locale);
   return Outcome<TradChecks>::done(std::move(c));
+}
+
+Outcome<ClassVerdict> tradClass(const TradCheckInputs& in, const TapeMaterial& tape) {
+  if (const std::string why = unusable(in); !why.empty()) return Outcome<ClassVerdict>::none(why);
+  const CtModel ct = model(in, tape);
+  return Outcome<ClassVerdict>::done(
+      judgeClass(asErrorPoints(errorPoints(ct, in.ratedPrimaryAmps, in.burdenOhms))));
 }
 
 Outcome<TradChecks> checkTradCT(const std::filesystem::path& programDir, const TradCheckInputs& in,

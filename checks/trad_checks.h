@@ -74,4 +74,7 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
 Outcome<TradChecks> checkTradCT(const std::filesystem::path& programDir, const TradCheckInputs& in,
                                 std::string_view alloy, int mils, const NumberLocale& locale);
 
+// The class alone, as checkTradCT finds it: for judging many cores at once.
+Outcome<ClassVerdict> tradClass(const TradCheckInputs& in, const TapeMaterial& tape);
+
 }  // namespace windara

@@ -6,8 +6,9 @@
 #include <random>
 #include <sstream>
 
-#include "cli/explain_command.h"
+#include "cli/check_command.h"
 #include "cli/check_tables_command.h"
+#include "cli/explain_command.h"
 #include "cli/report_command.h"
 #include "cli/result_output.h"
 
@@ -100,6 +101,7 @@ std::string helpText() {
   windara-cli design FILE [--json] [--program-dir DIR] [--answer TEXT]... [--save OUT]
   windara-cli report FILE [--program-dir DIR] [--answer TEXT]... [--pdf OUT]
   windara-cli explain FILE [--json] [--program-dir DIR] [--answer TEXT]...
+  windara-cli check FILE [--program-dir DIR] [--answer TEXT]...
   windara-cli template smps|trad|hall [--program-dir DIR]
   windara-cli check-tables [--program-dir DIR] [--json]
   windara-cli --help
@@ -112,7 +114,13 @@ report    Opens FILE as design does and prints the design's report: as plain
 explain   Opens FILE as design does and explains its last calculation: every
           core of the table the search walks, judged against each
           requirement, the core taken, and when none fits, the nearest one
-          and the change of one input that makes a core fit.
+          and the change of one input that makes a core fit; for a
+          Traditional design, the accuracy class each core that fits reaches.
+check     Opens FILE as design does and checks the core its last calculation
+          chose with the material data of Materials.txt: IEC 61869-2 ratio
+          error, phase displacement and class (Traditional), flux swing, droop,
+          reset and cut-off (SMPS), fringing, saturation, offset and drift
+          (Hall Effect). design --json gives the same as its "checks" key.
 template  Prints a design file of the given type holding that type's default
           inputs, ready to edit.
 check-tables
@@ -124,8 +132,9 @@ check-tables
 
 Options:
   --json             Print the result as one JSON object (design: inputs,
-                     choices, outputs and every message and input box, in
-                     order; explain: requirements, rows, chosen row, advice).
+                     choices, outputs, every message and input box, in
+                     order, and the checks; explain: requirements, rows,
+                     chosen row, advice).
   --answer TEXT      Answer for the next input box the calculation shows; give
                      it once per box, in order. TEXT is taken as it stands,
                      even when empty or starting with '-'; --answer=TEXT works
@@ -134,8 +143,8 @@ Options:
   --pdf OUT          report: draw the report into the PDF file OUT instead of
                      printing text; an existing OUT is replaced only by a
                      complete new file.
-  --program-dir DIR  Read TWC.txt, Ferrite.txt, Hall.txt and the icons from DIR
-                     instead of the folder of windara-cli.
+  --program-dir DIR  Read TWC.txt, Ferrite.txt, Hall.txt, Materials.txt and the
+                     icons from DIR instead of the folder of windara-cli.
   --                 Everything after it is a file name.
 
 Numbers are read and written with the decimal separator of the locale in
@@ -161,6 +170,7 @@ int runCli(const std::vector<std::string>& args, Environment& env) {
   if (command == "template") return runTemplate(rest, env);
   if (command == "report") return runReport(rest, env);
   if (command == "explain") return runExplain(rest, env);
+  if (command == "check") return runCheck(rest, env);
   if (command == "check-tables") return runCheckTables(rest, env);
   return usage(env, "unknown command " + command);
 }
@@ -231,7 +241,7 @@ int runDesign(const std::vector<std::string>& argv, Environment& env) {
       }
     }
     if (args.has("json")) {
-      writeJson(env.out, program.form(), program.events());
+      writeJson(env.out, program.form(), program.events(), checkDesign(program.session()));
     } else {
       writeListing(env.out, program.form(), program.events());
     }

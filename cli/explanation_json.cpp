@@ -36,11 +36,17 @@ QJsonObject row(const RowEvaluation& e) {
   QJsonArray criteria;
   for (const Criterion& k : e.criteria)
     criteria.append(criterion(k));
-  return {{"row", e.row},
-          {"part", text(e.part)},
-          {"criteria", criteria},
-          {"results", e.results ? QJsonValue(figures(*e.results)) : QJsonValue()},
-          {"chosen", e.chosen}};
+  QJsonObject o{{"row", e.row},
+                {"part", text(e.part)},
+                {"criteria", criteria},
+                {"results", e.results ? QJsonValue(figures(*e.results)) : QJsonValue()},
+                {"chosen", e.chosen}};
+  if (e.accuracyClass) {
+    const RowClass& c = *e.accuracyClass;
+    o.insert("class", c.name ? QJsonValue(text(*c.name)) : QJsonValue());
+    o.insert("class_margin", number(c.margin));
+  }
+  return o;
 }
 
 QJsonValue nearest(const std::optional<Nearest>& n) {

@@ -92,10 +92,15 @@ void writeRows(std::ostream& out, const Explanation& x, const NumberLocale& loca
   out << "\nCriteria, as the search compares each row's value with the limit:\n";
   writeLegend(out, x, criteria, locale);
 
+  const bool classes = std::any_of(x.rows.begin(), x.rows.end(), [](const RowEvaluation& e) {
+    return e.accuracyClass.has_value();
+  });
+
   std::vector<std::vector<std::string>> table;
   std::vector<std::string> head = {"", "row", "part"};
   head.insert(head.end(), criteria.begin(), criteria.end());
   head.insert(head.end(), results.begin(), results.end());
+  if (classes) head.push_back("class");
   table.push_back(head);
   for (const RowEvaluation& e : x.rows) {
     std::vector<std::string> line = {e.chosen ? "*" : "", std::to_string(e.row), e.part};
@@ -109,6 +114,10 @@ void writeRows(std::ostream& out, const Explanation& x, const NumberLocale& loca
         if (f.name == name) cell = num(f.value, locale);
       }
       line.push_back(cell);
+    }
+    if (classes) {
+      const std::optional<RowClass>& c = e.accuracyClass;
+      line.push_back(c ? c->name.value_or("none") : "");
     }
     table.push_back(line);
   }
@@ -126,6 +135,8 @@ void writeRows(std::ostream& out, const Explanation& x, const NumberLocale& loca
     out << text << "\n";
   }
   out << "\nok: the row meets the criterion; FAIL: it does not; *: the core the design takes.\n";
+  if (classes)
+    out << "class: the IEC 61869-2 class the core reaches with its winding (windara-cli check).\n";
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <ostream>
 #include <utility>
 
+#include "cli/checks_json.h"
+
 namespace windara::cli {
 
 namespace {
@@ -121,7 +123,8 @@ std::string jsonString(std::string_view text) {
   return out + "\"";
 }
 
-void writeJson(std::ostream& out, Form& form, const std::vector<DialogEvent>& events) {
+void writeJson(std::ostream& out, Form& form, const std::vector<DialogEvent>& events,
+               const std::optional<DesignChecks>& checks) {
   out << "{\n  \"type\": " << jsonOrNull(typeName(form)) << ",\n  \"inputs\": ";
   writeObject(out, inputRows(form));
   out << ",\n  \"material\": " << selectedName(form, Group::Material)
@@ -143,7 +146,8 @@ void writeJson(std::ostream& out, Form& form, const std::vector<DialogEvent>& ev
     }
     out << "}";
   }
-  out << (events.empty() ? "]\n}\n" : "\n  ]\n}\n");
+  out << (events.empty() ? "]" : "\n  ]") << ",\n  \"checks\": " << checksJson(checks, 2)
+      << "\n}\n";
 }
 
 void writeListing(std::ostream& out, Form& form, const std::vector<DialogEvent>& events) {

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -27,7 +29,10 @@
 #include "files/design_file.h"
 #include "gui/explorer_window.h"
 #include "gui/logo.h"
+#include "gui/qt_file_dialog.h"
 #include "gui/recent_designs.h"
+#include "qtprint/pdf_file.h"
+#include "qtprint/report_pdf.h"
 
 namespace windara::gui {
 
@@ -74,8 +79,8 @@ void wideEnoughFor(W* w, const QStringList& captions) {
 // Characters the boxes are sized for: inputs as typed, results as the
 // formats write them ("-1.234567E+38", "###,###,##0.###" of a large loss).
 constexpr int kInputDigits = 10;
-constexpr int kOutputDigits = 15;
-constexpr int kPartDigits = 17;
+constexpr int kOutputDigits = 13;
+constexpr int kPartDigits = 16;
 
 }  // namespace
 
@@ -170,11 +175,14 @@ WindaraWindow::WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent)
 
   dialogs_.beforeShow = [this] { sync(); };
   app_.unload = [this] { close(); };
+  askPdfPath = [this](const QString& suggested) {
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Export Report as PDF"), suggested,
+                                        QStringLiteral("PDF Files (*.pdf)"));
+  };
   onActionError = [this](const std::string& why) {
     QMessageBox::critical(this, windowTitle(), q(why));
   };
   sync();
-  fitToScreen();
   findChild<QWidget*>("txtVoltage")->setFocus();
 }
 
@@ -334,6 +342,10 @@ void WindaraWindow::buildMenus() {
   QAction* print = menuItem(file, f.mnuPrint);
   print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   connect(print, &QAction::triggered, this, [this] { printDesign(); });
+  QAction* exportPdf = file->addAction(QStringLiteral("&Export Report as PDF..."));
+  exportPdf->setObjectName("mnuExportPdf");
+  exportPdf->setStatusTip(QStringLiteral("Write the printed report into a PDF file"));
+  connect(exportPdf, &QAction::triggered, this, [this] { exportReportPdf(); });
   menuItem(file, f.mnuSep3);
   QAction* exit = menuItem(file, f.mnuExit);
   exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -417,8 +429,21 @@ void WindaraWindow::keepModeWidths() {
   }
 }
 
+void WindaraWindow::showEvent(QShowEvent* event) {
+  // Sized once, when the fonts and styles that decide the form's size are known.
+  if (!fitted_) {
+    fitted_ = true;
+    fitToScreen();
+  }
+  QMainWindow::showEvent(event);
+}
+
 void WindaraWindow::fitToScreen() {
   setMinimumSize(320, 240);
+  content_->ensurePolished();
+  for (QWidget* w : content_->findChildren<QWidget*>())
+    w->ensurePolished();
+  if (content_->layout()) content_->layout()->activate();
   const QScreen* where = screen();
   if (!where) return;
   const QRect room = where->availableGeometry();
@@ -570,6 +595,29 @@ void WindaraWindow::syncIcon() {
   const QString path = q(file);
   if (QImageReader(path).read().isNull()) return;
   setWindowIcon(QIcon(path));
+}
+
+QString WindaraWindow::suggestedPdfPath() const {
+  const QFileInfo design(currentFile_);
+  const QString folder = currentFile_.isEmpty() ? lastDesignFolder() : design.absolutePath();
+  const QString name =
+      currentFile_.isEmpty() ? QStringLiteral("design") : design.completeBaseName();
+  return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(name + QStringLiteral(".pdf"));
+}
+
+void WindaraWindow::exportReportPdf() {
+  const QString path = askPdfPath(suggestedPdfPath());
+  if (path.isEmpty()) return;
+  act([this, path] {
+    const std::string problem = writeReportPdf(app_.session(), path.toStdString(), localPageSize());
+    if (!problem.empty()) {
+      app_.session().dialogs.message(
+          "The report could not be written to " + path.toStdString() + "\r\r" + problem,
+          "Export Report", Icon::Critical);
+      return;
+    }
+    statusBar()->showMessage(QStringLiteral("Report written to ") + path, 8000);
+  });
 }
 
 void WindaraWindow::printDesign() {

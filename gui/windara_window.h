@@ -14,6 +14,7 @@
 class QAction;
 class QCloseEvent;
 class QKeyEvent;
+class QShowEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -54,6 +55,11 @@ class WindaraWindow : public QMainWindow {
   // The design file last opened or saved, shown in the status bar.
   const QString& currentFile() const { return currentFile_; }
 
+  // The spec'd report written into a PDF file the user names.
+  void exportReportPdf();
+  // Asks where to write a PDF, offering a path; "" when the user cancels.
+  std::function<QString(const QString& suggested)> askPdfPath;
+
   // Opens a design file already chosen, as Open Design does after its dialog.
   void openRecent(const QString& path);
 
@@ -65,6 +71,7 @@ class WindaraWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   template <class F>
@@ -90,12 +97,14 @@ class WindaraWindow : public QMainWindow {
   void setCurrentFile(const std::string& path);
   void fillRecentMenu();
   void calculate();
+  QString suggestedPdfPath() const;
 
   App& app_;
   SyncingDialogs& dialogs_;
   std::string iconFile_;
   long calculationsShown_ = 0;
   bool stale_ = false;
+  bool fitted_ = false;
   QString currentFile_;
   QLabel* staleLabel_ = nullptr;
   QLabel* fileLabel_ = nullptr;

@@ -41,6 +41,12 @@ struct Figure {
   double value = 0.0;
 };
 
+// The IEC 61869-2 measuring class the engineering checks find for a row's core.
+struct RowClass {
+  std::optional<std::string> name;  // "0.5S"; none when no class holds
+  double margin = 0.0;              // of the tightest limit, as a fraction of it (negative: missed)
+};
+
 // One table row judged against the requirements.
 struct RowEvaluation {
   int row = 0;       // counted from 1, as the table's records are
@@ -49,6 +55,8 @@ struct RowEvaluation {
   // The results the design would show for this row, when every criterion passes.
   std::optional<std::vector<Figure>> results;
   bool chosen = false;
+  // Traditional rows with results, when the material data allow the check.
+  std::optional<RowClass> accuracyClass;
 
   bool passes() const;
 };

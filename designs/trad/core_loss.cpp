@@ -1,5 +1,7 @@
 #include "designs/trad/core_loss.h"
 
+#include "common/checked.h"
+
 namespace windara {
 
 namespace {
@@ -21,6 +23,10 @@ std::optional<CoreLossLaw> coreLossLaw(int alloy, int mils) {
     if (row.alloy == alloy && row.mils == mils) return row.law;
   }
   return std::nullopt;
+}
+
+double coreLossWatts(const CoreLossLaw& law, double f, double B, double volume, double density) {
+  return checked(law.k * power(f, law.a) * power(B, law.b) * volume * density);
 }
 
 }  // namespace windara

@@ -15,4 +15,8 @@ struct CoreLossLaw {
 // nothing for a pair that is not made.
 std::optional<CoreLossLaw> coreLossLaw(int alloy, int mils);
 
+// Core loss (W) of `volume` cu cm of tape at `density` lb per cu cm, at f Hz and a peak
+// flux density of B tesla; CalcError when it overflows.
+double coreLossWatts(const CoreLossLaw& law, double f, double B, double volume, double density);
+
 }  // namespace windara

@@ -94,10 +94,7 @@ TradCore evaluateTradCore(const TradInputs& in, const TradRequirements& req,
   step([&] { c.volume = toSingle(field(kTapePathLength).value() * c.Ae); });
   c.law = coreLossLaw(in.alloy.number, c.thickness);
   if (c.law) {
-    step([&] {
-      c.Pfe = toSingle(checked(c.law->k * power(f, c.law->a) * power(c.B, c.law->b) * c.volume *
-                               double{c.density}));
-    });
+    step([&] { c.Pfe = toSingle(coreLossWatts(*c.law, f, c.B, c.volume, c.density)); });
   }
 
   double windID = 0, windOD = 0, windHt = 0;

@@ -6,7 +6,6 @@
 #include "designs/trad/trad_advice.h"
 #include "designs/trad/trad_engine.h"
 #include "designs/trad/trad_inputs.h"
-#include "designs/trad/validate_trad.h"
 #include "form/session.h"
 
 namespace windara {
@@ -92,28 +91,20 @@ Explanation explainTrad(const TradInputs& in, const TapeCoreTable& table) {
   return e;
 }
 
-Explanation explainTradCT(const Session& s) {
-  const Form& f = s.form;
-  const TradInputs in = readTradInputs(f, s.locale, selectedAlloy(f));
-  const TapeCoreTable table = readTapeCoreTable(s.programDir);
-  Explanation plain = explainTrad(in, table);
-  const auto shown = [&](const Explanation& e) {
-    return e.chosenRow ? e.rows[static_cast<std::size_t>(*e.chosenRow - 1)].part : "N/A";
-  };
-  if (in.thickness != 2 || shown(plain) == f.txtCore.text) return plain;
+Explanation explainShownTrad(const ShownTradCalculation& shown, const TapeCoreTable& table) {
+  Explanation e = explainTrad(shown.inputs, table);
+  if (shown.selected) {
+    e.notes.push_back(
+        "The form shows 2 mil selected because of that fallback; a new calculation at 2 mil "
+        "would give " +
+        (shown.selected->core ? shown.selected->core->part : std::string("no core")) + ".");
+  }
+  return e;
+}
 
-  // A core not made in 4 mil tape selects 2 mil and keeps the results of the
-  // 4 mil search: when the form shows those, explain that calculation.
-  TradInputs fourMil = in;
-  fourMil.thickness = 4;
-  fourMil.thicknessFactor = tapeThicknessFactor(4);
-  Explanation substituted = explainTrad(fourMil, table);
-  if (shown(substituted) != f.txtCore.text) return plain;
-  substituted.notes.push_back(
-      "The form shows 2 mil selected because of that fallback; a new calculation at 2 mil "
-      "would give " +
-      (plain.chosenRow ? shown(plain) : std::string("no core")) + ".");
-  return substituted;
+Explanation explainTradCT(const Session& s) {
+  const TapeCoreTable table = readTapeCoreTable(s.programDir);
+  return explainShownTrad(shownTradCalculation(s, table), table);
 }
 
 }  // namespace windara

@@ -9,9 +9,9 @@ namespace windara {
 namespace {
 
 // A molybdenum permalloy powder: mu 125, Bsat 0.75 T, Hc 24 A/m, +50 ppm/K.
-const HallMaterial kPowder{"Ovimax", 125, 0.75, 24, 50};
+const HallCoreMaterial kPowder{"Ovimax", 125, 0.75, 24, 50};
 // A 3K ferrite at 100 C: Bsat 0.42 T, Hc 16 A/m, +3000 ppm/K.
-const HallMaterial kFerrite{"Ferrite", 3000, 0.42, 16, 3000};
+const HallCoreMaterial kFerrite{"Ferrite", 3000, 0.42, 16, 3000};
 
 // The design's own example: a row with le 5 cm and mu 125 at 200 G, 1 turn and 100 A gives a
 // gap of 0.2315 in; here on a core of 1 in ID, 2 in OD and 0.5 in height.
@@ -29,7 +29,7 @@ HallCheckInputs powderCore() {
   return in;
 }
 
-HallChecks checked(const HallCheckInputs& in, const HallMaterial& m) {
+HallChecks checked(const HallCheckInputs& in, const HallCoreMaterial& m) {
   const Outcome<HallChecks> out = checkHall(in, m, NumberLocale::period());
   EXPECT_TRUE(out.checks) << out.unavailable;
   return out.checks.value_or(HallChecks{});

@@ -44,7 +44,7 @@ TEST(Materials, TheShippedFileHoldsEveryMaterialTheDesignsOffer) {
   EXPECT_DOUBLE_EQ(p.remanenceTesla, 0.10);
   EXPECT_DOUBLE_EQ(p.alTolerancePercent, -20);
   EXPECT_DOUBLE_EQ(p.curieCelsius, 220);
-  const HallMaterial z = m.hall("Zendra").value();
+  const HallCoreMaterial z = m.hall("Zendra").value();
   EXPECT_DOUBLE_EQ(z.permeability, 60);
   EXPECT_DOUBLE_EQ(z.saturationTesla, 1.5);
   EXPECT_DOUBLE_EQ(z.coerciveAmpsPerMetre, 80);

@@ -108,6 +108,7 @@ class WindowTest : public QObject {
           {"mnuRecent", "&Recent Designs"},
           {"mnuSep2", nullptr},
           {"mnuPrint", "Print"},
+          {"mnuExportPdf", "&Export Report as PDF..."},
           {"mnuSep3", nullptr},
           {"mnuExit", "Exit"}}},
         {"mnuTools", {{"mnuExplorer", "Design &Explorer..."}}},

@@ -189,6 +189,34 @@ class WindowUseTest : public QObject {
     QCOMPARE(box("txtPriCurrent")->text(), QString("12"));
   }
 
+  void theReportIsExportedAsAPdfAndAFailureIsTold() {
+    QTemporaryDir dir;
+    clickOn(fx->widget<QPushButton>("cmdCalculate"));
+    const QString pdf = dir.filePath("report.pdf");
+    QString offered;
+    fx->window.askPdfPath = [&](const QString& suggested) {
+      offered = suggested;
+      return pdf;
+    };
+    fx->widget<QAction>("mnuExportPdf")->trigger();
+    QVERIFY(offered.endsWith("design.pdf"));
+    QFile written(pdf);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.read(5) == "%PDF-");
+    QVERIFY(fx->scripted.events().empty());
+
+    fx->window.askPdfPath = [&](const QString&) { return dir.filePath("missing/report.pdf"); };
+    fx->widget<QAction>("mnuExportPdf")->trigger();
+    QCOMPARE(fx->scripted.events().size(), std::size_t(1));
+    QCOMPARE(fx->scripted.events()[0].title, std::string("Export Report"));
+    QVERIFY(fx->scripted.events()[0].icon == Icon::Critical);
+
+    // Cancelling writes nothing and says nothing.
+    fx->window.askPdfPath = [](const QString&) { return QString(); };
+    fx->widget<QAction>("mnuExportPdf")->trigger();
+    QCOMPARE(fx->scripted.events().size(), std::size_t(1));
+  }
+
   void theRecentListKeepsTheNewestFewOnce() {
     for (int k = 0; k < kRecentDesigns + 3; ++k)
       addRecentDesign(QString("/tmp/d%1.sps").arg(k));

@@ -1,0 +1,56 @@
+// The Traditional checks of the core the form shows, with the winding the design gave it.
+
+#include <limits>
+
+#include "app/type_checks.h"
+#include "common/checked.h"
+#include "designs/trad/trad_inputs.h"
+
+namespace windara {
+
+TradCheckInputs tradCheckInputs(const TradInputs& in, const TradRequirements& req,
+                                const TradCore& core) {
+  TradCheckInputs k;
+  k.turns = in.ratio;
+  k.ratedPrimaryAmps = in.primaryCurrent;
+  k.frequencyHz = in.frequency;
+  k.burdenOhms = in.burden;
+  k.meanTurnInches = core.MLT;
+  k.wireOhmsPer1000ft = req.wireOhms;
+  k.coreAreaCm2 = core.Ae;
+  k.pathLengthCm = core.pathLength;
+  // The design's loss law on this core's volume and density; an alloy and thickness
+  // without one lose nothing, as in the design.
+  k.coreLossWatts = [law = core.law, f = double{in.frequency}, volume = double{core.volume},
+                     density = double{core.density}](double tesla) {
+    if (!law) return 0.0;
+    double watts = std::numeric_limits<double>::infinity();
+    step([&] { watts = coreLossWatts(*law, f, tesla, volume, density); });
+    return watts;
+  };
+  return k;
+}
+
+std::string tapeName(const TradInputs& in, const TradCore& core) {
+  return in.alloy.letter + " " + std::to_string(core.thickness) + " mil";
+}
+
+std::optional<DesignChecks> checkTradDesign(const Session& s) {
+  const TapeCoreTable table = readTapeCoreTable(s.programDir);
+  const ShownTradCalculation shown = shownTradCalculation(s, table);
+  const std::optional<TradCore>& core = shown.result.core;
+  if (!core || core->part != s.form.txtCore.text) return std::nullopt;
+
+  DesignChecks d;
+  d.type = "Traditional";
+  d.part = core->part;
+  d.material = "tape " + tapeName(shown.inputs, *core);
+  d.tradInputs = tradCheckInputs(shown.inputs, shown.result.requirements, *core);
+  takeOutcome(d,
+              checkTradCT(s.programDir, *d.tradInputs, shown.inputs.alloy.letter, core->thickness,
+                          s.locale),
+              &DesignChecks::trad, [](const TradChecks& c) { return c.classText; });
+  return d;
+}
+
+}  // namespace windara

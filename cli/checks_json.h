@@ -1,0 +1,15 @@
+#pragma once
+// The engineering checks of a design as the JSON value of the design output's "checks" key.
+
+#include <optional>
+#include <string>
+
+#include "app/design_checks.h"
+
+namespace windara::cli {
+
+// null when there is no core to check; otherwise an object laid out at `indent` blanks,
+// every figure unrounded (a figure that is no finite number is null).
+std::string checksJson(const std::optional<DesignChecks>& checks, int indent);
+
+}  // namespace windara::cli

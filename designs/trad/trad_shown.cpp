@@ -1,0 +1,30 @@
+// Which Traditional calculation the form's results come from.
+
+#include "designs/trad/trad_inputs.h"
+#include "designs/trad/validate_trad.h"
+
+namespace windara {
+
+namespace {
+
+std::string shownPart(const TradResult& r) {
+  return r.core ? r.core->part : "N/A";
+}
+
+}  // namespace
+
+ShownTradCalculation shownTradCalculation(const Session& s, const TapeCoreTable& table) {
+  const Form& f = s.form;
+  const TradInputs in = readTradInputs(f, s.locale, selectedAlloy(f));
+  ShownTradCalculation plain{in, calculateTradCT(in, table), std::nullopt};
+  if (in.thickness != 2 || shownPart(plain.result) == f.txtCore.text) return plain;
+
+  TradInputs fourMil = in;
+  fourMil.thickness = 4;
+  fourMil.thicknessFactor = tapeThicknessFactor(4);
+  TradResult substituted = calculateTradCT(fourMil, table);
+  if (shownPart(substituted) != f.txtCore.text) return plain;
+  return {fourMil, std::move(substituted), std::move(plain.result)};
+}
+
+}  // namespace windara
