@@ -27,6 +27,7 @@
 
 #include "app/mode_texts.h"
 #include "files/design_file.h"
+#include "gui/explorer_window.h"
 #include "gui/logo.h"
 #include "gui/qt_file_dialog.h"
 #include "gui/recent_designs.h"
@@ -357,6 +358,16 @@ void WindaraWindow::buildMenus() {
   exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   on(exit, [this] { app_.mnuExit_Click(); });
 
+  // Beyond the form's own menus: the explorer of the last calculation.
+  QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+  tools->setObjectName("mnuTools");
+  QAction* explorer = tools->addAction(QStringLiteral("Design &Explorer..."));
+  explorer->setObjectName("mnuExplorer");
+  explorer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  explorer->setStatusTip(
+      QStringLiteral("Every core of the table judged against the design, and why this one"));
+  connect(explorer, &QAction::triggered, this, [this] { showExplorer(); });
+
   QMenu* help = addMenu(f.mnuHelp);
   QAction* contents = menuItem(help, f.mnuContents);
   contents->setShortcut(QKeySequence(Qt::Key_F1));
@@ -507,6 +518,21 @@ void WindaraWindow::openRecent(const QString& path) {
   });
 }
 
+void WindaraWindow::showExplorer() {
+  if (!explorer_) {
+    explorer_ = new ExplorerWindow(app_.session(), this);
+    // Whoever else follows the calculations keeps doing so.
+    onCalculated = [this, before = std::move(onCalculated)] {
+      if (before) before();
+      explorer_->refresh();
+    };
+  }
+  explorer_->setResultsOutOfDate(stale_);
+  explorer_->show();
+  explorer_->raise();
+  explorer_->activateWindow();
+}
+
 void WindaraWindow::syncFreshness() {
   if (app_.calculations() != calculationsShown_) {
     calculationsShown_ = app_.calculations();
@@ -514,6 +540,7 @@ void WindaraWindow::syncFreshness() {
     if (onCalculated) onCalculated();
   }
   if (staleLabel_->isHidden() != !stale_) staleLabel_->setVisible(stale_);
+  if (explorer_) explorer_->setResultsOutOfDate(stale_);
   // Dimmed as well as told: the results no longer belong to the inputs shown.
   for (QLineEdit* w : results_) {
     QPalette p = w->palette();

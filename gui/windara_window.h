@@ -25,6 +25,8 @@ class QRadioButton;
 
 namespace windara::gui {
 
+class ExplorerWindow;
+
 class WindaraWindow : public QMainWindow {
   Q_OBJECT
 
@@ -68,6 +70,11 @@ class WindaraWindow : public QMainWindow {
   // Opens a design file already chosen, as Open Design does after its dialog.
   void openRecent(const QString& path);
 
+  // Opens the Design Explorer (made at the first call) or brings it to the front.
+  void showExplorer();
+  // The Design Explorer once it has been opened, else null.
+  ExplorerWindow* explorer() const { return explorer_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -110,6 +117,7 @@ class WindaraWindow : public QMainWindow {
   QLabel* staleLabel_ = nullptr;
   QLabel* fileLabel_ = nullptr;
   QMenu* recentMenu_ = nullptr;
+  ExplorerWindow* explorer_ = nullptr;
   QWidget* content_ = nullptr;
   std::vector<QLineEdit*> results_;
 

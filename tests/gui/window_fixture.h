@@ -3,9 +3,11 @@
 // expect throws at once instead of waiting for a user.
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -33,10 +35,9 @@ class ProbeDialogs : public ScriptedDialogs {
 };
 
 struct WindowFixture {
-  WindowFixture()
-      : session(dialogs, WINDARA_PROGRAM_DIR, NumberLocale::period()),
-        app(session),
-        window(app, dialogs) {
+  // `programDir` holds the core tables the designs read.
+  explicit WindowFixture(const std::filesystem::path& programDir = WINDARA_PROGRAM_DIR)
+      : session(dialogs, programDir, NumberLocale::period()), app(session), window(app, dialogs) {
     window.onActionError = [this](const std::string& why) { errors.push_back(why); };
   }
 
@@ -53,6 +54,12 @@ struct WindowFixture {
   WindaraWindow window;
   std::vector<std::string> errors;
 };
+
+// Writes a design file as the program would read it; false when it cannot.
+inline bool writeDesignFile(const QString& path, const QByteArray& text) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
+}
 
 // Clicks a button where its label is, as a user would.
 inline void clickOn(QAbstractButton* button) {

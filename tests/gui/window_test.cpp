@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -111,6 +112,7 @@ class WindowTest : public QObject {
           {"mnuExportEngineering", "Export E&ngineering Report..."},
           {"mnuSep3", nullptr},
           {"mnuExit", "Exit"}}},
+        {"mnuTools", {{"mnuExplorer", "Design &Explorer..."}}},
         {"mnuHelp",
          {{"mnuContents", "Contents"},
           {"mnuIndex", "Index"},
@@ -131,6 +133,11 @@ class WindowTest : public QObject {
       }
     }
     QCOMPARE(fx->widget<QMenu>("mnuFile")->title(), QString("&File"));
+    // The added Tools menu sits between the form's own two.
+    QStringList bar;
+    for (QAction* a : fx->window.menuBar()->actions())
+      bar << a->menu()->objectName();
+    QCOMPARE(bar, QStringList({"mnuFile", "mnuTools", "mnuHelp"}));
   }
 
   void tabGoesThroughInputsThenChoicesThenCommands() {

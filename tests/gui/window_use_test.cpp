@@ -168,11 +168,8 @@ class WindowUseTest : public QObject {
   void recentDesignsOpenAgainAndNameTheFileInTheStatusBar() {
     QTemporaryDir dir;
     const QString path = dir.filePath("pump.tct");
-    {
-      QFile f(path);
-      QVERIFY(f.open(QIODevice::WriteOnly));
-      f.write("2\r\n\"5\"\r\n\"60\"\r\n\"12\"\r\n\"5000\"\r\n\"100\"\r\n\"400\"\r\n1\r\n2\r\n");
-    }
+    QVERIFY(writeDesignFile(
+        path, "2\r\n\"5\"\r\n\"60\"\r\n\"12\"\r\n\"5000\"\r\n\"100\"\r\n\"400\"\r\n1\r\n2\r\n"));
     auto* recent = fx->widget<QMenu>("mnuRecent");
     QVERIFY(!recent->isEnabled());
     fx->window.openRecent(path);

@@ -1,0 +1,107 @@
+#include "gui/explorer_window.h"
+
+#include <QKeySequence>
+#include <QLabel>
+#include <QScreen>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <exception>
+
+#include "app/explain.h"
+#include "designs/common/table_check.h"
+#include "gui/candidates_tab.h"
+#include "gui/verdict_style.h"
+
+namespace windara::gui {
+
+namespace {
+
+// The findings of one table among those of all three.
+std::vector<TableFinding> findingsOf(const std::string& table, std::vector<TableFinding> all) {
+  std::erase_if(all, [&](const TableFinding& f) { return f.file != table; });
+  return all;
+}
+
+QWidget* checksPlaceholder() {
+  auto* w = new QLabel(
+      QStringLiteral("The engineering checks of the chosen core will appear on this tab in the "
+                     "next version of Windara."));
+  w->setObjectName("checksPlaceholder");
+  w->setWordWrap(true);
+  w->setAlignment(Qt::AlignCenter);
+  return w;
+}
+
+}  // namespace
+
+ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      session_(session),
+      staleNotice_(new QLabel),
+      tabs_(new QTabWidget),
+      candidates_(new CandidatesTab) {
+  setObjectName("explorerWindow");
+  setWindowTitle(QStringLiteral("Design Explorer"));
+
+  staleNotice_->setObjectName("explorerStale");
+  staleNotice_->setWordWrap(true);
+  staleNotice_->setText(
+      QStringLiteral("The inputs in the main window have changed since the last calculation. "
+                     "Press Calculate there to bring this window up to date."));
+  staleNotice_->setStyleSheet(labelStyle(warningColors()));
+  staleNotice_->hide();
+
+  tabs_->setObjectName("explorerTabs");
+  tabs_->addTab(candidates_, QStringLiteral("&Candidates"));
+  tabs_->setTabToolTip(0, QStringLiteral("Every core of the table judged against the design"));
+  tabs_->addTab(checksPlaceholder(), QStringLiteral("C&hecks"));
+  tabs_->setTabToolTip(1, QStringLiteral("Engineering checks of the chosen core"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(staleNotice_);
+  layout->addWidget(tabs_, 1);
+
+  auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(close, &QShortcut::activated, this, &QWidget::close);
+  fitToScreen();
+}
+
+void ExplorerWindow::refresh() {
+  Explanation x;
+  std::vector<TableFinding> findings;
+  try {
+    x = explainDesign(session_);
+    if (!x.table.empty()) findings = findingsOf(x.table, checkTables(session_.programDir).findings);
+  } catch (const std::exception& e) {
+    // The explorer only reads; a fault in it must not take the form down with it.
+    x = Explanation{};
+    x.notes.push_back(std::string("The design could not be explained: ") + e.what());
+  }
+  candidates_->setExplanation(std::move(x), findings, session_.locale);
+}
+
+void ExplorerWindow::setResultsOutOfDate(bool stale) {
+  stale_ = stale;
+  if (staleNotice_->isHidden() == stale) staleNotice_->setVisible(stale);
+}
+
+void ExplorerWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Shown again while the form's inputs are out of date, it keeps the last
+  // calculation's candidates rather than explaining inputs nobody calculated.
+  if (!everShown_ || !stale_) refresh();
+  everShown_ = true;
+}
+
+void ExplorerWindow::fitToScreen() {
+  QSize wanted(980, 640);
+  if (const QScreen* where = screen()) {
+    // Leave room for the window manager's frame and title bar.
+    wanted = wanted.boundedTo(where->availableGeometry().size() - QSize(24, 64));
+  }
+  resize(wanted);
+}
+
+}  // namespace windara::gui

@@ -1,0 +1,48 @@
+#pragma once
+// The Design Explorer: a window beside the form that shows why the last
+// calculation took its core. It reads the form and never writes it; the main
+// window asks it to refresh after every calculation.
+
+#include <QWidget>
+
+#include "form/session.h"
+
+class QLabel;
+class QTabWidget;
+
+namespace windara::gui {
+
+class CandidatesTab;
+
+class ExplorerWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // A window of its own; `parent` only ties its lifetime to the main window.
+  explicit ExplorerWindow(const Session& session, QWidget* parent = nullptr);
+
+  // Told by the main window whenever its inputs change since the last
+  // calculation (true) or a calculation brings them up to date (false).
+  void setResultsOutOfDate(bool stale);
+
+  // Explains the form's design as it stands, with the findings of its table.
+  void refresh();
+
+  CandidatesTab& candidatesTab() const { return *candidates_; }
+  QTabWidget& tabs() const { return *tabs_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void fitToScreen();
+
+  const Session& session_;
+  QLabel* staleNotice_;
+  QTabWidget* tabs_;
+  CandidatesTab* candidates_;
+  bool everShown_ = false;
+  bool stale_ = false;
+};
+
+}  // namespace windara::gui
