@@ -2,16 +2,15 @@
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QScrollArea>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 
 #include "gui/candidates_model.h"
+#include "gui/explorer_parts.h"
 #include "gui/figure_text.h"
 #include "gui/verdict_style.h"
 
@@ -23,35 +22,8 @@ QString q(const std::string& s) {
   return QString::fromStdString(s);
 }
 
-QLabel* textLabel(const char* name) {
-  auto* w = new QLabel;
-  w->setObjectName(name);
-  w->setTextFormat(Qt::PlainText);
-  w->setWordWrap(true);
-  w->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return w;
-}
-
 QString rowName(int row, const std::string& part) {
   return QStringLiteral("row %1 (%2)").arg(row).arg(q(part));
-}
-
-QScrollArea* scrolling(std::initializer_list<QWidget*> widgets) {
-  auto* content = new QWidget;
-  auto* layout = new QVBoxLayout(content);
-  layout->setContentsMargins(0, 0, 0, 0);
-  for (QWidget* w : widgets)
-    layout->addWidget(w);
-  layout->addStretch(1);
-  auto* scroll = new QScrollArea;
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidgetResizable(true);
-  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  scroll->setWidget(content);
-  // The texts lie on the tab itself, not on a panel of their own.
-  scroll->viewport()->setAutoFillBackground(false);
-  content->setAutoFillBackground(false);
-  return scroll;
 }
 
 // Enough of a long list to read at a glance; the tooltip holds it all.
@@ -92,11 +64,9 @@ CandidatesTab::CandidatesTab(QWidget* parent)
   parts_ = new QSplitter(Qt::Vertical);
   parts_->setObjectName("candidatesParts");
   parts_->setChildrenCollapsible(false);
-  above_ = scrolling({banner_, summary_, requirements_});
-  below_ = scrolling({advice_, notes_});
-  parts_->addWidget(above_);
+  parts_->addWidget(scrolling({banner_, summary_, requirements_}));
   parts_->addWidget(view_);
-  parts_->addWidget(below_);
+  parts_->addWidget(scrolling({advice_, notes_}));
   parts_->setStretchFactor(1, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(parts_);
@@ -107,21 +77,8 @@ void CandidatesTab::resizeEvent(QResizeEvent* event) {
   balance();
 }
 
-// The texts get the height they need, up to a third of the tab each; the
-// table takes the rest.
 void CandidatesTab::balance() {
-  const int total = parts_->height() - 2 * parts_->handleWidth();
-  if (total <= 0) return;
-  auto wanted = [total](QScrollArea* area) {
-    const QWidget* content = area->widget();
-    const int width = area->viewport()->width();
-    const int height = content->hasHeightForWidth() ? content->heightForWidth(width)
-                                                    : content->sizeHint().height();
-    return std::min(height, total / 3);
-  };
-  const int above = wanted(above_);
-  const int below = wanted(below_);
-  parts_->setSizes({above, total - above - below, below});
+  giveTextsTheirHeight(parts_);
 }
 
 void CandidatesTab::setExplanation(Explanation x, const std::vector<TableFinding>& findings,

@@ -11,7 +11,6 @@
 #include "designs/common/table_finding.h"
 
 class QLabel;
-class QScrollArea;
 class QSplitter;
 class QTableView;
 
@@ -50,8 +49,6 @@ class CandidatesTab : public QWidget {
   QLabel* advice_;
   QLabel* notes_;
   QSplitter* parts_;
-  QScrollArea* above_;
-  QScrollArea* below_;
 };
 
 }  // namespace windara::gui

@@ -12,6 +12,8 @@
 #include "app/explain.h"
 #include "designs/common/table_check.h"
 #include "gui/candidates_tab.h"
+#include "gui/checks_tab.h"
+#include "gui/checks_verdict.h"
 #include "gui/verdict_style.h"
 
 namespace windara::gui {
@@ -24,16 +26,6 @@ std::vector<TableFinding> findingsOf(const std::string& table, std::vector<Table
   return all;
 }
 
-QWidget* checksPlaceholder() {
-  auto* w = new QLabel(
-      QStringLiteral("The engineering checks of the chosen core will appear on this tab in the "
-                     "next version of Windara."));
-  w->setObjectName("checksPlaceholder");
-  w->setWordWrap(true);
-  w->setAlignment(Qt::AlignCenter);
-  return w;
-}
-
 }  // namespace
 
 ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
@@ -41,7 +33,8 @@ ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
       session_(session),
       staleNotice_(new QLabel),
       tabs_(new QTabWidget),
-      candidates_(new CandidatesTab) {
+      candidates_(new CandidatesTab),
+      checks_(new ChecksTab) {
   setObjectName("explorerWindow");
   setWindowTitle(QStringLiteral("Design Explorer"));
 
@@ -56,7 +49,7 @@ ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
   tabs_->setObjectName("explorerTabs");
   tabs_->addTab(candidates_, QStringLiteral("&Candidates"));
   tabs_->setTabToolTip(0, QStringLiteral("Every core of the table judged against the design"));
-  tabs_->addTab(checksPlaceholder(), QStringLiteral("C&hecks"));
+  tabs_->addTab(checks_, QStringLiteral("C&hecks"));
   tabs_->setTabToolTip(1, QStringLiteral("Engineering checks of the chosen core"));
 
   auto* layout = new QVBoxLayout(this);
@@ -80,6 +73,7 @@ void ExplorerWindow::refresh() {
     x.notes.push_back(std::string("The design could not be explained: ") + e.what());
   }
   candidates_->setExplanation(std::move(x), findings, session_.locale);
+  checks_->setChecks(checksOf(session_), session_.locale);
 }
 
 void ExplorerWindow::setResultsOutOfDate(bool stale) {

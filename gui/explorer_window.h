@@ -13,6 +13,7 @@ class QTabWidget;
 namespace windara::gui {
 
 class CandidatesTab;
+class ChecksTab;
 
 class ExplorerWindow : public QWidget {
   Q_OBJECT
@@ -29,6 +30,7 @@ class ExplorerWindow : public QWidget {
   void refresh();
 
   CandidatesTab& candidatesTab() const { return *candidates_; }
+  ChecksTab& checksTab() const { return *checks_; }
   QTabWidget& tabs() const { return *tabs_; }
 
  protected:
@@ -41,6 +43,7 @@ class ExplorerWindow : public QWidget {
   QLabel* staleNotice_;
   QTabWidget* tabs_;
   CandidatesTab* candidates_;
+  ChecksTab* checks_;
   bool everShown_ = false;
   bool stale_ = false;
 };

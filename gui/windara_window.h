@@ -25,6 +25,7 @@ class QRadioButton;
 
 namespace windara::gui {
 
+class ElidedLabel;
 class ExplorerWindow;
 
 class WindaraWindow : public QMainWindow {
@@ -101,6 +102,7 @@ class WindaraWindow : public QMainWindow {
   void fitToScreen();
   void syncIcon();
   void syncFreshness();
+  void showChecksStatus();
   void setCurrentFile(const std::string& path);
   void fillRecentMenu();
   void calculate();
@@ -115,6 +117,7 @@ class WindaraWindow : public QMainWindow {
   QString currentFile_;
   QString pdfDialogTitle_;
   QLabel* staleLabel_ = nullptr;
+  ElidedLabel* checksLabel_ = nullptr;
   QLabel* fileLabel_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   ExplorerWindow* explorer_ = nullptr;

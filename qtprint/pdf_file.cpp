@@ -37,7 +37,7 @@ std::string writePdfFile(const std::filesystem::path& out, QPageSize::PageSizeId
     writer.setResolution(kDotsPerInch);
     writer.setCreator(QStringLiteral("Windara"));
     writer.setTitle(title);
-    const std::string problem = draw(writer);
+    std::string problem = draw(writer);
     if (!problem.empty()) return problem;
   }
   if (bytes.isEmpty()) return "the document could not be drawn";

@@ -55,7 +55,10 @@ std::vector<TradChange> changesOf(const TradInputs& in, float TradInputs::*input
     if (!x) break;
     TradInputs c = in;
     c.*input = *x;
-    out.push_back({before + adviceFigure(v) + unit, {c}});
+    std::string text = before;
+    text += adviceFigure(v);
+    text += unit;
+    out.push_back({std::move(text), {c}});
   }
   return out;
 }

@@ -1,0 +1,143 @@
+#include "gui/error_envelope.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QValueAxis>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "gui/verdict_style.h"
+
+namespace windara::gui {
+
+namespace {
+
+QChartView* chartView(const char* name) {
+  auto* view = new QChartView;
+  view->setObjectName(name);
+  view->setRenderHint(QPainter::Antialiasing);
+  view->setMinimumSize(200, 140);
+  return view;
+}
+
+// Each limit holds from its current to the next current that has one; the
+// last closes the range at its own current.
+struct Box {
+  double from, to, limit;
+};
+std::vector<Box> boxes(const std::array<double, 6>& limits) {
+  std::vector<Box> out;
+  for (std::size_t k = 0; k < limits.size(); ++k) {
+    if (limits[k] <= 0) continue;
+    std::size_t next = k + 1;
+    while (next < limits.size() && limits[next] <= 0)
+      ++next;
+    const double from = kCurrentPercents[k];
+    if (next < limits.size()) {
+      out.push_back({from, kCurrentPercents[next], limits[k]});
+    } else if (out.empty() || out.back().to < from) {
+      // A lone last limit still gets a box a little either side of its point.
+      out.push_back({from / 1.1, from * 1.1, limits[k]});
+    }
+  }
+  return out;
+}
+
+void draw(QChartView* view, const QString& title, const QString& axis,
+          const std::vector<TradPoint>& points, double TradPoint::*quantity,
+          const std::array<double, 6>& limits, const QString& className) {
+  auto* chart = new QChart;
+  chart->setTitle(title);
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  auto* x = new QLogValueAxis;
+  x->setBase(10);
+  x->setRange(0.7, 170);
+  x->setLabelFormat("%g");
+  x->setMinorTickCount(8);
+  x->setTitleText(QStringLiteral("Primary current (% of rated)"));
+  auto* y = new QValueAxis;
+  y->setTitleText(axis);
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+
+  double reach = 0.0;
+  const std::vector<Box> limitBoxes = boxes(limits);
+  const VerdictColors box = passColors();
+  bool first = true;
+  for (const Box& b : limitBoxes) {
+    auto* upper = new QLineSeries;
+    auto* lower = new QLineSeries;
+    *upper << QPointF(b.from, b.limit) << QPointF(b.to, b.limit);
+    *lower << QPointF(b.from, -b.limit) << QPointF(b.to, -b.limit);
+    auto* area = new QAreaSeries(upper, lower);
+    area->setName(QStringLiteral("class %1 limits").arg(className));
+    QColor fill = box.background;
+    fill.setAlpha(170);
+    area->setBrush(fill);
+    area->setPen(QPen(box.text, 1, Qt::DashLine));
+    chart->addSeries(area);
+    area->attachAxis(x);
+    area->attachAxis(y);
+    // One legend entry for all the boxes of the class.
+    if (!first) {
+      for (QLegendMarker* m : chart->legend()->markers(area))
+        m->setVisible(false);
+    }
+    first = false;
+    reach = std::max(reach, b.limit);
+  }
+  const std::pair<double, Qt::PenStyle> burdens[] = {{100.0, Qt::SolidLine}, {25.0, Qt::DashLine}};
+  for (const auto& [burden, style] : burdens) {
+    auto* line = new QLineSeries;
+    line->setName(QStringLiteral("%1 % burden").arg(burden));
+    line->setPointsVisible(true);
+    for (const TradPoint& p : points) {
+      const double v = p.*quantity;
+      if (p.burdenPercent != burden || !std::isfinite(v)) continue;
+      line->append(p.currentPercent, v);
+      reach = std::max(reach, std::fabs(v));
+    }
+    QPen pen(burden == 100.0 ? QColor(0x1f, 0x4e, 0x9a) : QColor(0xb3, 0x5a, 0x00), 2, style);
+    line->setPen(pen);
+    chart->addSeries(line);
+    line->attachAxis(x);
+    line->attachAxis(y);
+  }
+  if (limitBoxes.empty()) {
+    chart->setTitle(title + QStringLiteral(" (class %1 sets no limit)").arg(className));
+  }
+  // Symmetric about zero, so the sign of an error reads at a glance.
+  const double span = reach > 0 ? reach * 1.15 : 1.0;
+  y->setRange(-span, span);
+  y->setLabelFormat(QStringLiteral("%.3g"));
+  // The view lets go of its old chart without deleting it.
+  QChart* old = view->chart();
+  view->setChart(chart);
+  delete old;
+}
+
+}  // namespace
+
+ErrorEnvelope::ErrorEnvelope(QWidget* parent)
+    : QWidget(parent), ratio_(chartView("ratioChart")), phase_(chartView("phaseChart")) {
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(ratio_);
+  layout->addWidget(phase_);
+}
+
+void ErrorEnvelope::plot(const std::vector<TradPoint>& points, const AccuracyClass& limits) {
+  const QString name = QString::fromLatin1(limits.name);
+  draw(ratio_, QStringLiteral("Ratio error"), QStringLiteral("Ratio error (%)"), points,
+       &TradPoint::ratioErrorPercent, limits.ratioPercent, name);
+  draw(phase_, QStringLiteral("Phase displacement"), QStringLiteral("Phase displacement (min)"),
+       points, &TradPoint::phaseMinutes, limits.phaseMinutes, name);
+}
+
+}  // namespace windara::gui
