@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -74,6 +75,8 @@ ChecksTab::ChecksTab(QWidget* parent)
   table_->verticalHeader()->hide();
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
   table_->horizontalHeader()->setStretchLastSection(true);
+  // A few rows are enough on a small screen; the table scrolls.
+  table_->setMinimumHeight(table_->verticalHeader()->defaultSectionSize() * 3);
   envelope_->setObjectName("errorEnvelope");
   envelope_->setToolTip(
       QStringLiteral("Ratio error and phase displacement at 1 to 120 % of rated current, at "
@@ -85,9 +88,16 @@ ChecksTab::ChecksTab(QWidget* parent)
   parts->addWidget(scrolling({heading_, details_}));
   parts->addWidget(table_);
   parts->addWidget(envelope_);
+  // On a small screen the parts keep a readable height and the tab scrolls.
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName("checksScroll");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setWidget(parts);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(verdict_);
-  layout->addWidget(parts, 1);
+  layout->addWidget(scroll, 1);
   parts_ = parts;
 }
 

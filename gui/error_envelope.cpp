@@ -22,7 +22,7 @@ QChartView* chartView(const char* name) {
   auto* view = new QChartView;
   view->setObjectName(name);
   view->setRenderHint(QPainter::Antialiasing);
-  view->setMinimumSize(200, 140);
+  view->setMinimumSize(160, 120);
   return view;
 }
 
