@@ -6,6 +6,7 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "checks/wording.h"
@@ -31,6 +32,7 @@ QTableWidgetItem* figure(double value, const QString& text) {
 
 QTableWidgetItem* verdictCell(bool pass, const QString& text) {
   auto* item = new QTableWidgetItem(text);
+  item->setToolTip(text);
   const VerdictColors c = pass ? passColors() : failColors();
   item->setBackground(c.background);
   item->setForeground(c.text);
@@ -103,7 +105,21 @@ ChecksTab::ChecksTab(QWidget* parent)
 
 void ChecksTab::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  balance();
+}
+
+// The texts first; then the plot gets the room it needs to be read, and the
+// table, which scrolls, at most two fifths of what is left.
+void ChecksTab::balance() {
   giveTextsTheirHeight(parts_);
+  if (envelope_->isHidden() || table_->isHidden()) return;
+  QList<int> sizes = parts_->sizes();
+  const int shared = sizes[1] + sizes[2];
+  const int wanted = table_->horizontalHeader()->height() + 2 * table_->frameWidth() +
+                     table_->rowCount() * table_->verticalHeader()->defaultSectionSize();
+  sizes[1] = std::max(table_->minimumHeight(), std::min(wanted, shared * 2 / 5));
+  sizes[2] = shared - sizes[1];
+  parts_->setSizes(sizes);
 }
 
 void ChecksTab::setChecks(const std::optional<DesignChecks>& checks, const NumberLocale& locale) {
@@ -127,7 +143,7 @@ void ChecksTab::setChecks(const std::optional<DesignChecks>& checks, const Numbe
   table_->setVisible(table_->rowCount() > 0);
   details_->setVisible(!details_->text().isEmpty());
   table_->resizeColumnsToContents();
-  giveTextsTheirHeight(parts_);
+  balance();
 }
 
 void ChecksTab::showTrad(const TradChecks& c, const NumberLocale& loc) {

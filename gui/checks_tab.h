@@ -35,6 +35,7 @@ class ChecksTab : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void balance();
   void showTrad(const TradChecks& c, const NumberLocale& locale);
   void showItems(const CheckSummary& s, const QStringList& figures, const NumberLocale& locale);
 

@@ -22,7 +22,7 @@ QChartView* chartView(const char* name) {
   auto* view = new QChartView;
   view->setObjectName(name);
   view->setRenderHint(QPainter::Antialiasing);
-  view->setMinimumSize(160, 120);
+  view->setMinimumSize(200, 230);
   return view;
 }
 
@@ -55,6 +55,8 @@ void draw(QChartView* view, const QString& title, const QString& axis,
   auto* chart = new QChart;
   chart->setTitle(title);
   chart->legend()->setAlignment(Qt::AlignBottom);
+  // Room for the curves: the axis titles say what the chart title would.
+  chart->setMargins(QMargins(2, 2, 2, 2));
   auto* x = new QLogValueAxis;
   x->setBase(10);
   x->setRange(0.7, 170);
@@ -115,7 +117,8 @@ void draw(QChartView* view, const QString& title, const QString& axis,
   // Symmetric about zero, so the sign of an error reads at a glance.
   const double span = reach > 0 ? reach * 1.15 : 1.0;
   y->setRange(-span, span);
-  y->setLabelFormat(QStringLiteral("%.3g"));
+  y->applyNiceNumbers();
+  y->setLabelFormat(QStringLiteral("%.4g"));
   // The view lets go of its old chart without deleting it.
   QChart* old = view->chart();
   view->setChart(chart);
@@ -134,10 +137,10 @@ ErrorEnvelope::ErrorEnvelope(QWidget* parent)
 
 void ErrorEnvelope::plot(const std::vector<TradPoint>& points, const AccuracyClass& limits) {
   const QString name = QString::fromLatin1(limits.name);
-  draw(ratio_, QStringLiteral("Ratio error"), QStringLiteral("Ratio error (%)"), points,
+  draw(ratio_, QStringLiteral("Ratio error"), QStringLiteral("Error (%)"), points,
        &TradPoint::ratioErrorPercent, limits.ratioPercent, name);
-  draw(phase_, QStringLiteral("Phase displacement"), QStringLiteral("Phase displacement (min)"),
-       points, &TradPoint::phaseMinutes, limits.phaseMinutes, name);
+  draw(phase_, QStringLiteral("Phase displacement"), QStringLiteral("Phase (min)"), points,
+       &TradPoint::phaseMinutes, limits.phaseMinutes, name);
 }
 
 }  // namespace windara::gui
