@@ -85,7 +85,7 @@ Explanation explainHallDesign(const HallInputs& in, const HallTable& table,
   for (const HallRaise& raise : r.raises)
     e.notes.push_back(raiseNote(raise, r.walked, loc));
   if (!r.raises.empty())
-    e.notes.push_back("each row is judged against W as it stood when the search reached it");
+    e.notes.emplace_back("each row is judged against W as it stood when the search reached it");
   if (const std::string note = stopNote(r, loc); !note.empty()) e.notes.push_back(note);
   e.nearest = hallNearest(in, table, r, e.rows, loc);
   return e;
