@@ -50,13 +50,14 @@ Failure fitTests(const HallTable& table, int row, double limit, HallRowCheck& c)
     k.push_back(judge(hall_criterion::kWall, (*od - *id) / 2.0, Comparison::GreaterEqual, twice));
   } else {
     k.push_back(unreadable(hall_criterion::kWall, Comparison::GreaterEqual, twice));
-    c.problems.push_back("column 2 or 3 is no number, so its wall cannot be shown to take the gap");
+    c.problems.emplace_back(
+        "column 2 or 3 is no number, so its wall cannot be shown to take the gap");
   }
   if (ht) {
     k.push_back(judge(hall_criterion::kHeight, *ht, Comparison::GreaterEqual, twice));
   } else {
     k.push_back(unreadable(hall_criterion::kHeight, Comparison::GreaterEqual, twice));
-    c.problems.push_back("column 4 is no number, so its height cannot be shown to take the gap");
+    c.problems.emplace_back("column 4 is no number, so its height cannot be shown to take the gap");
   }
   if (!k[k.size() - 3].pass) return Failure::GapTooLong;
   if (!k[k.size() - 2].pass || !k.back().pass) return Failure::WallOrHeight;
@@ -106,20 +107,20 @@ HallRowCheck checkHallRow(const HallInputs& in, const HallRequirements& req, con
     k.push_back(judge(hall_criterion::kSizeLimit, *limit, Comparison::GreaterEqual, need));
   } else {
     k.push_back(unreadable(hall_criterion::kSizeLimit, Comparison::GreaterEqual, need));
-    c.problems.push_back("column 8 is no number, so the search passes over it");
+    c.problems.emplace_back("column 8 is no number, so the search passes over it");
   }
   k.push_back(judge(hall_criterion::kFlux, req.flux, Comparison::LessEqual, req.fluxLimit));
 
   HallCarry& v = c.carry;
   if (!step([&] { v.pathLength = toSingle(table.at(row, 6).value()); }))
-    c.problems.push_back("column 6 is no number; the path length before it is used");
+    c.problems.emplace_back("column 6 is no number; the path length before it is used");
   step([&] {
     v.mue =
         toSingle(divide(static_cast<double>(req.flux) * v.pathLength,
                         kHallGilbertsPerAmpereTurn * in.turns * static_cast<double>(in.current)));
   });
   if (!step([&] { v.mu = toSingle(table.at(row, 7).value()); }))
-    c.problems.push_back("column 7 is no number; the permeability before it is used");
+    c.problems.emplace_back("column 7 is no number; the permeability before it is used");
 
   float computed = 0.0f;
   const bool haveGap = step([&] {
