@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <random>
-#include <sstream>
 #include <system_error>
 
 namespace windara {
@@ -75,21 +75,22 @@ std::string replaceFile(const fs::path& target, const std::function<void(std::os
     std::fclose(probe);
   }
 
-  std::ostringstream content(std::ios::binary);
-  write(content);
-  if (!content) return "The design could not be written";
-
+  // The content goes straight into the temporary file, so a long output
+  // (a sweep of a million points) never has to fit in memory.
   TempFile temp;
   if (std::string reason = createTemp(real, temp); !reason.empty()) return reason;
-  const std::string bytes = content.str();
-  errno = 0;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), temp.file) == bytes.size() &&
-                       std::fflush(temp.file) == 0;
-  int error = errno;
-  const int closed = std::fclose(temp.file);
-  if (!error && closed != 0) error = errno;
+  std::fclose(temp.file);
   temp.file = nullptr;
-  if (!written || closed != 0) return systemReason(error ? error : EIO);
+  {
+    std::ofstream content(temp.path, std::ios::binary | std::ios::trunc);
+    errno = 0;
+    if (content) write(content);
+    if (content) content.flush();
+    const int error = errno;
+    if (!content) return error ? systemReason(error) : "The design could not be written";
+    content.close();
+    if (!content) return systemReason(errno ? errno : EIO);
+  }
 
   if (existed) fs::permissions(temp.path, status.permissions(), ec);
   errno = 0;

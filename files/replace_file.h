@@ -8,7 +8,7 @@
 
 namespace windara {
 
-// `write` fills a temporary file beside the target, which is renamed over the
+// `write` fills a temporary file beside the target as it goes, which is renamed over the
 // target only when everything was written and flushed. Returns "" on success,
 // else the system's reason; the target is then left exactly as it was and the
 // temporary file is gone. A link is followed, so the file it names is replaced.

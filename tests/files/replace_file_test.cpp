@@ -46,6 +46,26 @@ TEST(ReplaceFile, AWriteFailingMidwayLeavesTheOldFileByteForByte) {
   EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"d.sps"});
 }
 
+// A long output is on disk while it is written, not gathered in memory first:
+// what was flushed is already in the temporary file beside the target.
+TEST(ReplaceFile, WritesStraightIntoTheTemporaryFile) {
+  TempDir dir;
+  const fs::path target = dir.write("sweep.csv", "old");
+  const std::string block(1 << 20, 'x');
+  std::uintmax_t seen = 0;
+  ASSERT_EQ(replaceFile(target,
+                        [&](std::ostream& out) {
+                          out << block;
+                          out.flush();
+                          for (const auto& e : fs::directory_iterator(dir.path()))
+                            if (e.path().filename() != "sweep.csv") seen = fs::file_size(e.path());
+                        }),
+            "");
+  EXPECT_EQ(seen, block.size());
+  EXPECT_EQ(fs::file_size(target), block.size());
+  EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"sweep.csv"});
+}
+
 TEST(ReplaceFile, ReplacesTheContentKeepingPermissionsAndLinks) {
   TempDir dir;
   const fs::path real = dir.write("real.sps", kOld + std::string(5000, 'x'));
