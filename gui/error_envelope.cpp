@@ -73,11 +73,14 @@ void draw(QChartView* view, const QString& title, const QString& axis,
   const VerdictColors box = passColors();
   bool first = true;
   for (const Box& b : limitBoxes) {
-    auto* upper = new QLineSeries;
-    auto* lower = new QLineSeries;
+    // An area series does not own its edges: they are its children so they go with it.
+    auto* area = new QAreaSeries;
+    auto* upper = new QLineSeries(area);
+    auto* lower = new QLineSeries(area);
     *upper << QPointF(b.from, b.limit) << QPointF(b.to, b.limit);
     *lower << QPointF(b.from, -b.limit) << QPointF(b.to, -b.limit);
-    auto* area = new QAreaSeries(upper, lower);
+    area->setUpperSeries(upper);
+    area->setLowerSeries(lower);
     area->setName(QStringLiteral("class %1 limits").arg(className));
     QColor fill = box.background;
     fill.setAlpha(170);
