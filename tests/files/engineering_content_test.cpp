@@ -32,7 +32,14 @@ Explanation numbered(int first, int last, std::optional<int> chosen, std::option
     x.rows.push_back(e);
   }
   x.chosenRow = chosen;
-  if (nearest) x.nearest = Nearest{*nearest, "P" + std::to_string(*nearest), {}, "less", true};
+  if (nearest) {
+    // Filled in place: GCC 12 at -O3 warns falsely on a braced temporary here.
+    Nearest& n = x.nearest.emplace();
+    n.row = *nearest;
+    n.part = "P" + std::to_string(*nearest);
+    n.advice = "less";
+    n.canHelp = true;
+  }
   return x;
 }
 
