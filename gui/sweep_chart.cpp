@@ -1,0 +1,304 @@
+#include "gui/sweep_chart.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QCursor>
+#include <QGraphicsSimpleTextItem>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QToolTip>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include "gui/figure_text.h"
+
+namespace windara::gui {
+
+namespace {
+
+using Runs = std::vector<std::pair<std::size_t, std::size_t>>;
+
+const QColor kColors[] = {QColor(0x1f, 0x4e, 0x9a), QColor(0xb3, 0x5a, 0x00),
+                          QColor(0x2e, 0x7d, 0x32), QColor(0x8e, 0x24, 0xaa),
+                          QColor(0x00, 0x83, 0x8f), QColor(0x6d, 0x4c, 0x41)};
+const QColor kGap(0xc6, 0x28, 0x28, 60);
+const QColor kStep(0x55, 0x55, 0x55);
+
+// Halfway between two inputs as the axis spaces them.
+double between(double a, double b, bool log) {
+  return log ? std::sqrt(a * b) : (a + b) / 2;
+}
+
+template <class Keep>
+Runs runsOf(const std::vector<SweepPlotPoint>& points, Keep keep) {
+  Runs runs;
+  for (std::size_t i = 0; i < points.size();) {
+    if (!keep(points[i])) {
+      ++i;
+      continue;
+    }
+    const std::size_t first = i;
+    while (i < points.size() && keep(points[i]))
+      ++i;
+    runs.emplace_back(first, i);
+  }
+  return runs;
+}
+
+void hideFromLegend(QChart* chart, QAbstractSeries* s) {
+  for (QLegendMarker* m : chart->legend()->markers(s))
+    m->setVisible(false);
+}
+
+void attach(QChart* chart, QAbstractSeries* s, QAbstractAxis* x, QAbstractAxis* y) {
+  chart->addSeries(s);
+  s->attachAxis(x);
+  s->attachAxis(y);
+}
+
+// The range of the finite values of the quantities, a little widened.
+std::pair<double, double> valueRange(const std::vector<SweepPlotPoint>& points,
+                                     const std::vector<const SweepQuantity*>& on) {
+  double lo = INFINITY, hi = -INFINITY;
+  for (const SweepPlotPoint& p : points) {
+    if (!p.found) continue;
+    for (const SweepQuantity* q : on) {
+      const double v =
+          p.values[static_cast<std::size_t>(q->output >= 0 ? q->output : 12 + q->figure)];
+      if (!std::isfinite(v)) continue;
+      lo = std::min(lo, v);
+      hi = std::max(hi, v);
+    }
+  }
+  if (!(lo <= hi)) return {0, 1};
+  const double pad = hi > lo ? (hi - lo) * 0.05 : std::max(std::fabs(hi) * 0.05, 0.5);
+  return {lo - pad, hi + pad};
+}
+
+std::size_t valueIndex(const SweepQuantity& q) {
+  return static_cast<std::size_t>(q.output >= 0 ? q.output : 12 + q.figure);
+}
+
+}  // namespace
+
+Runs lineRuns(const std::vector<SweepPlotPoint>& points, std::size_t value) {
+  return runsOf(points, [value](const SweepPlotPoint& p) {
+    return p.found && std::isfinite(p.values[value]);
+  });
+}
+
+Runs gapRuns(const std::vector<SweepPlotPoint>& points) {
+  return runsOf(points, [](const SweepPlotPoint& p) { return !p.found; });
+}
+
+std::vector<SweepStep> coreSteps(const std::vector<SweepPlotPoint>& points, bool log) {
+  std::vector<SweepStep> steps;
+  std::optional<std::size_t> last;  // the last point with a core
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (!points[i].found) continue;
+    if (last && points[*last].core != points[i].core) {
+      // Right after its neighbour, halfway; after a gap, where the new core starts.
+      const double x = *last + 1 == i ? between(points[*last].x, points[i].x, log) : points[i].x;
+      steps.push_back({x, *last, i, QString::fromStdString(points[i].core)});
+    }
+    last = i;
+  }
+  return steps;
+}
+
+SweepChart::SweepChart(QWidget* parent) : QChartView(parent) {
+  setRenderHint(QPainter::Antialiasing);
+  setMinimumSize(200, 120);
+  clearPlot();
+}
+
+void SweepChart::clearPlot() {
+  auto* chart = new QChart;
+  chart->setTitle(QStringLiteral("Run a sweep to see how the design moves with an input"));
+  chart->legend()->hide();
+  QChart* old = this->chart();
+  setChart(chart);
+  delete old;
+  points_ = nullptr;
+  steps_.clear();
+  stepLabels_.clear();
+}
+
+void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& points) {
+  clearPlot();
+  plot_ = plot;
+  points_ = &points;
+  QChart* chart = this->chart();
+  chart->setTitle(QString());
+  chart->legend()->show();
+  chart->legend()->setAlignment(Qt::AlignBottom);
+
+  QAbstractAxis* x = nullptr;
+  double xlo = INFINITY, xhi = -INFINITY;
+  for (const SweepPlotPoint& p : points) {
+    xlo = std::min(xlo, p.x);
+    xhi = std::max(xhi, p.x);
+  }
+  if (!(xlo < xhi)) {
+    // One value only: a little room either side of it.
+    const double pad = plot.log ? 0 : std::max(std::fabs(xlo) * 0.05, 0.5);
+    xlo = plot.log ? xlo / 1.1 : xlo - pad;
+    xhi = plot.log ? xhi * 1.1 : xhi + pad;
+  }
+  if (plot.log) {
+    auto* axis = new QLogValueAxis;
+    axis->setBase(10);
+    axis->setMinorTickCount(8);
+    axis->setLabelFormat(QStringLiteral("%g"));
+    axis->setRange(xlo, xhi);
+    x = axis;
+  } else {
+    auto* axis = new QValueAxis;
+    axis->setRange(xlo, xhi);
+    axis->setLabelFormat(QStringLiteral("%g"));
+    x = axis;
+  }
+  x->setTitleText(plot.input);
+  chart->addAxis(x, Qt::AlignBottom);
+
+  // One vertical axis per unit, in the order the quantities come.
+  std::vector<QString> units;
+  for (const SweepQuantity& q : plot.quantities) {
+    if (std::find(units.begin(), units.end(), q.unit) == units.end()) units.push_back(q.unit);
+  }
+  QValueAxis* firstY = nullptr;
+  std::size_t colour = 0;
+  for (std::size_t u = 0; u < units.size(); ++u) {
+    std::vector<const SweepQuantity*> on;
+    for (const SweepQuantity& q : plot.quantities) {
+      if (q.unit == units[u]) on.push_back(&q);
+    }
+    auto* y = new QValueAxis;
+    const auto [lo, hi] = valueRange(points, on);
+    y->setRange(lo, hi);
+    y->setLabelFormat(QStringLiteral("%.4g"));
+    y->setTitleText(on.size() == 1       ? on.front()->caption
+                    : units[u].isEmpty() ? QStringLiteral("(no unit)")
+                                         : units[u]);
+    chart->addAxis(y, u % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
+    if (!firstY) firstY = y;
+    for (const SweepQuantity* q : on) {
+      const QColor c = kColors[colour++ % std::size(kColors)];
+      if (on.size() > 1 || units.size() > 1) y->setLinePenColor(c);
+      bool named = false;
+      for (const auto& [first, end] : lineRuns(points, valueIndex(*q))) {
+        auto* line = new QLineSeries;
+        line->setName(q->caption);
+        line->setPen(QPen(c, 2));
+        QList<QPointF> xy;
+        xy.reserve(static_cast<qsizetype>(end - first));
+        for (std::size_t i = first; i < end; ++i)
+          xy.append(QPointF(points[i].x, points[i].values[valueIndex(*q)]));
+        line->replace(xy);
+        // A lone point between gaps would draw nothing as a line.
+        line->setPointsVisible(end - first == 1 || points.size() <= 60);
+        attach(chart, line, x, y);
+        if (named) hideFromLegend(chart, line);
+        named = true;
+        connect(line, &QXYSeries::hovered, this, [this, first, end](const QPointF& at, bool on) {
+          if (!on) return QToolTip::hideText();
+          std::size_t near = first;
+          for (std::size_t i = first; i < end; ++i) {
+            if (std::fabs((*points_)[i].x - at.x()) < std::fabs((*points_)[near].x - at.x()))
+              near = i;
+          }
+          QToolTip::showText(QCursor::pos(), pointText(near), this);
+        });
+      }
+    }
+  }
+  if (!firstY) return;
+
+  // The gaps, shaded over the whole height, saying why on hover.
+  bool named = false;
+  for (const auto& [first, end] : gapRuns(points)) {
+    const double from =
+        first > 0 ? between(points[first - 1].x, points[first].x, plot.log) : points[first].x;
+    const double to = end < points.size() ? between(points[end - 1].x, points[end].x, plot.log)
+                                          : points[end - 1].x;
+    auto* top = new QLineSeries;
+    auto* bottom = new QLineSeries;
+    *top << QPointF(from, firstY->max()) << QPointF(to, firstY->max());
+    *bottom << QPointF(from, firstY->min()) << QPointF(to, firstY->min());
+    auto* band = new QAreaSeries(top, bottom);
+    band->setName(QStringLiteral("No core fits"));
+    band->setBrush(kGap);
+    band->setPen(QPen(kGap.darker(), 1, Qt::DotLine));
+    attach(chart, band, x, firstY);
+    if (named) hideFromLegend(chart, band);
+    named = true;
+    connect(band, &QAreaSeries::hovered, this, [this, first, end](const QPointF&, bool on) {
+      if (!on) return QToolTip::hideText();
+      QToolTip::showText(QCursor::pos(), gapText(first, end), this);
+    });
+  }
+
+  // The core changes, each a dashed line with the new part number beside it.
+  steps_ = coreSteps(points, plot.log);
+  for (const SweepStep& s : steps_) {
+    auto* line = new QLineSeries;
+    line->setName(QStringLiteral("Core changes"));
+    line->setPen(QPen(kStep, 1, Qt::DashLine));
+    *line << QPointF(s.x, firstY->min()) << QPointF(s.x, firstY->max());
+    attach(chart, line, x, firstY);
+    if (&s != &steps_.front()) hideFromLegend(chart, line);
+    auto* label = new QGraphicsSimpleTextItem(s.part, chart);
+    label->setBrush(kStep);
+    label->setRotation(-90);
+    stepLabels_.push_back(label);
+  }
+  connect(chart, &QChart::plotAreaChanged, this, [this] { placeStepLabels(); });
+  placeStepLabels();
+}
+
+void SweepChart::placeStepLabels() {
+  QChart* chart = this->chart();
+  const QRectF area = chart->plotArea();
+  const QList<QAbstractSeries*> series = chart->series();
+  if (series.isEmpty()) return;
+  double lastX = -INFINITY;
+  for (std::size_t k = 0; k < stepLabels_.size(); ++k) {
+    QGraphicsSimpleTextItem* label = stepLabels_[k];
+    const QPointF at = chart->mapToPosition(QPointF(steps_[k].x, 0), series.back());
+    const double height = label->boundingRect().height();
+    // Written upwards along the top of its line; left out where it would cover the last one.
+    label->setPos(at.x() + 2, area.top() + 4 + label->boundingRect().width());
+    label->setVisible(at.x() - lastX >= height);
+    if (label->isVisible()) lastX = at.x();
+  }
+}
+
+QString SweepChart::pointText(std::size_t index) const {
+  const SweepPlotPoint& p = (*points_)[index];
+  const NumberLocale& loc = plot_.locale;
+  QStringList lines;
+  lines << QStringLiteral("%1 = %2").arg(plot_.input, figureText(p.x, loc, 6))
+        << QStringLiteral("Core: %1").arg(QString::fromStdString(p.core));
+  for (const SweepQuantity& q : plot_.quantities)
+    lines << QStringLiteral("%1 = %2").arg(q.caption, figureText(p.values[valueIndex(q)], loc, 6));
+  return lines.join('\n');
+}
+
+QString SweepChart::gapText(std::size_t first, std::size_t end) const {
+  const auto& points = *points_;
+  const NumberLocale& loc = plot_.locale;
+  QStringList lines;
+  lines << QStringLiteral("No core fits for %1 from %2 to %3")
+               .arg(plot_.input, figureText(points[first].x, loc, 6),
+                    figureText(points[end - 1].x, loc, 6));
+  std::set<std::string> said;
+  for (std::size_t i = first; i < end && said.size() < 4; ++i) {
+    if (said.insert(points[i].reason).second) lines << QString::fromStdString(points[i].reason);
+  }
+  return lines.join('\n');
+}
+
+}  // namespace windara::gui

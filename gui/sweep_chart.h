@@ -1,0 +1,70 @@
+#pragma once
+// The plot of a sweep: the chosen quantities against the varied input, one
+// vertical axis per unit, a line broken wherever no core fits (the gap shaded,
+// with the reason on hover), and a marked step, with its part number, where
+// the chosen core changes.
+
+#include <QChartView>
+#include <QString>
+#include <utility>
+#include <vector>
+
+#include "common/number.h"
+#include "gui/sweep_job.h"
+#include "gui/sweep_quantities.h"
+
+class QGraphicsSimpleTextItem;
+
+namespace windara::gui {
+
+// Where the chosen core changes: between the last point of one core and the
+// first of the next (a gap may lie between them).
+struct SweepStep {
+  double x = 0;
+  std::size_t before = 0;  // the last point with the old core
+  std::size_t after = 0;   // the first point with the new one
+  QString part;            // the new core
+};
+
+// The runs [first, end) of points with a core and a value at `value`
+// (kPlotValues' index): each is drawn as one piece of line.
+std::vector<std::pair<std::size_t, std::size_t>> lineRuns(const std::vector<SweepPlotPoint>& points,
+                                                          std::size_t value);
+// The runs of points without a core.
+std::vector<std::pair<std::size_t, std::size_t>> gapRuns(const std::vector<SweepPlotPoint>& points);
+// Every change of the chosen core along the points.
+std::vector<SweepStep> coreSteps(const std::vector<SweepPlotPoint>& points, bool log);
+
+struct SweepPlot {
+  QString input;  // the varied input's caption
+  bool log = false;
+  std::vector<SweepQuantity> quantities;  // those drawn
+  NumberLocale locale;
+};
+
+class SweepChart : public QChartView {
+  Q_OBJECT
+
+ public:
+  explicit SweepChart(QWidget* parent = nullptr);
+
+  // Draws `points` (kept by reference until the next plot or clear).
+  void plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& points);
+  void clearPlot();
+
+  const std::vector<SweepStep>& steps() const { return steps_; }
+  // What hovering over point `index` of the line of `quantity` (an index of the plot's) says.
+  QString pointText(std::size_t index) const;
+  // What hovering over a gap says.
+  QString gapText(std::size_t first, std::size_t end) const;
+
+ private:
+  void placeStepLabels();
+
+  SweepPlot plot_;
+  const std::vector<SweepPlotPoint>* points_ = nullptr;
+  std::vector<SweepStep> steps_;
+  std::vector<QGraphicsSimpleTextItem*> stepLabels_;
+};
+
+}  // namespace windara::gui
