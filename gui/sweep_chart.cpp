@@ -2,8 +2,9 @@
 
 #include <QAreaSeries>
 #include <QChart>
-#include <QCursor>
+#include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
+#include <QHelpEvent>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -59,27 +60,27 @@ void attach(QChart* chart, QAbstractSeries* s, QAbstractAxis* x, QAbstractAxis* 
   s->attachAxis(y);
 }
 
-// The range of the finite values of the quantities, a little widened.
+std::size_t valueIndex(const SweepQuantity& q) {
+  return static_cast<std::size_t>(q.output >= 0 ? q.output : 12 + q.figure);
+}
+
+// The range of the finite values of the quantities.
 std::pair<double, double> valueRange(const std::vector<SweepPlotPoint>& points,
                                      const std::vector<const SweepQuantity*>& on) {
   double lo = INFINITY, hi = -INFINITY;
   for (const SweepPlotPoint& p : points) {
     if (!p.found) continue;
     for (const SweepQuantity* q : on) {
-      const double v =
-          p.values[static_cast<std::size_t>(q->output >= 0 ? q->output : 12 + q->figure)];
+      const double v = p.values[valueIndex(*q)];
       if (!std::isfinite(v)) continue;
       lo = std::min(lo, v);
       hi = std::max(hi, v);
     }
   }
   if (!(lo <= hi)) return {0, 1};
-  const double pad = hi > lo ? (hi - lo) * 0.05 : std::max(std::fabs(hi) * 0.05, 0.5);
+  // The axis rounds the range out to whole ticks; one value alone gets room around it.
+  const double pad = hi > lo ? 0 : std::max(std::fabs(hi) * 0.05, 0.5);
   return {lo - pad, hi + pad};
-}
-
-std::size_t valueIndex(const SweepQuantity& q) {
-  return static_cast<std::size_t>(q.output >= 0 ? q.output : 12 + q.figure);
 }
 
 }  // namespace
@@ -158,6 +159,7 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
   } else {
     auto* axis = new QValueAxis;
     axis->setRange(xlo, xhi);
+    axis->applyNiceNumbers();
     axis->setLabelFormat(QStringLiteral("%g"));
     x = axis;
   }
@@ -179,7 +181,8 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
     auto* y = new QValueAxis;
     const auto [lo, hi] = valueRange(points, on);
     y->setRange(lo, hi);
-    y->setLabelFormat(QStringLiteral("%.4g"));
+    y->applyNiceNumbers();
+    y->setLabelFormat(QStringLiteral("%g"));
     y->setTitleText(on.size() == 1       ? on.front()->caption
                     : units[u].isEmpty() ? QStringLiteral("(no unit)")
                                          : units[u]);
@@ -203,15 +206,20 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
         attach(chart, line, x, y);
         if (named) hideFromLegend(chart, line);
         named = true;
-        connect(line, &QXYSeries::hovered, this, [this, first, end](const QPointF& at, bool on) {
-          if (!on) return QToolTip::hideText();
-          std::size_t near = first;
-          for (std::size_t i = first; i < end; ++i) {
-            if (std::fabs((*points_)[i].x - at.x()) < std::fabs((*points_)[near].x - at.x()))
-              near = i;
-          }
-          QToolTip::showText(QCursor::pos(), pointText(near), this);
-        });
+        connect(line, &QXYSeries::hovered, this,
+                [this, line, first, end](const QPointF& at, bool on) {
+                  if (!on) return showHover(QString(), at, line);
+                  // The point nearest as the axis spaces them.
+                  const auto off = [&](std::size_t i) {
+                    const double x = (*points_)[i].x;
+                    return plot_.log ? std::fabs(std::log(x / at.x())) : std::fabs(x - at.x());
+                  };
+                  std::size_t near = first;
+                  for (std::size_t i = first; i < end; ++i) {
+                    if (off(i) < off(near)) near = i;
+                  }
+                  showHover(pointText(near), at, line);
+                });
       }
     }
   }
@@ -235,10 +243,10 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
     attach(chart, band, x, firstY);
     if (named) hideFromLegend(chart, band);
     named = true;
-    connect(band, &QAreaSeries::hovered, this, [this, first, end](const QPointF&, bool on) {
-      if (!on) return QToolTip::hideText();
-      QToolTip::showText(QCursor::pos(), gapText(first, end), this);
-    });
+    connect(band, &QAreaSeries::hovered, this,
+            [this, band, first, end](const QPointF& at, bool on) {
+              showHover(on ? gapText(first, end) : QString(), at, band);
+            });
   }
 
   // The core changes, each a dashed line with the new part number beside it.
@@ -250,13 +258,42 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
     *line << QPointF(s.x, firstY->min()) << QPointF(s.x, firstY->max());
     attach(chart, line, x, firstY);
     if (&s != &steps_.front()) hideFromLegend(chart, line);
-    auto* label = new QGraphicsSimpleTextItem(s.part, chart);
+    // On a plate of its own, so the lines behind it do not strike it through.
+    auto* plate = new QGraphicsRectItem(chart);
+    plate->setBrush(QColor(255, 255, 255, 210));
+    plate->setPen(Qt::NoPen);
+    plate->setRotation(-90);
+    plate->setZValue(1000);  // above the lines
+    auto* label = new QGraphicsSimpleTextItem(s.part, plate);
     label->setBrush(kStep);
-    label->setRotation(-90);
+    label->setPos(2, 0);
+    plate->setRect(label->boundingRect().adjusted(0, 0, 4, 0));
     stepLabels_.push_back(label);
   }
-  connect(chart, &QChart::plotAreaChanged, this, [this] { placeStepLabels(); });
+  // Placed once the axes have taken the new plot area.
+  connect(chart, &QChart::plotAreaChanged, this, [this] {
+    QMetaObject::invokeMethod(
+        this, [this] { placeStepLabels(); }, Qt::QueuedConnection);
+  });
   placeStepLabels();
+}
+
+void SweepChart::showHover(const QString& text, QPointF at, QAbstractSeries* series) {
+  hover_ = text;
+  // Leaving, the tip stays until the mouse leaves the few pixels it was shown for.
+  if (text.isEmpty()) return;
+  const QPoint where = mapFromScene(chart()->mapToScene(chart()->mapToPosition(at, series)));
+  QToolTip::showText(mapToGlobal(where), text, this, QRect(where - QPoint(12, 12), QSize(24, 24)));
+}
+
+bool SweepChart::viewportEvent(QEvent* e) {
+  // Over a line or a gap the point's own text (the scene would hide it, having
+  // no tip of its own there), elsewhere the view's hint.
+  if (e->type() == QEvent::ToolTip && !hover_.isEmpty()) {
+    QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), hover_, this);
+    return true;
+  }
+  return QChartView::viewportEvent(e);
 }
 
 void SweepChart::placeStepLabels() {
@@ -266,13 +303,12 @@ void SweepChart::placeStepLabels() {
   if (series.isEmpty()) return;
   double lastX = -INFINITY;
   for (std::size_t k = 0; k < stepLabels_.size(); ++k) {
-    QGraphicsSimpleTextItem* label = stepLabels_[k];
+    auto* plate = static_cast<QGraphicsRectItem*>(stepLabels_[k]->parentItem());
     const QPointF at = chart->mapToPosition(QPointF(steps_[k].x, 0), series.back());
-    const double height = label->boundingRect().height();
     // Written upwards along the top of its line; left out where it would cover the last one.
-    label->setPos(at.x() + 2, area.top() + 4 + label->boundingRect().width());
-    label->setVisible(at.x() - lastX >= height);
-    if (label->isVisible()) lastX = at.x();
+    plate->setPos(at.x() + 1, area.top() + 4 + plate->rect().width());
+    plate->setVisible(at.x() - lastX > plate->rect().height());
+    if (plate->isVisible()) lastX = at.x();
   }
 }
 

@@ -53,18 +53,26 @@ class SweepChart : public QChartView {
   void clearPlot();
 
   const std::vector<SweepStep>& steps() const { return steps_; }
-  // What hovering over point `index` of the line of `quantity` (an index of the plot's) says.
+  // What hovering over point `index` says.
   QString pointText(std::size_t index) const;
   // What hovering over a gap says.
   QString gapText(std::size_t first, std::size_t end) const;
+  // The part numbers written at the steps, in their order; hidden where they would overlap.
+  const std::vector<QGraphicsSimpleTextItem*>& stepLabels() const { return stepLabels_; }
+
+ protected:
+  bool viewportEvent(QEvent* e) override;
 
  private:
   void placeStepLabels();
+  // Shows what the line or gap under the mouse (at `at` on `series`) says; "" on leaving it.
+  void showHover(const QString& text, QPointF at, QAbstractSeries* series);
 
   SweepPlot plot_;
   const std::vector<SweepPlotPoint>* points_ = nullptr;
   std::vector<SweepStep> steps_;
   std::vector<QGraphicsSimpleTextItem*> stepLabels_;
+  QString hover_;  // what the line or gap under the mouse says
 };
 
 }  // namespace windara::gui

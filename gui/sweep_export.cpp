@@ -1,6 +1,7 @@
 #include "gui/sweep_export.h"
 
 #include <QChartView>
+#include <QFile>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
@@ -23,10 +24,16 @@ QString save(const QString& path, Write write) {
 
 }  // namespace
 
-QString saveText(const QString& path, const std::string& text) {
+QString saveCopy(const QString& path, const QString& source) {
+  QFile from(source);
+  if (!from.open(QIODevice::ReadOnly)) return from.errorString();
   return save(path, [&](QSaveFile& f) {
-    return f.write(text.data(), static_cast<qint64>(text.size())) ==
-           static_cast<qint64>(text.size());
+    // In pieces: a sweep of a million points is a few hundred megabytes.
+    while (!from.atEnd()) {
+      const QByteArray piece = from.read(1 << 20);
+      if (piece.isEmpty() || f.write(piece) != piece.size()) return false;
+    }
+    return true;
   });
 }
 

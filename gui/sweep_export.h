@@ -3,14 +3,13 @@
 // is replaced only by a complete new one.
 
 #include <QString>
-#include <string>
 
 class QChartView;
 
 namespace windara::gui {
 
 // "" when written, else the reason.
-QString saveText(const QString& path, const std::string& text);
+QString saveCopy(const QString& path, const QString& source);
 QString savePng(const QString& path, QChartView& view);
 QString saveSvg(const QString& path, QChartView& view);
 

@@ -1,11 +1,15 @@
 #include "gui/sweep_job.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <mutex>
+#include <stdexcept>
 
 #include "checks/materials.h"
 #include "designs/tables/core_tables.h"
@@ -46,6 +50,47 @@ SweepPlotPoint plotPoint(const BoxValue& at, const SweepPoint& p, const NumberLo
   return out;
 }
 
+// The points as they are calculated, in chunks taken as the sweep reaches
+// them: a long sweep cancelled early holds only what it did.
+class PointStore {
+ public:
+  explicit PointStore(std::int64_t total)
+      : chunks_(static_cast<std::size_t>((total + kChunk - 1) / kChunk)) {}
+
+  // Point `i`'s place; each is written by one thread only.
+  SweepPlotPoint& operator[](std::int64_t i) {
+    std::unique_ptr<Chunk>& chunk = chunks_[static_cast<std::size_t>(i / kChunk)];
+    {
+      const std::lock_guard lock(mutex_);
+      if (!chunk) chunk = std::make_unique<Chunk>();
+    }
+    return (*chunk)[static_cast<std::size_t>(i % kChunk)];
+  }
+
+  // The first `n` points, the chunks let go as they are emptied.
+  std::vector<SweepPlotPoint> take(std::int64_t n) {
+    std::vector<SweepPlotPoint> out;
+    out.reserve(static_cast<std::size_t>(n));
+    for (std::int64_t i = 0; i < n; ++i) {
+      out.push_back(std::move((*this)[i]));
+      if ((i + 1) % kChunk == 0) chunks_[static_cast<std::size_t>(i / kChunk)].reset();
+    }
+    chunks_.clear();
+    return out;
+  }
+
+ private:
+  static constexpr std::int64_t kChunk = 4096;
+  using Chunk = std::array<SweepPlotPoint, kChunk>;
+  std::vector<std::unique_ptr<Chunk>> chunks_;
+  std::mutex mutex_;
+};
+
+void append(QTemporaryFile& file, const std::string& text) {
+  if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
+    throw std::runtime_error("the points could not be kept: " + file.errorString().toStdString());
+}
+
 // The whole sweep on the calling thread; `report` is called with the points
 // done at most every kProgressEvery.
 void sweep(const SweepRequest& r, const std::atomic<bool>& cancel, SweepOutcome& outcome,
@@ -57,8 +102,15 @@ void sweep(const SweepRequest& r, const std::atomic<bool>& cancel, SweepOutcome&
   const auto materials = std::make_shared<const MaterialsRead>(readMaterials(r.programDir));
   const std::unique_ptr<SweepFormat> csv =
       csvSweepFormat({nullptr, r.design.type, grid.axes(), r.locale});
-  csv->heading(outcome.csv);
-  outcome.points.resize(static_cast<std::size_t>(grid.size()));
+  // The rows go to a file as they come, so the window holds only what it plots.
+  auto file = std::make_shared<QTemporaryFile>();
+  if (!file->open())
+    throw std::runtime_error("no temporary file for the points: " +
+                             file->errorString().toStdString());
+  std::string text;
+  csv->heading(text);
+  append(*file, text);
+  PointStore points(grid.size());
 
   std::int64_t done = 0;
   auto last = Clock::now();
@@ -70,11 +122,10 @@ void sweep(const SweepRequest& r, const std::atomic<bool>& cancel, SweepOutcome&
                 const SweepPoint& point) {
     if (cancel) throw Cancelled{};
     csv->row(out, i, values, point);
-    // Each point has its own element: the threads never write the same one.
-    outcome.points[static_cast<std::size_t>(i)] = plotPoint(values.front(), point, r.locale);
+    points[i] = plotPoint(values.front(), point, r.locale);
   };
   job.write = [&](const std::string& rows, std::int64_t pointsDone) {
-    outcome.csv += rows;
+    append(*file, rows);
     done = pointsDone;
     if (cancel) throw Cancelled{};
     if (Clock::now() - last >= kProgressEvery) {
@@ -90,7 +141,11 @@ void sweep(const SweepRequest& r, const std::atomic<bool>& cancel, SweepOutcome&
   } catch (const Cancelled&) {
     outcome.cancelled = true;
   }
-  outcome.points.resize(static_cast<std::size_t>(done));
+  outcome.points = points.take(done);
+  file->flush();
+  // Handed to the window's thread, which reads it for an export and deletes it.
+  file->moveToThread(QCoreApplication::instance()->thread());
+  outcome.csv = std::move(file);
 }
 
 }  // namespace

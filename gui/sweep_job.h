@@ -15,6 +15,8 @@
 #include <thread>
 #include <vector>
 
+class QTemporaryFile;
+
 #include "files/design_file.h"
 #include "sweep/sweep_axis.h"
 
@@ -41,7 +43,8 @@ struct SweepPlotPoint {
 struct SweepOutcome {
   std::vector<SweepPlotPoint> points;  // those calculated, in order
   std::int64_t total = 0;              // the points asked for
-  std::string csv;                     // heading and one row per point calculated
+  // The CSV heading and one row per point calculated; none when the sweep failed.
+  std::shared_ptr<QTemporaryFile> csv;
   bool cancelled = false;
   std::string error;  // why the sweep failed; "" when it did not
   double seconds = 0;

@@ -14,12 +14,14 @@
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QSet>
+#include <QTemporaryFile>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
 #include "files/design_file.h"
 #include "gui/explorer_parts.h"
+#include "gui/figure_text.h"
 #include "gui/sweep_export.h"
 #include "gui/verdict_style.h"
 #include "sweep/named_boxes.h"
@@ -97,9 +99,17 @@ SweepTab::SweepTab(const Session& session, QWidget* parent)
   for (QPushButton* b : {exportCsv_, exportPng_, exportSvg_})
     b->setEnabled(false);
 
+  // The exports belong to the plot: under it, out of the way of the controls.
+  auto* exports = new QHBoxLayout;
+  exports->addStretch(1);
+  for (QPushButton* b : {exportCsv_, exportPng_, exportSvg_})
+    exports->addWidget(b);
+  auto* plot = new QVBoxLayout;
+  plot->addWidget(chart_, 1);
+  plot->addLayout(exports);
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(buildControls());
-  layout->addWidget(chart_, 1);
+  layout->addLayout(plot, 1);
   QWidget* const order[] = {vary_,    from_, to_,     count_,     linear_,    log_,
                             outputs_, run_,  cancel_, exportCsv_, exportPng_, exportSvg_};
   for (std::size_t k = 1; k < std::size(order); ++k)
@@ -116,8 +126,9 @@ SweepTab::SweepTab(const Session& session, QWidget* parent)
   });
   connect(&job_, &SweepJob::finished, this, [this] { finished(); });
   connect(exportCsv_, &QPushButton::clicked, this, [this] {
-    exportAs(QStringLiteral("Export Sweep as CSV"), QStringLiteral("CSV Files (*.csv)"),
-             [this](const QString& path) { return saveText(path, job_.outcome().csv); });
+    exportAs(
+        QStringLiteral("Export Sweep as CSV"), QStringLiteral("CSV Files (*.csv)"),
+        [this](const QString& path) { return saveCopy(path, job_.outcome().csv->fileName()); });
   });
   connect(exportPng_, &QPushButton::clicked, this, [this] {
     exportAs(QStringLiteral("Export Plot as PNG"), QStringLiteral("PNG Pictures (*.png)"),
@@ -148,9 +159,6 @@ QWidget* SweepTab::buildControls() {
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(run_);
   buttons->addWidget(cancel_);
-  auto* exports = new QVBoxLayout;
-  for (QPushButton* b : {exportCsv_, exportPng_, exportSvg_})
-    exports->addWidget(b);
 
   auto* panel = new QWidget;
   auto* column = new QVBoxLayout(panel);
@@ -161,7 +169,6 @@ QWidget* SweepTab::buildControls() {
   column->addLayout(buttons);
   column->addWidget(progress_);
   column->addWidget(status_);
-  column->addLayout(exports);
   outputs_->setMinimumHeight(outputs_->fontMetrics().height() * 5);
 
   // On a small screen the controls scroll rather than being cut off.
@@ -269,7 +276,7 @@ void SweepTab::finished() {
           ? QStringLiteral("Cancelled after %1 of %2 points").arg(o.points.size()).arg(o.total)
           : QStringLiteral("%1 points").arg(o.total);
   showNote(QStringLiteral("%1 in %2 s; %3 without a core.")
-               .arg(done, q(formatGeneral(std::round(o.seconds * 100) / 100, session_.locale)))
+               .arg(done, figureText(o.seconds, session_.locale, 2))
                .arg(none));
   replot();
 }
