@@ -15,39 +15,17 @@
 #include <set>
 
 #include "gui/figure_text.h"
+#include "gui/sweep_runs.h"
 
 namespace windara::gui {
 
 namespace {
-
-using Runs = std::vector<std::pair<std::size_t, std::size_t>>;
 
 const QColor kColors[] = {QColor(0x1f, 0x4e, 0x9a), QColor(0xb3, 0x5a, 0x00),
                           QColor(0x2e, 0x7d, 0x32), QColor(0x8e, 0x24, 0xaa),
                           QColor(0x00, 0x83, 0x8f), QColor(0x6d, 0x4c, 0x41)};
 const QColor kGap(0xc6, 0x28, 0x28, 60);
 const QColor kStep(0x55, 0x55, 0x55);
-
-// Halfway between two inputs as the axis spaces them.
-double between(double a, double b, bool log) {
-  return log ? std::sqrt(a * b) : (a + b) / 2;
-}
-
-template <class Keep>
-Runs runsOf(const std::vector<SweepPlotPoint>& points, Keep keep) {
-  Runs runs;
-  for (std::size_t i = 0; i < points.size();) {
-    if (!keep(points[i])) {
-      ++i;
-      continue;
-    }
-    const std::size_t first = i;
-    while (i < points.size() && keep(points[i]))
-      ++i;
-    runs.emplace_back(first, i);
-  }
-  return runs;
-}
 
 void hideFromLegend(QChart* chart, QAbstractSeries* s) {
   for (QLegendMarker* m : chart->legend()->markers(s))
@@ -84,31 +62,6 @@ std::pair<double, double> valueRange(const std::vector<SweepPlotPoint>& points,
 }
 
 }  // namespace
-
-Runs lineRuns(const std::vector<SweepPlotPoint>& points, std::size_t value) {
-  return runsOf(points, [value](const SweepPlotPoint& p) {
-    return p.found && std::isfinite(p.values[value]);
-  });
-}
-
-Runs gapRuns(const std::vector<SweepPlotPoint>& points) {
-  return runsOf(points, [](const SweepPlotPoint& p) { return !p.found; });
-}
-
-std::vector<SweepStep> coreSteps(const std::vector<SweepPlotPoint>& points, bool log) {
-  std::vector<SweepStep> steps;
-  std::optional<std::size_t> last;  // the last point with a core
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    if (!points[i].found) continue;
-    if (last && points[*last].core != points[i].core) {
-      // Right after its neighbour, halfway; after a gap, where the new core starts.
-      const double x = *last + 1 == i ? between(points[*last].x, points[i].x, log) : points[i].x;
-      steps.push_back({x, *last, i, QString::fromStdString(points[i].core)});
-    }
-    last = i;
-  }
-  return steps;
-}
 
 SweepChart::SweepChart(QWidget* parent) : QChartView(parent) {
   setRenderHint(QPainter::Antialiasing);
@@ -196,11 +149,7 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
         auto* line = new QLineSeries;
         line->setName(q->caption);
         line->setPen(QPen(c, 2));
-        QList<QPointF> xy;
-        xy.reserve(static_cast<qsizetype>(end - first));
-        for (std::size_t i = first; i < end; ++i)
-          xy.append(QPointF(points[i].x, points[i].values[valueIndex(*q)]));
-        line->replace(xy);
+        line->replace(drawnPoints(points, first, end, valueIndex(*q)));
         // A lone point between gaps would draw nothing as a line.
         line->setPointsVisible(end - first == 1 || points.size() <= 60);
         attach(chart, line, x, y);
@@ -229,8 +178,8 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
   bool named = false;
   for (const auto& [first, end] : gapRuns(points)) {
     const double from =
-        first > 0 ? between(points[first - 1].x, points[first].x, plot.log) : points[first].x;
-    const double to = end < points.size() ? between(points[end - 1].x, points[end].x, plot.log)
+        first > 0 ? midway(points[first - 1].x, points[first].x, plot.log) : points[first].x;
+    const double to = end < points.size() ? midway(points[end - 1].x, points[end].x, plot.log)
                                           : points[end - 1].x;
     auto* top = new QLineSeries;
     auto* bottom = new QLineSeries;

@@ -12,28 +12,11 @@
 #include "common/number.h"
 #include "gui/sweep_job.h"
 #include "gui/sweep_quantities.h"
+#include "gui/sweep_runs.h"
 
 class QGraphicsSimpleTextItem;
 
 namespace windara::gui {
-
-// Where the chosen core changes: between the last point of one core and the
-// first of the next (a gap may lie between them).
-struct SweepStep {
-  double x = 0;
-  std::size_t before = 0;  // the last point with the old core
-  std::size_t after = 0;   // the first point with the new one
-  QString part;            // the new core
-};
-
-// The runs [first, end) of points with a core and a value at `value`
-// (kPlotValues' index): each is drawn as one piece of line.
-std::vector<std::pair<std::size_t, std::size_t>> lineRuns(const std::vector<SweepPlotPoint>& points,
-                                                          std::size_t value);
-// The runs of points without a core.
-std::vector<std::pair<std::size_t, std::size_t>> gapRuns(const std::vector<SweepPlotPoint>& points);
-// Every change of the chosen core along the points.
-std::vector<SweepStep> coreSteps(const std::vector<SweepPlotPoint>& points, bool log);
 
 struct SweepPlot {
   QString input;  // the varied input's caption

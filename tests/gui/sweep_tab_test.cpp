@@ -33,6 +33,7 @@
 
 #include "gui/explorer_window.h"
 #include "gui/sweep_chart.h"
+#include "gui/sweep_runs.h"
 #include "gui/sweep_tab.h"
 #include "gui_test_main.h"
 #include "sweep/named_boxes.h"
@@ -396,7 +397,7 @@ class SweepTabTest : public QObject {
       points[i].values.fill(double(i));
     }
     points[3].values[0] = none;
-    using Runs = std::vector<std::pair<std::size_t, std::size_t>>;
+    using Runs = SweepRuns;
     QCOMPARE(lineRuns(points, 0), (Runs{{0, 2}, {4, 5}, {7, 8}}));
     QCOMPARE(lineRuns(points, 1), (Runs{{0, 2}, {3, 5}, {7, 8}}));
     QCOMPARE(gapRuns(points), (Runs{{2, 3}, {5, 7}}));
@@ -411,6 +412,30 @@ class SweepTabTest : public QObject {
     points[7].core = "C";
     QCOMPARE(coreSteps(points, false).back().x, 8.0);
     QCOMPARE(coreSteps(points, false).back().before, std::size_t(4));
+  }
+
+  void aLongLineIsThinnedButKeepsItsEndsAndExtremes() {
+    // x = 0..10000, values i mod 7 with a spike of 1000 at 5000 and a dip of -50 at 7000.
+    std::vector<SweepPlotPoint> points(10001);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      points[i].x = double(i);
+      points[i].found = true;
+      points[i].values.fill(double(i % 7));
+    }
+    points[5000].values[0] = 1000;
+    points[7000].values[0] = -50;
+    const QList<QPointF> drawn = drawnPoints(points, 0, points.size(), 0);
+    // Slices of ceil(10001 / 2000) = 6 points, at most two from each, and the ends.
+    QVERIFY(drawn.size() <= 2 * 1667 + 2);
+    QCOMPARE(drawn.front(), QPointF(0, 0));
+    QCOMPARE(drawn.back(), QPointF(10000, 10000 % 7));
+    QVERIFY(drawn.contains(QPointF(5000, 1000)));
+    QVERIFY(drawn.contains(QPointF(7000, -50)));
+    for (qsizetype k = 1; k < drawn.size(); ++k)
+      QVERIFY(drawn[k].x() > drawn[k - 1].x());
+    // A short run is drawn point for point.
+    const QList<QPointF> whole = drawnPoints(points, 4998, 5003, 0);
+    QCOMPARE(whole, (QList<QPointF>{{4998, 0}, {4999, 1}, {5000, 1000}, {5001, 3}, {5002, 4}}));
   }
 
   void aLongSweepCancelsPromptlyAndTheWindowKeepsAnswering() {
