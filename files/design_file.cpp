@@ -146,19 +146,30 @@ const char* designExtension(int typeCode) {
   }
 }
 
+DesignFileContents designOnForm(const Form& form) {
+  DesignFileContents d;
+  d.type = designTypeCode(form);
+  if (!d.holdsDesign()) return d;
+  for (std::size_t k = 0; k < kDesignFileBoxes.size(); ++k)
+    d.texts[k] = (form.*kDesignFileBoxes[k]).text;
+  d.material = materialCode(form);
+  if (d.type == kTypeTraditional) d.thickness = thicknessCode(form);
+  return d;
+}
+
 void writeDesign(std::ostream& out, const Form& form) {
-  const int type = designTypeCode(form);
-  if (type == 0) {
+  const DesignFileContents d = designOnForm(form);
+  if (!d.holdsDesign()) {
     // Without a mode there is nothing to describe: one empty line.
     out << "\r\n";
     return;
   }
   FieldWriter w(out);
-  w.writeWhole(type);
-  for (TextBox Form::*box : kDesignFileBoxes)
-    w.writeText((form.*box).text);
-  w.writeWhole(materialCode(form));
-  if (type == kTypeTraditional) w.writeWhole(thicknessCode(form));
+  w.writeWhole(d.type);
+  for (const std::string& text : d.texts)
+    w.writeText(text);
+  w.writeWhole(d.material);
+  if (d.type == kTypeTraditional) w.writeWhole(d.thickness);
 }
 
 std::optional<DesignFileContents> readDesignFile(const fs::path& path, FileOutcome& outcome) {

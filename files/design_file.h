@@ -78,6 +78,9 @@ void applyDesign(Form& form, const DesignFileContents& contents);
 // The information box's text for a file that holds no design.
 std::string noDesignText(const std::string& path);
 
+// What the design file of the form's current inputs and choices holds.
+DesignFileContents designOnForm(const Form& form);
+
 // The design file of the form's current inputs and choices.
 void writeDesign(std::ostream& out, const Form& form);
 

@@ -14,6 +14,7 @@
 #include "gui/candidates_tab.h"
 #include "gui/checks_tab.h"
 #include "gui/checks_verdict.h"
+#include "gui/sweep_tab.h"
 #include "gui/verdict_style.h"
 
 namespace windara::gui {
@@ -34,7 +35,8 @@ ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
       staleNotice_(new QLabel),
       tabs_(new QTabWidget),
       candidates_(new CandidatesTab),
-      checks_(new ChecksTab) {
+      checks_(new ChecksTab),
+      sweep_(new SweepTab(session)) {
   setObjectName("explorerWindow");
   setWindowTitle(QStringLiteral("Design Explorer"));
 
@@ -51,6 +53,8 @@ ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
   tabs_->setTabToolTip(0, QStringLiteral("Every core of the table judged against the design"));
   tabs_->addTab(checks_, QStringLiteral("C&hecks"));
   tabs_->setTabToolTip(1, QStringLiteral("Engineering checks of the chosen core"));
+  tabs_->addTab(sweep_, QStringLiteral("&Sweep"));
+  tabs_->setTabToolTip(2, QStringLiteral("How the design moves as one input varies"));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(staleNotice_);
@@ -74,6 +78,11 @@ void ExplorerWindow::refresh() {
   }
   candidates_->setExplanation(std::move(x), findings, session_.locale);
   checks_->setChecks(checksOf(session_), session_.locale);
+  sweep_->refresh();
+}
+
+QImage ExplorerWindow::lastSweepPlot() const {
+  return sweep_->lastPlot();
 }
 
 void ExplorerWindow::setResultsOutOfDate(bool stale) {

@@ -3,6 +3,7 @@
 // calculation took its core. It reads the form and never writes it; the main
 // window asks it to refresh after every calculation.
 
+#include <QImage>
 #include <QWidget>
 
 #include "form/session.h"
@@ -14,6 +15,7 @@ namespace windara::gui {
 
 class CandidatesTab;
 class ChecksTab;
+class SweepTab;
 
 class ExplorerWindow : public QWidget {
   Q_OBJECT
@@ -31,6 +33,9 @@ class ExplorerWindow : public QWidget {
 
   CandidatesTab& candidatesTab() const { return *candidates_; }
   ChecksTab& checksTab() const { return *checks_; }
+  SweepTab& sweepTab() const { return *sweep_; }
+  // The plot of the sweep last run in the window, or a null image when none was.
+  QImage lastSweepPlot() const;
   QTabWidget& tabs() const { return *tabs_; }
 
  protected:
@@ -44,6 +49,7 @@ class ExplorerWindow : public QWidget {
   QTabWidget* tabs_;
   CandidatesTab* candidates_;
   ChecksTab* checks_;
+  SweepTab* sweep_;
   bool everShown_ = false;
   bool stale_ = false;
 };

@@ -529,6 +529,7 @@ void WindaraWindow::openRecent(const QString& path) {
 void WindaraWindow::showExplorer() {
   if (!explorer_) {
     explorer_ = new ExplorerWindow(app_.session(), this);
+    sweepPlot = [this] { return explorer_->lastSweepPlot(); };
     // Whoever else follows the calculations keeps doing so.
     onCalculated = [this, before = std::move(onCalculated)] {
       if (before) before();

@@ -87,25 +87,7 @@ class ExplorerTest : public QObject {
     calculate();
   }
 
-  // Everything the form shows, as the window mirrors it, with what the window
-  // cannot show: the wire resistance and the count of calculations.
-  QString formState() {
-    fx->window.sync();
-    QStringList parts;
-    for (QWidget* w : fx->window.findChildren<QWidget*>()) {
-      if (w->window() != &fx->window || w->objectName().isEmpty()) continue;
-      QString s = w->objectName() + (w->isHidden() ? " hidden" : " shown");
-      if (auto* box = qobject_cast<QLineEdit*>(w)) s += " text=" + box->text();
-      if (auto* label = qobject_cast<QLabel*>(w)) s += " caption=" + label->text();
-      if (auto* button = qobject_cast<QAbstractButton*>(w))
-        s += " caption=" + button->text() + (button->isChecked() ? " on" : " off");
-      parts << s;
-    }
-    parts << QString("WireOhms=%1").arg(double(fx->form().WireOhms), 0, 'g', 9)
-          << QString("calculations=%1").arg(fx->app.calculations())
-          << QString("boxes shown=%1").arg(fx->scripted.events().size());
-    return parts.join('\n');
-  }
+  QString formState() { return fx->formState(); }
 
   // The chosen row is the form's core, marked in words, and in sight.
   void expectChosenRowIsTheFormsCore(const char* setup) {

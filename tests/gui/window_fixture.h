@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -45,6 +47,26 @@ struct WindowFixture {
   template <class T = QWidget>
   T* widget(const char* name) {
     return window.findChild<T*>(QString::fromLatin1(name));
+  }
+
+  // Everything the form shows, as the window mirrors it, with what the window
+  // cannot show: the wire resistance and the count of calculations.
+  QString formState() {
+    window.sync();
+    QStringList parts;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+      if (w->window() != &window || w->objectName().isEmpty()) continue;
+      QString s = w->objectName() + (w->isHidden() ? " hidden" : " shown");
+      if (auto* box = qobject_cast<QLineEdit*>(w)) s += " text=" + box->text();
+      if (auto* label = qobject_cast<QLabel*>(w)) s += " caption=" + label->text();
+      if (auto* button = qobject_cast<QAbstractButton*>(w))
+        s += " caption=" + button->text() + (button->isChecked() ? " on" : " off");
+      parts << s;
+    }
+    parts << QString("WireOhms=%1").arg(double(form().WireOhms), 0, 'g', 9)
+          << QString("calculations=%1").arg(app.calculations())
+          << QString("boxes shown=%1").arg(scripted.events().size());
+    return parts.join('\n');
   }
 
   ProbeDialogs scripted;

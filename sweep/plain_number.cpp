@@ -1,9 +1,9 @@
 #include <charconv>
 #include <cmath>
 
-#include "cli/sweep_output.h"
+#include "sweep/sweep_format.h"
 
-namespace windara::cli {
+namespace windara {
 
 void appendNumber(std::string& out, const std::optional<double>& value, std::string_view none) {
   if (!value || !std::isfinite(*value)) {
@@ -15,4 +15,4 @@ void appendNumber(std::string& out, const std::optional<double>& value, std::str
   out.append(buffer, result.ptr);
 }
 
-}  // namespace windara::cli
+}  // namespace windara

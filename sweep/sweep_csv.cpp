@@ -3,11 +3,11 @@
 // message titles, whether a core was found and the complaint of an invalid
 // point.
 
-#include "cli/sweep_output.h"
 #include "files/design_file.h"
 #include "sweep/shown_number.h"
+#include "sweep/sweep_format.h"
 
-namespace windara::cli {
+namespace windara {
 
 namespace {
 
@@ -94,4 +94,4 @@ std::unique_ptr<SweepFormat> csvSweepFormat(const SweepHeading& heading) {
   return std::make_unique<CsvFormat>(heading);
 }
 
-}  // namespace windara::cli
+}  // namespace windara

@@ -1,0 +1,289 @@
+#include "gui/sweep_chart.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
+#include <QHelpEvent>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QToolTip>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include "gui/figure_text.h"
+#include "gui/sweep_runs.h"
+
+namespace windara::gui {
+
+namespace {
+
+const QColor kColors[] = {QColor(0x1f, 0x4e, 0x9a), QColor(0xb3, 0x5a, 0x00),
+                          QColor(0x2e, 0x7d, 0x32), QColor(0x8e, 0x24, 0xaa),
+                          QColor(0x00, 0x83, 0x8f), QColor(0x6d, 0x4c, 0x41)};
+const QColor kGap(0xc6, 0x28, 0x28, 60);
+const QColor kStep(0x55, 0x55, 0x55);
+
+void hideFromLegend(QChart* chart, QAbstractSeries* s) {
+  for (QLegendMarker* m : chart->legend()->markers(s))
+    m->setVisible(false);
+}
+
+void attach(QChart* chart, QAbstractSeries* s, QAbstractAxis* x, QAbstractAxis* y) {
+  chart->addSeries(s);
+  s->attachAxis(x);
+  s->attachAxis(y);
+}
+
+std::size_t valueIndex(const SweepQuantity& q) {
+  return static_cast<std::size_t>(q.output >= 0 ? q.output : 12 + q.figure);
+}
+
+// The range of the finite values of the quantities.
+std::pair<double, double> valueRange(const std::vector<SweepPlotPoint>& points,
+                                     const std::vector<const SweepQuantity*>& on) {
+  double lo = INFINITY, hi = -INFINITY;
+  for (const SweepPlotPoint& p : points) {
+    if (!p.found) continue;
+    for (const SweepQuantity* q : on) {
+      const double v = p.values[valueIndex(*q)];
+      if (!std::isfinite(v)) continue;
+      lo = std::min(lo, v);
+      hi = std::max(hi, v);
+    }
+  }
+  if (!(lo <= hi)) return {0, 1};
+  // The axis rounds the range out to whole ticks; one value alone gets room around it.
+  const double pad = hi > lo ? 0 : std::max(std::fabs(hi) * 0.05, 0.5);
+  return {lo - pad, hi + pad};
+}
+
+}  // namespace
+
+SweepChart::SweepChart(QWidget* parent) : QChartView(parent) {
+  setRenderHint(QPainter::Antialiasing);
+  setMinimumSize(200, 120);
+  clearPlot();
+}
+
+void SweepChart::clearPlot() {
+  auto* chart = new QChart;
+  chart->setTitle(QStringLiteral("Run a sweep to see how the design moves with an input"));
+  chart->legend()->hide();
+  QChart* old = this->chart();
+  setChart(chart);
+  delete old;
+  points_ = nullptr;
+  steps_.clear();
+  stepLabels_.clear();
+}
+
+void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& points) {
+  clearPlot();
+  plot_ = plot;
+  points_ = &points;
+  QChart* chart = this->chart();
+  chart->setTitle(QString());
+  chart->legend()->show();
+  chart->legend()->setAlignment(Qt::AlignBottom);
+
+  QAbstractAxis* x = nullptr;
+  double xlo = INFINITY, xhi = -INFINITY;
+  for (const SweepPlotPoint& p : points) {
+    xlo = std::min(xlo, p.x);
+    xhi = std::max(xhi, p.x);
+  }
+  if (!(xlo < xhi)) {
+    // One value only: a little room either side of it.
+    const double pad = plot.log ? 0 : std::max(std::fabs(xlo) * 0.05, 0.5);
+    xlo = plot.log ? xlo / 1.1 : xlo - pad;
+    xhi = plot.log ? xhi * 1.1 : xhi + pad;
+  }
+  if (plot.log) {
+    auto* axis = new QLogValueAxis;
+    axis->setBase(10);
+    axis->setMinorTickCount(8);
+    axis->setLabelFormat(QStringLiteral("%g"));
+    axis->setRange(xlo, xhi);
+    x = axis;
+  } else {
+    auto* axis = new QValueAxis;
+    axis->setRange(xlo, xhi);
+    axis->applyNiceNumbers();
+    axis->setLabelFormat(QStringLiteral("%g"));
+    x = axis;
+  }
+  x->setTitleText(plot.input);
+  chart->addAxis(x, Qt::AlignBottom);
+
+  // One vertical axis per unit, in the order the quantities come.
+  std::vector<QString> units;
+  for (const SweepQuantity& q : plot.quantities) {
+    if (std::find(units.begin(), units.end(), q.unit) == units.end()) units.push_back(q.unit);
+  }
+  QValueAxis* firstY = nullptr;
+  std::size_t colour = 0;
+  for (std::size_t u = 0; u < units.size(); ++u) {
+    std::vector<const SweepQuantity*> on;
+    for (const SweepQuantity& q : plot.quantities) {
+      if (q.unit == units[u]) on.push_back(&q);
+    }
+    auto* y = new QValueAxis;
+    const auto [lo, hi] = valueRange(points, on);
+    y->setRange(lo, hi);
+    y->applyNiceNumbers();
+    y->setLabelFormat(QStringLiteral("%g"));
+    y->setTitleText(on.size() == 1       ? on.front()->caption
+                    : units[u].isEmpty() ? QStringLiteral("(no unit)")
+                                         : units[u]);
+    chart->addAxis(y, u % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
+    if (!firstY) firstY = y;
+    for (const SweepQuantity* q : on) {
+      const QColor c = kColors[colour++ % std::size(kColors)];
+      if (on.size() > 1 || units.size() > 1) y->setLinePenColor(c);
+      bool named = false;
+      for (const auto& [first, end] : lineRuns(points, valueIndex(*q))) {
+        auto* line = new QLineSeries;
+        line->setName(q->caption);
+        line->setPen(QPen(c, 2));
+        line->replace(drawnPoints(points, first, end, valueIndex(*q)));
+        // A lone point between gaps would draw nothing as a line.
+        line->setPointsVisible(end - first == 1 || points.size() <= 60);
+        attach(chart, line, x, y);
+        if (named) hideFromLegend(chart, line);
+        named = true;
+        connect(line, &QXYSeries::hovered, this,
+                [this, line, first, end](const QPointF& at, bool on) {
+                  if (!on) return showHover(QString(), at, line);
+                  // The point nearest as the axis spaces them.
+                  const auto off = [&](std::size_t i) {
+                    const double x = (*points_)[i].x;
+                    return plot_.log ? std::fabs(std::log(x / at.x())) : std::fabs(x - at.x());
+                  };
+                  std::size_t near = first;
+                  for (std::size_t i = first; i < end; ++i) {
+                    if (off(i) < off(near)) near = i;
+                  }
+                  showHover(pointText(near), at, line);
+                });
+      }
+    }
+  }
+  if (!firstY) return;
+
+  // The gaps, shaded over the whole height, saying why on hover.
+  bool named = false;
+  for (const auto& [first, end] : gapRuns(points)) {
+    const double from =
+        first > 0 ? midway(points[first - 1].x, points[first].x, plot.log) : points[first].x;
+    const double to = end < points.size() ? midway(points[end - 1].x, points[end].x, plot.log)
+                                          : points[end - 1].x;
+    auto* top = new QLineSeries;
+    auto* bottom = new QLineSeries;
+    *top << QPointF(from, firstY->max()) << QPointF(to, firstY->max());
+    *bottom << QPointF(from, firstY->min()) << QPointF(to, firstY->min());
+    auto* band = new QAreaSeries(top, bottom);
+    band->setName(QStringLiteral("No core fits"));
+    band->setBrush(kGap);
+    band->setPen(QPen(kGap.darker(), 1, Qt::DotLine));
+    attach(chart, band, x, firstY);
+    if (named) hideFromLegend(chart, band);
+    named = true;
+    connect(band, &QAreaSeries::hovered, this,
+            [this, band, first, end](const QPointF& at, bool on) {
+              showHover(on ? gapText(first, end) : QString(), at, band);
+            });
+  }
+
+  // The core changes, each a dashed line with the new part number beside it.
+  steps_ = coreSteps(points, plot.log);
+  for (const SweepStep& s : steps_) {
+    auto* line = new QLineSeries;
+    line->setName(QStringLiteral("Core changes"));
+    line->setPen(QPen(kStep, 1, Qt::DashLine));
+    *line << QPointF(s.x, firstY->min()) << QPointF(s.x, firstY->max());
+    attach(chart, line, x, firstY);
+    if (&s != &steps_.front()) hideFromLegend(chart, line);
+    // On a plate of its own, so the lines behind it do not strike it through.
+    auto* plate = new QGraphicsRectItem(chart);
+    plate->setBrush(QColor(255, 255, 255, 210));
+    plate->setPen(Qt::NoPen);
+    plate->setRotation(-90);
+    plate->setZValue(1000);  // above the lines
+    auto* label = new QGraphicsSimpleTextItem(s.part, plate);
+    label->setBrush(kStep);
+    label->setPos(2, 0);
+    plate->setRect(label->boundingRect().adjusted(0, 0, 4, 0));
+    stepLabels_.push_back(label);
+  }
+  // Placed once the axes have taken the new plot area.
+  connect(chart, &QChart::plotAreaChanged, this, [this] {
+    QMetaObject::invokeMethod(
+        this, [this] { placeStepLabels(); }, Qt::QueuedConnection);
+  });
+  placeStepLabels();
+}
+
+void SweepChart::showHover(const QString& text, QPointF at, QAbstractSeries* series) {
+  hover_ = text;
+  // Leaving, the tip stays until the mouse leaves the few pixels it was shown for.
+  if (text.isEmpty()) return;
+  const QPoint where = mapFromScene(chart()->mapToScene(chart()->mapToPosition(at, series)));
+  QToolTip::showText(mapToGlobal(where), text, this, QRect(where - QPoint(12, 12), QSize(24, 24)));
+}
+
+bool SweepChart::viewportEvent(QEvent* e) {
+  // Over a line or a gap the point's own text (the scene would hide it, having
+  // no tip of its own there), elsewhere the view's hint.
+  if (e->type() == QEvent::ToolTip && !hover_.isEmpty()) {
+    QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), hover_, this);
+    return true;
+  }
+  return QChartView::viewportEvent(e);
+}
+
+void SweepChart::placeStepLabels() {
+  QChart* chart = this->chart();
+  const QRectF area = chart->plotArea();
+  const QList<QAbstractSeries*> series = chart->series();
+  if (series.isEmpty()) return;
+  double lastX = -INFINITY;
+  for (std::size_t k = 0; k < stepLabels_.size(); ++k) {
+    auto* plate = static_cast<QGraphicsRectItem*>(stepLabels_[k]->parentItem());
+    const QPointF at = chart->mapToPosition(QPointF(steps_[k].x, 0), series.back());
+    // Written upwards along the top of its line; left out where it would cover the last one.
+    plate->setPos(at.x() + 1, area.top() + 4 + plate->rect().width());
+    plate->setVisible(at.x() - lastX > plate->rect().height());
+    if (plate->isVisible()) lastX = at.x();
+  }
+}
+
+QString SweepChart::pointText(std::size_t index) const {
+  const SweepPlotPoint& p = (*points_)[index];
+  const NumberLocale& loc = plot_.locale;
+  QStringList lines;
+  lines << QStringLiteral("%1 = %2").arg(plot_.input, figureText(p.x, loc, 6))
+        << QStringLiteral("Core: %1").arg(QString::fromStdString(p.core));
+  for (const SweepQuantity& q : plot_.quantities)
+    lines << QStringLiteral("%1 = %2").arg(q.caption, figureText(p.values[valueIndex(q)], loc, 6));
+  return lines.join('\n');
+}
+
+QString SweepChart::gapText(std::size_t first, std::size_t end) const {
+  const auto& points = *points_;
+  const NumberLocale& loc = plot_.locale;
+  QStringList lines;
+  lines << QStringLiteral("No core fits for %1 from %2 to %3")
+               .arg(plot_.input, figureText(points[first].x, loc, 6),
+                    figureText(points[end - 1].x, loc, 6));
+  std::set<std::string> said;
+  for (std::size_t i = first; i < end && said.size() < 4; ++i) {
+    if (said.insert(points[i].reason).second) lines << QString::fromStdString(points[i].reason);
+  }
+  return lines.join('\n');
+}
+
+}  // namespace windara::gui

@@ -1,0 +1,59 @@
+#include "gui/sweep_export.h"
+
+#include <QChartView>
+#include <QFile>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+namespace windara::gui {
+
+namespace {
+
+template <class Write>
+QString save(const QString& path, Write write) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+  if (!write(file)) {
+    file.cancelWriting();
+    return file.errorString().isEmpty() ? QStringLiteral("it could not be written")
+                                        : file.errorString();
+  }
+  return file.commit() ? QString() : file.errorString();
+}
+
+}  // namespace
+
+QString saveCopy(const QString& path, const QString& source) {
+  QFile from(source);
+  if (!from.open(QIODevice::ReadOnly)) return from.errorString();
+  return save(path, [&](QSaveFile& f) {
+    // In pieces: a sweep of a million points is a few hundred megabytes.
+    while (!from.atEnd()) {
+      const QByteArray piece = from.read(1 << 20);
+      if (piece.isEmpty() || f.write(piece) != piece.size()) return false;
+    }
+    return true;
+  });
+}
+
+QString savePng(const QString& path, QChartView& view) {
+  const QPixmap picture = view.grab();
+  return save(path, [&](QSaveFile& f) { return picture.save(&f, "PNG"); });
+}
+
+QString saveSvg(const QString& path, QChartView& view) {
+  return save(path, [&](QSaveFile& f) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&f);
+    svg.setSize(view.size());
+    svg.setViewBox(view.rect());
+    svg.setTitle(QStringLiteral("Sweep"));
+    QPainter painter;
+    if (!painter.begin(&svg)) return false;
+    view.render(&painter);
+    return painter.end();
+  });
+}
+
+}  // namespace windara::gui
