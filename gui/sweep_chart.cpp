@@ -181,11 +181,14 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
         first > 0 ? midway(points[first - 1].x, points[first].x, plot.log) : points[first].x;
     const double to = end < points.size() ? midway(points[end - 1].x, points[end].x, plot.log)
                                           : points[end - 1].x;
-    auto* top = new QLineSeries;
-    auto* bottom = new QLineSeries;
+    // An area series does not own its edges: they are its children so they go with it.
+    auto* band = new QAreaSeries;
+    auto* top = new QLineSeries(band);
+    auto* bottom = new QLineSeries(band);
     *top << QPointF(from, firstY->max()) << QPointF(to, firstY->max());
     *bottom << QPointF(from, firstY->min()) << QPointF(to, firstY->min());
-    auto* band = new QAreaSeries(top, bottom);
+    band->setUpperSeries(top);
+    band->setLowerSeries(bottom);
     band->setName(QStringLiteral("No core fits"));
     band->setBrush(kGap);
     band->setPen(QPen(kGap.darker(), 1, Qt::DotLine));
