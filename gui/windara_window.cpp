@@ -175,6 +175,10 @@ WindaraWindow::WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent)
   buildTabOrder();
   buildStatusBar();
   keepModeWidths();
+  // A text box would take Ctrl+E as "end of line" (the X11 key scheme) and
+  // the Design Explorer's shortcut would never fire from the form.
+  for (QLineEdit* box : content_->findChildren<QLineEdit*>())
+    box->installEventFilter(this);
 
   dialogs_.beforeShow = [this] { sync(); };
   app_.unload = [this] { close(); };
@@ -188,6 +192,16 @@ WindaraWindow::WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent)
   };
   sync();
   findChild<QWidget*>("txtVoltage")->setFocus();
+}
+
+bool WindaraWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_E)) {
+    // Not taken by the box, so the menu's shortcut handles it.
+    event->ignore();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 WindaraWindow::~WindaraWindow() {

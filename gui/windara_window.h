@@ -77,6 +77,7 @@ class WindaraWindow : public QMainWindow {
   ExplorerWindow* explorer() const { return explorer_; }
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;

@@ -130,6 +130,15 @@ class ExplorerTest : public QObject {
     QCOMPARE(fx->window.explorer(), x);
     QVERIFY(x->isVisible());
     QVERIFY(fx->scripted.events().empty());
+
+    // From a text box too, where Ctrl+E could mean "end of line".
+    x->close();
+    QLineEdit* box = fx->widget<QLineEdit>("txtRatio");
+    box->setFocus();
+    box->setCursorPosition(0);
+    QTest::keyClick(box, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(x->isVisible());
+    QCOMPARE(box->cursorPosition(), 0);
   }
 
   void followsEveryCalculationAndNeverWritesTheForm() {
