@@ -12,6 +12,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <set>
 
 #include "gui/figure_text.h"
@@ -20,6 +21,8 @@
 namespace windara::gui {
 
 namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 const QColor kColors[] = {QColor(0x1f, 0x4e, 0x9a), QColor(0xb3, 0x5a, 0x00),
                           QColor(0x2e, 0x7d, 0x32), QColor(0x8e, 0x24, 0xaa),
@@ -45,7 +48,7 @@ std::size_t valueIndex(const SweepQuantity& q) {
 // The range of the finite values of the quantities.
 std::pair<double, double> valueRange(const std::vector<SweepPlotPoint>& points,
                                      const std::vector<const SweepQuantity*>& on) {
-  double lo = INFINITY, hi = -INFINITY;
+  double lo = kInf, hi = -kInf;
   for (const SweepPlotPoint& p : points) {
     if (!p.found) continue;
     for (const SweepQuantity* q : on) {
@@ -91,7 +94,7 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
   chart->legend()->setAlignment(Qt::AlignBottom);
 
   QAbstractAxis* x = nullptr;
-  double xlo = INFINITY, xhi = -INFINITY;
+  double xlo = kInf, xhi = -kInf;
   for (const SweepPlotPoint& p : points) {
     xlo = std::min(xlo, p.x);
     xhi = std::max(xhi, p.x);
@@ -156,7 +159,7 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
         if (named) hideFromLegend(chart, line);
         named = true;
         connect(line, &QXYSeries::hovered, this,
-                [this, line, first, end](const QPointF& at, bool on) {
+                [this, line, first = first, end = end](const QPointF& at, bool on) {
                   if (!on) return showHover(QString(), at, line);
                   // The point nearest as the axis spaces them.
                   const auto off = [&](std::size_t i) {
@@ -196,7 +199,7 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
     if (named) hideFromLegend(chart, band);
     named = true;
     connect(band, &QAreaSeries::hovered, this,
-            [this, band, first, end](const QPointF& at, bool on) {
+            [this, band, first = first, end = end](const QPointF& at, bool on) {
               showHover(on ? gapText(first, end) : QString(), at, band);
             });
   }
@@ -253,7 +256,7 @@ void SweepChart::placeStepLabels() {
   const QRectF area = chart->plotArea();
   const QList<QAbstractSeries*> series = chart->series();
   if (series.isEmpty()) return;
-  double lastX = -INFINITY;
+  double lastX = -kInf;
   for (std::size_t k = 0; k < stepLabels_.size(); ++k) {
     auto* plate = static_cast<QGraphicsRectItem*>(stepLabels_[k]->parentItem());
     const QPointF at = chart->mapToPosition(QPointF(steps_[k].x, 0), series.back());
