@@ -4,6 +4,7 @@
 #include "app/type_checks.h"
 #include "designs/hall/hall_engine.h"
 #include "designs/tables/core_tables.h"
+#include "designs/tables/engine_runs.h"
 
 namespace windara {
 
@@ -26,7 +27,8 @@ const char* materialName(HallMaterialId id) {
 std::optional<DesignChecks> checkHallDesign(const Session& s, CheckDetail detail) {
   const HallInputs in = readHallInputs(s);
   const std::shared_ptr<const HallTable> table = hallTable(s);
-  const HallResult r = runHallDesign(in, *table, s.locale);
+  const std::shared_ptr<const HallResult> run = hallRun(s, in, table);
+  const HallResult& r = *run;
   if (!r.core || !in.material) return std::nullopt;
   const std::string part = r.walked.back().eval.part;
   if (part != s.form.txtCore.text) return std::nullopt;

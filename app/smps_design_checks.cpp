@@ -7,6 +7,7 @@
 #include "common/checked.h"
 #include "designs/smps/smps_engine.h"
 #include "designs/tables/core_tables.h"
+#include "designs/tables/engine_runs.h"
 
 namespace windara {
 
@@ -15,7 +16,7 @@ std::optional<DesignChecks> checkSmpsDesign(const Session& s, CheckDetail detail
   const std::shared_ptr<const FerriteTable> shared = ferriteTable(s);
   const FerriteTable& table = *shared;
   if (!table.ok()) return std::nullopt;
-  const SmpsOutcome out = searchSmps(in, smpsRequirements(in), table);
+  const SmpsOutcome out = *smpsRun(s, in, shared);
   if (out.stop != SmpsStop::None) return std::nullopt;
   const std::string part = smpsPartNumber(table, out.row, in);
   if (part != s.form.txtCore.text) return std::nullopt;

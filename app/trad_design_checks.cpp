@@ -6,6 +6,7 @@
 #include "app/type_checks.h"
 #include "common/checked.h"
 #include "designs/tables/core_tables.h"
+#include "designs/tables/engine_runs.h"
 #include "designs/trad/trad_inputs.h"
 
 namespace windara {
@@ -43,7 +44,7 @@ std::string tapeName(const TradInputs& in, const TradCore& core) {
 
 std::optional<DesignChecks> checkTradDesign(const Session& s, CheckDetail detail) {
   const std::shared_ptr<const TapeCoreTable> table = tapeCoreTable(s);
-  const ShownTradCalculation shown = shownTradCalculation(s, *table);
+  const ShownTradCalculation shown = shownTradCalculation(s, table);
   const std::optional<TradCore>& core = shown.result.core;
   if (!core || core->part != s.form.txtCore.text) return std::nullopt;
 

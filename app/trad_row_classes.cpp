@@ -37,7 +37,7 @@ void addClasses(Explanation& x, const TradInputs& in, const TapeCoreTable& table
 
 Explanation explainTradWithClasses(const Session& s) {
   const std::shared_ptr<const TapeCoreTable> table = tapeCoreTable(s);
-  const ShownTradCalculation shown = shownTradCalculation(s, *table);
+  const ShownTradCalculation shown = shownTradCalculation(s, table);
   Explanation x = explainShownTrad(shown, *table);
   addClasses(x, shown.inputs, *table, *materialsFor(s));
   return x;

@@ -14,6 +14,7 @@ namespace windara {
 
 struct CoreTables;     // designs/tables/core_tables.h
 struct MaterialsRead;  // checks/materials.h
+struct EngineRuns;     // designs/tables/engine_runs.h
 
 struct Session {
   Session(Dialogs& d, std::filesystem::path dir, NumberLocale loc = {})
@@ -39,6 +40,9 @@ struct Session {
   std::shared_ptr<const CoreTables> tables;
   // The same for the material data of the checks (app/shared_data.h).
   std::shared_ptr<const MaterialsRead> materials;
+  // The designs' last searches, which the checks of the same calculation take
+  // instead of searching again; a cache, so kept even by a const session.
+  mutable std::shared_ptr<EngineRuns> runs;
 };
 
 }  // namespace windara

@@ -7,6 +7,7 @@
 #include "designs/hall/hall_engine.h"
 #include "designs/hall/validate_hall.h"
 #include "designs/tables/core_tables.h"
+#include "designs/tables/engine_runs.h"
 
 namespace windara {
 
@@ -94,7 +95,8 @@ void DesignHall(Session& s) {
   const HallInputs in = readHallInputs(s);
   const std::shared_ptr<const HallTable> shared = hallTable(s);
   const HallTable& table = *shared;
-  const HallResult result = runHallDesign(in, table, s.locale);
+  const std::shared_ptr<const HallResult> run = hallRun(s, in, shared);
+  const HallResult& result = *run;
   if (reportStop(s, in, result)) {
     writeNoDesign(s.form, false);
     return;

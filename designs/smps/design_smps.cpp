@@ -10,6 +10,7 @@
 #include "designs/smps/smps_engine.h"
 #include "designs/smps/validate_smps.h"
 #include "designs/tables/core_tables.h"
+#include "designs/tables/engine_runs.h"
 
 namespace windara {
 
@@ -98,7 +99,8 @@ void DesignSMPS(Session& s) {
     return;
   }
 
-  const SmpsOutcome out = searchSmps(in, req, grid);
+  const std::shared_ptr<const SmpsOutcome> run = smpsRun(s, in, table);
+  const SmpsOutcome& out = *run;
   showStop(s, out.stop);
   if (out.nearSaturation) {
     s.dialogs.message(lines({"Core is approaching saturation.", "Increasing turns ratio or",

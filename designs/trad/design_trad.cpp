@@ -7,6 +7,7 @@
 #include "common/checked.h"
 #include "designs/common/design_common.h"
 #include "designs/tables/core_tables.h"
+#include "designs/tables/engine_runs.h"
 #include "designs/trad/tape_core_table.h"
 #include "designs/trad/trad_engine.h"
 #include "designs/trad/trad_inputs.h"
@@ -76,7 +77,9 @@ void DesignTradCT(Session& s) {
   // The catalogue is read afresh at every calculation, unless a sweep shares one.
   const std::shared_ptr<const TapeCoreTable> shared = tapeCoreTable(s);
   const TapeCoreTable& table = *shared;
-  const TradResult result = calculateTradCT(in, table);
+  // Held here: the nested 2 mil calculation of a fallback keeps runs of its own.
+  const std::shared_ptr<const TradResult> run = tradRun(s, in, shared);
+  const TradResult& result = *run;
   const TradRequirements& req = result.requirements;
   if (req.wireTooLarge) wireTooLarge(s, req.gauge12Density);
   f.WireOhms = req.wireOhms;

@@ -105,7 +105,7 @@ Explanation explainShownTrad(const ShownTradCalculation& shown, const TapeCoreTa
 
 Explanation explainTradCT(const Session& s) {
   const std::shared_ptr<const TapeCoreTable> table = tapeCoreTable(s);
-  return explainShownTrad(shownTradCalculation(s, *table), *table);
+  return explainShownTrad(shownTradCalculation(s, table), *table);
 }
 
 }  // namespace windara

@@ -23,7 +23,8 @@ struct ShownTradCalculation {
   TradResult result;
   std::optional<TradResult> selected;  // only after that fallback
 };
-ShownTradCalculation shownTradCalculation(const Session& s, const TapeCoreTable& table);
+ShownTradCalculation shownTradCalculation(const Session& s,
+                                          const std::shared_ptr<const TapeCoreTable>& table);
 
 // The explanation of that calculation (explainTradCT without reading the table).
 Explanation explainShownTrad(const ShownTradCalculation& shown, const TapeCoreTable& table);

@@ -1,6 +1,8 @@
 // Which Traditional calculation the form's results come from.
 
 #include "designs/trad/trad_inputs.h"
+
+#include "designs/tables/engine_runs.h"
 #include "designs/trad/validate_trad.h"
 
 namespace windara {
@@ -13,16 +15,17 @@ std::string shownPart(const TradResult& r) {
 
 }  // namespace
 
-ShownTradCalculation shownTradCalculation(const Session& s, const TapeCoreTable& table) {
+ShownTradCalculation shownTradCalculation(const Session& s,
+                                          const std::shared_ptr<const TapeCoreTable>& table) {
   const Form& f = s.form;
   const TradInputs in = readTradInputs(f, s.locale, selectedAlloy(f));
-  ShownTradCalculation plain{in, calculateTradCT(in, table), std::nullopt};
+  ShownTradCalculation plain{in, *tradRun(s, in, table), std::nullopt};
   if (in.thickness != 2 || shownPart(plain.result) == f.txtCore.text) return plain;
 
   TradInputs fourMil = in;
   fourMil.thickness = 4;
   fourMil.thicknessFactor = tapeThicknessFactor(4);
-  TradResult substituted = calculateTradCT(fourMil, table);
+  TradResult substituted = *tradRun(s, fourMil, table);
   if (shownPart(substituted) != f.txtCore.text) return plain;
   return {fourMil, std::move(substituted), std::move(plain.result)};
 }

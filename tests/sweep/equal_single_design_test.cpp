@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -29,6 +30,25 @@ std::size_t fileIndex(const NamedBox& box) {
   for (std::size_t k = 0; k < kDesignFileBoxes.size(); ++k)
     if (kDesignFileBoxes[k] == box.box) return k;
   throw std::logic_error("no such box");
+}
+
+// The same checks: the same class, the same reason for none, and figures equal to
+// the last bit (none on both sides where there is none).
+void expectSameChecks(const std::optional<PointChecks>& point,
+                      const std::optional<PointChecks>& single) {
+  ASSERT_EQ(point.has_value(), single.has_value());
+  if (!point) return;
+  EXPECT_EQ(point->className, single->className);
+  EXPECT_EQ(point->unavailable, single->unavailable);
+  ASSERT_EQ(point->figures.size(), single->figures.size());
+  for (std::size_t k = 0; k < point->figures.size(); ++k) {
+    const double a = point->figures[k], b = single->figures[k];
+    if (std::isnan(a) || std::isnan(b)) {
+      EXPECT_TRUE(std::isnan(a) && std::isnan(b)) << "figure " << k << ": " << a << ", " << b;
+    } else {
+      EXPECT_EQ(a, b) << "figure " << k;
+    }
+  }
 }
 
 // Runs every point of the case and compares it with the single design.
@@ -71,6 +91,9 @@ Tally sweepAndCompare(const Case& c) {
     EXPECT_EQ(point.messages, single.titles);
     EXPECT_EQ(point.invalid, single.invalid);
     EXPECT_EQ(point.found, !single.invalid && single.outputs[2] != "N/A");
+    // The point's checks take the search its calculation made; the single
+    // design's search its own tables read afresh.
+    expectSameChecks(point.checks, single.checks);
 
     ++tally.points;
     tally.found += point.found;

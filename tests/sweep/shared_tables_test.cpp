@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "app/design_checks.h"
 #include "designs/tables/core_tables.h"
+#include "designs/tables/engine_runs.h"
 #include "support/harness.h"
 #include "support/table_copy.h"
 
@@ -83,6 +87,71 @@ TEST(SharedTables, EveryCalculationGetsTheSameGridWithoutReadingIt) {
   h.session.tables.reset();
   EXPECT_TRUE(hall->ok());
   EXPECT_EQ(hall->cells.size(), std::size_t{kHallRows} * kHallColumns);
+}
+
+TEST(EngineRuns, AnEditedTableIsSearchedAgainForTheSameInputs) {
+  // Without shared tables every calculation reads its table as a new object, so
+  // the search kept from the last one is not taken, though the inputs are equal.
+  testing::TableCopy copy;
+  std::filesystem::copy_file(testing::dataDir() / "Materials.txt", copy.path() / "Materials.txt");
+  Harness h(copy.path());
+  h.app.cmdCalculate_Click();  // the SMPS start design: row 11, AL 3136 in grade Q
+  ASSERT_EQ(h.form().txtCore.text, "FTQ-0540-210-GX");
+  ASSERT_EQ(h.form().txtAL.text, "3136");
+  ASSERT_TRUE(h.session.runs);
+
+  testing::TableText ferrite = copy.load("Ferrite.txt");
+  ferrite.field(11, 8) = "3300";
+  copy.save("Ferrite.txt", ferrite);
+  h.app.cmdCalculate_Click();
+  EXPECT_EQ(h.form().txtAL.text, "3300");
+  EXPECT_EQ(h.form().txtActualL.text, "33");  // 3300 mH per 1000 turns on 100 turns
+  const std::optional<DesignChecks> d = checkDesign(h.session);
+  ASSERT_TRUE(d && d->smpsInputs);
+  EXPECT_DOUBLE_EQ(d->smpsInputs->inductanceMh, 33.0);
+}
+
+TEST(EngineRuns, InputsAreTheSameOnlyBitForBit) {
+  SmpsInputs smps;
+  smps.V = 0.8f;
+  smps.N = 100;
+  smps.grade = {"Q", 1};
+  SmpsInputs other = smps;
+  EXPECT_TRUE(sameSmpsInputs(smps, other));
+  other.J = -0.0f;  // equal to 0 in arithmetic, not the same input
+  EXPECT_FALSE(sameSmpsInputs(smps, other));
+  other = smps;
+  other.grade.index = 2;
+  EXPECT_FALSE(sameSmpsInputs(smps, other));
+  other = smps;
+  other.locale = NumberLocale::comma();  // spells numeric part numbers otherwise
+  EXPECT_FALSE(sameSmpsInputs(smps, other));
+  smps.D = std::numeric_limits<float>::quiet_NaN();
+  EXPECT_TRUE(sameSmpsInputs(smps, SmpsInputs(smps)));
+
+  TradInputs trad;
+  trad.ratio = 100;
+  trad.thickness = 2;
+  TradInputs changed = trad;
+  EXPECT_TRUE(sameTradInputs(trad, changed));
+  changed.thickness = 4;  // the fallback's second calculation
+  EXPECT_FALSE(sameTradInputs(trad, changed));
+  changed = trad;
+  changed.alloy.letter = "P";
+  EXPECT_FALSE(sameTradInputs(trad, changed));
+  changed = trad;
+  changed.bmax = std::nextafter(0.0f, 1.0f);
+  EXPECT_FALSE(sameTradInputs(trad, changed));
+
+  HallRunInputs hall{{}, NumberLocale::period()};
+  hall.inputs.turns = 1;
+  HallRunInputs moved = hall;
+  EXPECT_TRUE(sameHallInputs(hall, moved));
+  moved.inputs.material = HallMaterialId::Zendra;
+  EXPECT_FALSE(sameHallInputs(hall, moved));
+  moved = hall;
+  moved.locale = NumberLocale::comma();
+  EXPECT_FALSE(sameHallInputs(hall, moved));
 }
 
 }  // namespace

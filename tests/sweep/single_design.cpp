@@ -41,6 +41,7 @@ SingleDesign openAndCalculate(const DesignSpec& spec, const NumberLocale& locale
   if (!single.invalid)
     for (const DialogEvent& e : h.events())
       if (e.kind == DialogEvent::Kind::Message) single.titles.push_back(e.title);
+  if (!single.invalid && h.form().txtCore.text != "N/A") single.checks = pointChecks(h.session);
   return single;
 }
 

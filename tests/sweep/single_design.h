@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/number.h"
+#include "sweep/point_checks.h"
 
 namespace windara::testing {
 
@@ -28,6 +29,7 @@ struct SingleDesign {
   std::array<std::string, 12> outputs;  // as kOutputBoxes; empty when invalid
   std::vector<std::string> titles;      // of the Calculate pressed after opening
   std::optional<std::string> invalid;   // complaint of the first input box asked
+  std::optional<PointChecks> checks;    // of the core found, on tables read afresh
 };
 
 // Opens `spec` on a fresh program reading the tables from disk. A file that
