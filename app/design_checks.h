@@ -38,7 +38,8 @@ struct DesignChecks {
 
 // Runs the calculation the form's results come from (the type Calculate would run, its
 // inputs as the boxes hold them, its core table read afresh; for Traditional after the
-// 4 mil fallback the 4 mil calculation the form shows) and checks its chosen core with
+// 4 mil fallback the 4 mil calculation the form shows), or takes the run the calculation
+// itself made on a shared table (designs/tables/engine_runs.h), and checks its chosen core with
 // Materials.txt read afresh from the program's folder. None when the form shows no core
 // (txtCore "N/A", no type selected, or a table that no longer gives that core). Never
 // changes the form and shows no dialog.
