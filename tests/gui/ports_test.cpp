@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -23,21 +24,42 @@ const char* const kDesignFilter =
     "All Files (*.*)|*.*|Trad CT Files (*.tct)|*.tct|Hall Effect Files (*.hef)|*.hef|SMPS Files "
     "(*.sps)|*.sps";
 
-// Answers the next modal window once it is up; closes it regardless after a
-// while so a test can never wait forever.
-void answerNextModal(std::function<void(QWidget*)> answer) {
+// Answers the next modal window once it is up. A window still open a while
+// after its answer (or never answered) is closed, so a test fails rather than
+// waits forever.
+void answerNextModal(const std::function<void(QWidget*)>& answer) {
+  struct State {
+    bool answered = false;
+    QPointer<QWidget> modal;
+    int ticks = 0;
+  };
   auto* timer = new QTimer;
-  auto tries = std::make_shared<int>(0);
-  QObject::connect(timer, &QTimer::timeout, [timer, tries, answer] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal && modal->isVisible()) {
+  auto state = std::make_shared<State>();
+  QObject::connect(timer, &QTimer::timeout, [timer, state, answer] {
+    if (!state->answered) {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal && modal->isVisible()) {
+        state->answered = true;
+        state->modal = modal;
+        state->ticks = 0;
+        answer(modal);
+        return;
+      }
+    } else if (!state->modal || !state->modal->isVisible()) {
       timer->stop();
       timer->deleteLater();
-      answer(modal);
-    } else if (++*tries > 500) {
-      timer->stop();
-      timer->deleteLater();
-      if (modal) modal->close();
+      return;
+    }
+    if (++state->ticks <= 500) return;
+    timer->stop();
+    timer->deleteLater();
+    if (QWidget* stuck =
+            state->answered ? state->modal.data() : QApplication::activeModalWidget()) {
+      if (auto* dialog = qobject_cast<QDialog*>(stuck)) {
+        dialog->reject();
+      } else {
+        stuck->close();
+      }
     }
   });
   timer->start(10);
@@ -152,7 +174,12 @@ class PortsTest : public QObject {
       auto* dialog = qobject_cast<QFileDialog*>(w);
       QVERIFY(dialog);
       QCOMPARE(dialog->selectedNameFilter(), QString("SMPS Files (*.sps)"));
-      dialog->selectFile(dir.filePath("mine"));
+      // Typed into the name box: selectFile() leaves that box alone while it
+      // has the focus, and whether the shown dialog has it yet is a race.
+      dialog->setDirectory(dir.path());
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      QVERIFY(name);
+      name->setText(QStringLiteral("mine"));
       static_cast<QDialog*>(dialog)->accept();
     });
     const auto chosen = files.showSave();
