@@ -1,6 +1,7 @@
 #include "gui/sweep_export.h"
 
 #include <QChartView>
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 #include <QSaveFile>
@@ -37,12 +38,20 @@ QString saveCopy(const QString& path, const QString& source) {
   });
 }
 
+void settleCharts() {
+  // A chart lays its new axes, titles and legend out on posted events: drawn
+  // before they are handled, a plot just made would show the last one's.
+  QCoreApplication::sendPostedEvents();
+}
+
 QString savePng(const QString& path, QChartView& view) {
+  settleCharts();
   const QPixmap picture = view.grab();
   return save(path, [&](QSaveFile& f) { return picture.save(&f, "PNG"); });
 }
 
 QString saveSvg(const QString& path, QChartView& view) {
+  settleCharts();
   return save(path, [&](QSaveFile& f) {
     QSvgGenerator svg;
     svg.setOutputDevice(&f);

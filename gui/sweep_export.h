@@ -8,6 +8,10 @@ class QChartView;
 
 namespace windara::gui {
 
+// Lays out what the charts still have pending, so a drawing made now shows
+// the plot as it stands.
+void settleCharts();
+
 // "" when written, else the reason.
 QString saveCopy(const QString& path, const QString& source);
 QString savePng(const QString& path, QChartView& view);

@@ -315,6 +315,7 @@ void SweepTab::exportAs(const QString& title, const QString& filter,
 
 QImage SweepTab::lastPlot() const {
   if (!shown_) return QImage();
+  settleCharts();
   return chart_->grab().toImage();
 }
 
