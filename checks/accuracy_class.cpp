@@ -47,12 +47,18 @@ std::optional<AccuracyClass> accuracyClass(std::string_view name) {
 }
 
 LimitCheck tightestCheck(const AccuracyClass& c, const std::vector<ErrorPoint>& points) {
-  LimitCheck tightest;
-  tightest.margin = std::numeric_limits<double>::infinity();
-  // The check is written out only when it is the tightest so far: the largest-burden search
+  // The tightest so far, written out as a check once at the end: the largest-burden search
   // judges classes many times over.
+  struct Tightest {
+    const ErrorPoint* point = nullptr;
+    const char* quantity = nullptr;
+    double value = 0.0;
+    double limit = 0.0;
+    double margin = std::numeric_limits<double>::infinity();
+  } tightest;
   auto consider = [&](const ErrorPoint& p, const char* quantity, double value, double limit) {
-    if (!(margin(value, limit) >= tightest.margin)) tightest = check(p, quantity, value, limit);
+    const double m = margin(value, limit);
+    if (!(m >= tightest.margin)) tightest = {&p, quantity, value, limit, m};
   };
   for (const ErrorPoint& p : points) {
     const std::optional<std::size_t> i = currentIndex(p.currentPercent);
@@ -61,7 +67,12 @@ LimitCheck tightestCheck(const AccuracyClass& c, const std::vector<ErrorPoint>& 
     if (c.phaseMinutes[*i] > 0)
       consider(p, "phase displacement", p.phaseMinutes, c.phaseMinutes[*i]);
   }
-  return tightest;
+  if (!tightest.point) {
+    LimitCheck none;
+    none.margin = tightest.margin;
+    return none;
+  }
+  return check(*tightest.point, tightest.quantity, tightest.value, tightest.limit);
 }
 
 bool holdsClass(const AccuracyClass& c, const std::vector<ErrorPoint>& points) {

@@ -183,7 +183,16 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
     ++b;
   while (e > b && isBlank(text[e - 1]))
     --e;
-  std::string ascii;
+  // The number as from_chars reads it (digits, a period, the exponent), never longer than
+  // the text: on the stack for the short texts boxes and tables hold.
+  char small[64];
+  std::string large;
+  char* ascii = small;
+  if (e - b > sizeof small) {
+    large.resize(e - b);
+    ascii = large.data();
+  }
+  std::size_t n = 0;
   std::size_t i = b;
   bool negative = false;
   if (i < e && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
@@ -192,10 +201,10 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
   for (; i < e; ++i) {
     const char c = text[i];
     if (isDigit(c)) {
-      ascii += c;
+      ascii[n++] = c;
       ++digits;
     } else if (c == locale.decimal && !point) {
-      ascii += '.';
+      ascii[n++] = '.';
       point = true;
     } else {
       break;
@@ -204,24 +213,24 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
   if (digits == 0) return std::nullopt;
   int exponentSign = 1;
   if (i < e && (text[i] == 'e' || text[i] == 'E')) {
-    ascii += 'e';
+    ascii[n++] = 'e';
     ++i;
     if (i < e && (text[i] == '+' || text[i] == '-')) {
       if (text[i] == '-') exponentSign = -1;
-      ascii += text[i++];
+      ascii[n++] = text[i++];
     }
     int expDigits = 0;
     for (; i < e && isDigit(text[i]); ++i, ++expDigits)
-      ascii += text[i];
+      ascii[n++] = text[i];
     if (expDigits == 0) return std::nullopt;
   }
   if (i != e) return std::nullopt;
   double value = 0.0;
-  const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  const auto res = std::from_chars(ascii, ascii + n, value);
   if (res.ec == std::errc::result_out_of_range) {
     if (exponentSign > 0) return std::nullopt;  // beyond the double range
     value = 0.0;                                // too small to hold: zero
-  } else if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size()) {
+  } else if (res.ec != std::errc() || res.ptr != ascii + n) {
     return std::nullopt;
   }
   return negative ? -value : value;

@@ -4,6 +4,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <string>
 
 #include "common/checked.h"
 
@@ -35,6 +36,20 @@ TEST(ParseNumber, RefusesWhatIsNotANumber) {
     EXPECT_FALSE(isNumeric(text, kPeriod)) << text;
     EXPECT_THROW(toNumber(text, kPeriod), CalcError) << text;
   }
+}
+
+TEST(ParseNumber, LongTextsReadAsShortOnes) {
+  // Far longer than any box holds: 70 leading zeros, 100 digits, 80 blanks around.
+  const std::string zeros(70, '0');
+  EXPECT_EQ(*parseNumber(zeros + "12.5", kPeriod), 12.5);
+  const std::string hundredDigits = "1" + std::string(99, '0');
+  EXPECT_EQ(*parseNumber(hundredDigits, kPeriod), 1e99);
+  EXPECT_EQ(*parseNumber("-0," + std::string(80, '0') + "25e+82", kComma), -25.0);
+  const std::string blanks(40, ' ');
+  EXPECT_EQ(*parseNumber(blanks + "7e1" + blanks, kPeriod), 70.0);
+  EXPECT_FALSE(parseNumber(hundredDigits + "x", kPeriod).has_value());
+  EXPECT_FALSE(parseNumber(hundredDigits + "e" + std::string(400, '9'), kPeriod).has_value());
+  EXPECT_EQ(*parseNumber("1e-" + std::string(400, '9'), kPeriod), 0.0);
 }
 
 TEST(ParseNumber, FollowsTheLocaleDecimalSeparator) {
