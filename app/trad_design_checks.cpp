@@ -45,14 +45,14 @@ std::string tapeName(const TradInputs& in, const TradCore& core) {
 std::optional<DesignChecks> checkTradDesign(const Session& s, CheckDetail detail) {
   const std::shared_ptr<const TapeCoreTable> table = tapeCoreTable(s);
   const ShownTradCalculation shown = shownTradCalculation(s, table);
-  const std::optional<TradCore>& core = shown.result.core;
+  const std::optional<TradCore>& core = shown.result->core;
   if (!core || core->part != s.form.txtCore.text) return std::nullopt;
 
   DesignChecks d;
   d.type = "Traditional";
   d.part = core->part;
   d.material = "tape " + tapeName(shown.inputs, *core);
-  d.tradInputs = tradCheckInputs(shown.inputs, shown.result.requirements, *core);
+  d.tradInputs = tradCheckInputs(shown.inputs, shown.result->requirements, *core);
   takeOutcome(d,
               checkTradCT(*materialsFor(s), *d.tradInputs, shown.inputs.alloy.letter,
                           core->thickness, s.locale, detail),

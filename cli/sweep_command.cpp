@@ -1,8 +1,6 @@
 #include "cli/sweep_command.h"
 
-#include <algorithm>
 #include <ostream>
-#include <thread>
 
 #include "cli/result_output.h"
 #include "cli/sweep_output.h"
@@ -50,7 +48,7 @@ void sweepInto(std::ostream& out, const SweepGrid& grid, const SweepFormat& form
     out.write(rows.data(), static_cast<std::streamsize>(rows.size()));
     progress.done(done);
   };
-  job.threads = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+  job.threads = sweepThreads();
   runSweepBlocks(grid, job);
   text.clear();
   format.ending(text, grid.size());

@@ -41,10 +41,6 @@ void attach(QChart* chart, QAbstractSeries* s, QAbstractAxis* x, QAbstractAxis* 
   s->attachAxis(y);
 }
 
-std::size_t valueIndex(const SweepQuantity& q) {
-  return static_cast<std::size_t>(q.output >= 0 ? q.output : 12 + q.figure);
-}
-
 // The range of the finite values of the quantities.
 std::pair<double, double> valueRange(const std::vector<SweepPlotPoint>& points,
                                      const std::vector<const SweepQuantity*>& on) {
@@ -52,7 +48,7 @@ std::pair<double, double> valueRange(const std::vector<SweepPlotPoint>& points,
   for (const SweepPlotPoint& p : points) {
     if (!p.found) continue;
     for (const SweepQuantity* q : on) {
-      const double v = p.values[valueIndex(*q)];
+      const double v = p.values[q->value];
       if (!std::isfinite(v)) continue;
       lo = std::min(lo, v);
       hi = std::max(hi, v);
@@ -148,11 +144,11 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
       const QColor c = kColors[colour++ % std::size(kColors)];
       if (on.size() > 1 || units.size() > 1) y->setLinePenColor(c);
       bool named = false;
-      for (const auto& [first, end] : lineRuns(points, valueIndex(*q))) {
+      for (const auto& [first, end] : lineRuns(points, q->value)) {
         auto* line = new QLineSeries;
         line->setName(q->caption);
         line->setPen(QPen(c, 2));
-        line->replace(drawnPoints(points, first, end, valueIndex(*q)));
+        line->replace(drawnPoints(points, first, end, q->value));
         // A lone point between gaps would draw nothing as a line.
         line->setPointsVisible(end - first == 1 || points.size() <= 60);
         attach(chart, line, x, y);
@@ -274,7 +270,7 @@ QString SweepChart::pointText(std::size_t index) const {
   lines << QStringLiteral("%1 = %2").arg(plot_.input, figureText(p.x, loc, 6))
         << QStringLiteral("Core: %1").arg(QString::fromStdString(p.core));
   for (const SweepQuantity& q : plot_.quantities)
-    lines << QStringLiteral("%1 = %2").arg(q.caption, figureText(p.values[valueIndex(q)], loc, 6));
+    lines << QStringLiteral("%1 = %2").arg(q.caption, figureText(p.values[q.value], loc, 6));
   return lines.join('\n');
 }
 

@@ -5,7 +5,6 @@
 #include <QTemporaryFile>
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <functional>
 #include <limits>
 #include <mutex>
@@ -133,7 +132,7 @@ void sweep(const SweepRequest& r, const std::atomic<bool>& cancel, SweepOutcome&
       report(done, grid.size());
     }
   };
-  job.threads = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+  job.threads = sweepThreads();
   // Small blocks: a cancel is seen within a few points on every thread.
   job.blockSize = 64;
   try {

@@ -18,6 +18,7 @@
 class QTemporaryFile;
 
 #include "files/design_file.h"
+#include "sweep/named_boxes.h"
 #include "sweep/sweep_axis.h"
 
 namespace windara::gui {
@@ -30,7 +31,7 @@ struct SweepRequest {
 };
 
 // The output boxes' numbers, then the check figures; NaN where there is none.
-inline constexpr std::size_t kPlotValues = 12 + 2;
+inline constexpr std::size_t kPlotValues = kOutputBoxes.size() + 2;
 
 struct SweepPlotPoint {
   double x = 0;

@@ -55,12 +55,12 @@ std::vector<SweepQuantity> plottableQuantities(const Form& form) {
     // The part numbers are drawn as the steps of the plot, not as a line.
     if (!box.visible || &box == &form.txtCore || &box == &form.txtPartNum) continue;
     const QString caption = QString::fromStdString((form.*kOutputLabels[k]).caption);
-    out.push_back({caption, unitOf(caption), kOutputBoxes[k].name, static_cast<int>(k), -1});
+    out.push_back({caption, unitOf(caption), kOutputBoxes[k].name, k});
   }
   const std::vector<const char*> figures = checkFigureNames(designTypeCode(form));
   for (std::size_t k = 0; k < figures.size(); ++k) {
     const QString caption = figureCaption(figures[k]);
-    out.push_back({caption, unitOf(caption), figures[k], -1, static_cast<int>(k)});
+    out.push_back({caption, unitOf(caption), figures[k], kOutputBoxes.size() + k});
   }
   return out;
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 #include <vector>
 
 #include "form/form.h"
@@ -12,11 +13,10 @@
 namespace windara::gui {
 
 struct SweepQuantity {
-  QString caption;  // the label as the form shows it, with its unit
-  QString unit;     // from the caption's brackets, "" for a pure number
-  QString key;      // the box's or the figure's name
-  int output = -1;  // index in kOutputBoxes, or -1
-  int figure = -1;  // index in checkFigureNames, or -1
+  QString caption;        // the label as the form shows it, with its unit
+  QString unit;           // from the caption's brackets, "" for a pure number
+  QString key;            // the box's or the figure's name
+  std::size_t value = 0;  // where a plotted point holds it (SweepPlotPoint::values)
 };
 
 // The captions of kInputBoxes' labels, in that order.

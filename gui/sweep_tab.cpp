@@ -17,7 +17,6 @@
 #include <QTemporaryFile>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 #include "files/design_file.h"
 #include "gui/explorer_parts.h"
@@ -25,7 +24,6 @@
 #include "gui/sweep_export.h"
 #include "gui/verdict_style.h"
 #include "sweep/named_boxes.h"
-#include "sweep/shown_number.h"
 
 namespace windara::gui {
 
@@ -186,9 +184,10 @@ void SweepTab::refresh() {
   if (vary_->count() != captions.size()) {
     vary_->clear();
     vary_->addItems(captions);
+  } else {
+    for (int k = 0; k < captions.size(); ++k)
+      vary_->setItemText(k, captions[k]);
   }
-  for (int k = 0; k < captions.size(); ++k)
-    vary_->setItemText(k, captions[k]);
   fillOutputs();
   if (from_->text().isEmpty()) suggestRange();
 }

@@ -96,6 +96,10 @@ void calculate(const SweepGrid& grid, const SweepBlocks& job, SweepRunner& runne
 
 }  // namespace
 
+int sweepThreads() {
+  return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+}
+
 void runSweepBlocks(const SweepGrid& grid, const SweepBlocks& job) {
   const std::int64_t total = grid.size();
   const std::int64_t blocks = (total + job.blockSize - 1) / job.blockSize;

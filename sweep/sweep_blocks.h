@@ -30,6 +30,9 @@ struct SweepBlocks {
   std::int64_t blockSize = 256;
 };
 
+// The threads a sweep calculates on: one per processor, from 1 to 8.
+int sweepThreads();
+
 // Runs every point of `grid`. An exception from any of the functions stops
 // the sweep and is passed on once the threads have ended.
 void runSweepBlocks(const SweepGrid& grid, const SweepBlocks& job);

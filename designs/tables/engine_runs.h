@@ -35,7 +35,6 @@ class RunMemo {
   }
 
   // Keeps a run in place of the oldest.
-
   std::shared_ptr<const Result> keep(const Inputs& in, std::shared_ptr<const Table> table,
                                      Result result) {
     Entry& e = entries_[next_];

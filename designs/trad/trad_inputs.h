@@ -1,6 +1,7 @@
 #pragma once
 // The Traditional inputs as the design reads them from the form.
 
+#include <memory>
 #include <optional>
 
 #include "designs/trad/trad_engine.h"
@@ -20,8 +21,9 @@ TradInputs readTradInputs(const Form& f, const NumberLocale& locale,
 // at 2 mil would give. Otherwise it is the calculation of the form's inputs.
 struct ShownTradCalculation {
   TradInputs inputs;
-  TradResult result;
-  std::optional<TradResult> selected;  // only after that fallback
+  // The runs as the session keeps them, not copies.
+  std::shared_ptr<const TradResult> result;
+  std::shared_ptr<const TradResult> selected;  // only after that fallback
 };
 ShownTradCalculation shownTradCalculation(const Session& s,
                                           const std::shared_ptr<const TapeCoreTable>& table);

@@ -19,14 +19,14 @@ ShownTradCalculation shownTradCalculation(const Session& s,
                                           const std::shared_ptr<const TapeCoreTable>& table) {
   const Form& f = s.form;
   const TradInputs in = readTradInputs(f, s.locale, selectedAlloy(f));
-  ShownTradCalculation plain{in, *tradRun(s, in, table), std::nullopt};
-  if (in.thickness != 2 || shownPart(plain.result) == f.txtCore.text) return plain;
+  ShownTradCalculation plain{in, tradRun(s, in, table), nullptr};
+  if (in.thickness != 2 || shownPart(*plain.result) == f.txtCore.text) return plain;
 
   TradInputs fourMil = in;
   fourMil.thickness = 4;
   fourMil.thicknessFactor = tapeThicknessFactor(4);
-  TradResult substituted = *tradRun(s, fourMil, table);
-  if (shownPart(substituted) != f.txtCore.text) return plain;
+  std::shared_ptr<const TradResult> substituted = tradRun(s, fourMil, table);
+  if (shownPart(*substituted) != f.txtCore.text) return plain;
   return {fourMil, std::move(substituted), std::move(plain.result)};
 }
 
