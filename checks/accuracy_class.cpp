@@ -79,6 +79,16 @@ bool holdsClass(const AccuracyClass& c, const std::vector<ErrorPoint>& points) {
   return tightestCheck(c, points).margin >= 0;
 }
 
+bool pointHoldsClass(const AccuracyClass& c, const ErrorPoint& p) {
+  const std::optional<std::size_t> i = currentIndex(p.currentPercent);
+  if (!i) return true;
+  const bool ratioHolds =
+      !(c.ratioPercent[*i] > 0) || margin(p.ratioErrorPercent, c.ratioPercent[*i]) >= 0;
+  const bool phaseHolds =
+      !(c.phaseMinutes[*i] > 0) || margin(p.phaseMinutes, c.phaseMinutes[*i]) >= 0;
+  return ratioHolds && phaseHolds;
+}
+
 ClassVerdict judgeClass(const std::vector<ErrorPoint>& points) {
   ClassVerdict verdict;
   for (const AccuracyClass& c : kClasses) {

@@ -48,6 +48,9 @@ struct LimitCheck {
 // when that margin is not negative.
 LimitCheck tightestCheck(const AccuracyClass& c, const std::vector<ErrorPoint>& points);
 bool holdsClass(const AccuracyClass& c, const std::vector<ErrorPoint>& points);
+// Whether one point keeps within every limit the class sets at its current: the class holds
+// when every point does.
+bool pointHoldsClass(const AccuracyClass& c, const ErrorPoint& p);
 
 struct ClassVerdict {
   std::optional<std::string> className;  // the first class that holds; none when none does

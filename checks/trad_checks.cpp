@@ -1,7 +1,9 @@
 #include "checks/trad_checks.h"
 
 #include <cmath>
+#include <utility>
 
+#include "checks/class_points.h"
 #include "checks/permeability.h"
 #include "checks/trad_points.h"
 #include "checks/trad_texts.h"
@@ -74,8 +76,14 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
   const PermeabilityCurve curve(tape.curve);
   const CtModel ct = model(in, curve);
   c.windingOhms = ct.windingOhms;
-  c.points = errorPoints(ct, in.ratedPrimaryAmps, in.burdenOhms);
-  c.verdict = judgeClass(asErrorPoints(c.points));
+  if (detail == CheckDetail::Figures) {
+    JudgedPoints judged = judgeFromFewPoints(ct, in.ratedPrimaryAmps, in.burdenOhms);
+    c.points = std::move(judged.points);
+    c.verdict = std::move(judged.verdict);
+  } else {
+    c.points = errorPoints(ct, in.ratedPrimaryAmps, in.burdenOhms);
+    c.verdict = judgeClass(asErrorPoints(c.points));
+  }
 
   c.saturationTesla = tape.saturationTesla;
   c.peakTeslaAt120 = pointAt(c.points, 120).B;

@@ -66,7 +66,8 @@ struct TradChecks {
   std::string saturationText;
 };
 
-// With CheckDetail::Figures only the points, the verdict and the saturation figures.
+// With CheckDetail::Figures only the verdict and the saturation figures, and of the points
+// those they rest on (judgeFromFewPoints).
 Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
                                 const NumberLocale& locale, CheckDetail detail = CheckDetail::Full);
 
