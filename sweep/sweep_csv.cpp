@@ -4,7 +4,6 @@
 // point.
 
 #include "files/design_file.h"
-#include "sweep/shown_number.h"
 #include "sweep/sweep_format.h"
 
 namespace windara {
@@ -61,8 +60,10 @@ class CsvFormat : public SweepFormat {
       number(out, parseNumber(v.text, heading_.locale));
     for (const std::string& text : p.outputs)
       field(out, text);
-    for (const std::string& text : p.outputs)
-      number(out, p.invalid ? std::nullopt : shownNumber(text, heading_.locale));
+    for (const std::string& text : p.outputs) {
+      out += ',';
+      if (!p.invalid) appendShownNumber(out, text, heading_.locale, "");
+    }
     std::string titles;
     for (const std::string& t : p.messages)
       titles.append(titles.empty() ? "" : "; ").append(t);

@@ -41,5 +41,9 @@ std::unique_ptr<SweepFormat> csvSweepFormat(const SweepHeading& heading);
 // Appends a number with a period and as few digits as give it back exactly
 // ("0.1", "1e-05", "250"); `none` for a value that is missing or not finite.
 void appendNumber(std::string& out, const std::optional<double>& value, std::string_view none);
+// The same for the number a box's text shows (shownNumber): a sweep writes a dozen a point,
+// and a plain decimal's own digits are written without reading its value.
+void appendShownNumber(std::string& out, std::string_view text, const NumberLocale& locale,
+                       std::string_view none);
 
 }  // namespace windara

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <string_view>
 
 #include "designs/trad/trad_engine.h"
 
@@ -13,16 +14,6 @@ namespace {
 // A field the search cannot compare is passed over; NaN fails every test.
 double searchValue(const TapeCoreTable& table, int record, int field) {
   return comparable(table.at(record, field)).value_or(std::numeric_limits<double>::quiet_NaN());
-}
-
-const Criterion* firstFailure(const std::vector<Criterion>& criteria) {
-  const auto it =
-      std::find_if(criteria.begin(), criteria.end(), [](const Criterion& k) { return !k.pass; });
-  return it == criteria.end() ? nullptr : &*it;
-}
-
-bool failedOn(const Criterion* failure, const char* name) {
-  return failure != nullptr && failure->name == name;
 }
 
 std::vector<Figure> coreFigures(const TradCore& c) {
@@ -38,28 +29,54 @@ std::vector<Figure> coreFigures(const TradCore& c) {
           {"residual ID", c.residualID}};
 }
 
-}  // namespace
-
-std::vector<Criterion> tradCriteria(const TradRequirements& req, const TapeCoreTable& table,
-                                    int record, TradRowRole role) {
+// Applies the criteria of a record in a role, in order, to `judge(name, value, comparison,
+// limit)`, which says whether the criterion passes; stops after the first that fails.
+template <class Judge>
+void walkTradCriteria(const TradRequirements& req, const TapeCoreTable& table, int record,
+                      TradRowRole role, Judge judge) {
   const double area = searchValue(table, record, kTapeArea2mil);
   const double window = searchValue(table, record, kTapeWindow);
-  std::vector<Criterion> out;
-  out.reserve(4);  // the search judges every record it walks, many per calculation
-  auto passes = [&](const char* name, double value, Comparison c, double limit) {
-    out.push_back(judge(name, value, c, limit));
-    return out.back().pass;
-  };
   if (role != TradRowRole::WindowSearch) {
-    if (!passes(kCoreAreaCriterion, area, Comparison::Greater, req.A2)) return out;
-    if (role == TradRowRole::AreaSearch) return out;
-    if (!passes(kAreaEndCriterion, area, Comparison::NotEqual, kTapeAreaEnd)) return out;
+    if (!judge(kCoreAreaCriterion, area, Comparison::Greater, req.A2)) return;
+    if (role == TradRowRole::AreaSearch) return;
+    if (!judge(kAreaEndCriterion, area, Comparison::NotEqual, kTapeAreaEnd)) return;
   }
   // The area record keeps an equal window; a later record must exceed it.
   const Comparison rule =
       role == TradRowRole::AreaRecord ? Comparison::GreaterEqual : Comparison::Greater;
-  if (!passes(kWindowCriterion, window, rule, req.Wreq)) return out;
-  passes(kWindowEndCriterion, window, Comparison::NotEqual, kTapeWindowEnd);
+  if (!judge(kWindowCriterion, window, rule, req.Wreq)) return;
+  judge(kWindowEndCriterion, window, Comparison::NotEqual, kTapeWindowEnd);
+}
+
+// The name of the first criterion a record fails in a role, or none: the search asks this of
+// every record it walks, so nothing is built for it.
+const char* firstFailure(const TradRequirements& req, const TapeCoreTable& table, int record,
+                         TradRowRole role) {
+  const char* failure = nullptr;
+  walkTradCriteria(req, table, record, role,
+                   [&](const char* name, double value, Comparison c, double limit) {
+                     if (compare(value, c, limit)) return true;
+                     failure = name;
+                     return false;
+                   });
+  return failure;
+}
+
+bool failedOn(const char* failure, const char* name) {
+  return failure != nullptr && std::string_view(failure) == name;
+}
+
+}  // namespace
+
+std::vector<Criterion> tradCriteria(const TradRequirements& req, const TapeCoreTable& table,
+                                    int record, TradRowRole role) {
+  std::vector<Criterion> out;
+  out.reserve(4);
+  walkTradCriteria(req, table, record, role,
+                   [&](const char* name, double value, Comparison c, double limit) {
+                     out.push_back(judge(name, value, c, limit));
+                     return out.back().pass;
+                   });
   return out;
 }
 
@@ -85,15 +102,14 @@ TradSearch searchTapeCores(const TradRequirements& req, const TapeCoreTable& tab
   // The end marker's sentinels are larger than any real core; a catalogue
   // without them still ends at its last record.
   for (int r = 1; r <= TapeCoreTable::kRecords && !s.areaRecord; ++r) {
-    if (!firstFailure(tradCriteria(req, table, r, TradRowRole::AreaSearch))) s.areaRecord = r;
+    if (!firstFailure(req, table, r, TradRowRole::AreaSearch)) s.areaRecord = r;
   }
   if (!s.areaRecord) {
     s.stop = TradStop::CoreArea;
     return s;
   }
   for (int r = *s.areaRecord; r <= TapeCoreTable::kRecords; ++r) {
-    const std::vector<Criterion> k = tradCriteria(req, table, r, tradRowRole(s, r));
-    const Criterion* failure = firstFailure(k);
+    const char* failure = firstFailure(req, table, r, tradRowRole(s, r));
     if (!failure) {
       s.record = r;
       return s;

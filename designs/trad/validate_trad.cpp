@@ -1,5 +1,7 @@
 #include "designs/trad/validate_trad.h"
 
+#include <optional>
+
 #include "designs/common/design_common.h"
 
 namespace windara {
@@ -45,6 +47,11 @@ std::optional<TapeAlloy> selectedAlloy(const Form& f) {
 void ValidateTradCT(Session& s) {
   for (const ElectricalCheck& c : kChecks) {
     TextBox& box = s.form.*c.box;
+    // A text that passes every check below is read once: inputs are checked at every
+    // calculation, and a sweep runs many.
+    if (const std::optional<double> v = parseNumber(box.text, s.locale);
+        v && *v > 0.0 && fitsSingle(*v))
+      continue;
     askUntilFitsSingle(s, box, c.request, c.defaultText, [&] {
       askWhileNotNumeric(s, box, c.notNumeric, c.request, c.defaultText);
       askWhileNotPositive(s, box, c.notPositive, c.request, c.defaultText);

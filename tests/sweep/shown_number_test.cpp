@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
+#include "sweep/sweep_format.h"
+
 namespace windara {
 namespace {
 
@@ -37,6 +42,80 @@ TEST(ShownNumber, ReadsWhatTheOutputBoxesShowInEitherLocale) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(shownNumber(c.text, c.locale), c.number);
+  }
+}
+
+}  // namespace
+}  // namespace windara
+
+namespace windara {
+namespace {
+
+std::string viaValue(std::string_view text, const NumberLocale& locale) {
+  std::string out;
+  appendNumber(out, shownNumber(text, locale), "-");
+  return out;
+}
+
+std::string straight(std::string_view text, const NumberLocale& locale) {
+  std::string out;
+  appendShownNumber(out, text, locale, "-");
+  return out;
+}
+
+// A box's number is written as its value is, whether read from its digits or not: the
+// texts the formats give, and plain decimals of every length and place of the point.
+TEST(ShownNumber, IsWrittenAsItsValueIs) {
+  const NumberLocale period = NumberLocale::period(), comma = NumberLocale::comma();
+  for (const char* text : {"0.576",
+                           "5.",
+                           "33",
+                           "5000",
+                           "100000",
+                           "1000000",
+                           "0.0001",
+                           "0.00001",
+                           "0.000123",
+                           "123456789012345",
+                           "1234567890123456",
+                           "0.1234567890123456",
+                           "12.50",
+                           "-0.25%",
+                           "1,234.5",
+                           "0",
+                           "0.000",
+                           "-0",
+                           "N/A",
+                           "",
+                           "1E-05",
+                           "7e3",
+                           "--1",
+                           "1.2.3",
+                           "%",
+                           ".5",
+                           "5.%"}) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(straight(text, period), viaValue(text, period));
+  }
+  EXPECT_EQ(straight("100000", period), "1e+05");  // the shorter form, as to_chars gives it
+  EXPECT_EQ(straight("0,00012", comma), "0.00012");
+  EXPECT_EQ(straight("12,5", comma), "12.5");
+
+  std::mt19937 random(7);
+  auto digitsOf = [&](int count) {
+    std::string s;
+    for (int k = 0; k < count; ++k)
+      s += static_cast<char>('0' + (random() % 3 == 0 ? 0 : random() % 10));
+    return s;
+  };
+  for (int k = 0; k < 200000; ++k) {
+    const NumberLocale& locale = k % 2 ? comma : period;
+    std::string text = random() % 4 == 0 ? "-" : "";
+    text += digitsOf(static_cast<int>(random() % 18));
+    if (random() % 3 != 0) text += locale.decimal + digitsOf(static_cast<int>(random() % 22));
+    if (random() % 5 == 0) text += '%';
+    SCOPED_TRACE(text);
+    ASSERT_EQ(straight(text, locale), viaValue(text, locale));
   }
 }
 
