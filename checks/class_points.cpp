@@ -62,18 +62,14 @@ class LazyPoints {
   std::array<std::optional<TradPoint>, kBurdenPercents.size() * kCurrents> slots_;
 };
 
-// Works out the class's points until one fails it (all of them with `all`); whether all hold.
-bool tryClass(const AccuracyClass& c, LazyPoints& points, bool all) {
-  bool holds = true;
+// Works out the class's points until one fails it; whether all hold.
+bool tryClass(const AccuracyClass& c, LazyPoints& points) {
   for (std::size_t current : kTryOrder) {
     if (!limited(c, current)) continue;
-    for (std::size_t burden = 0; burden < kBurdenPercents.size(); ++burden) {
-      if (pointHoldsClass(c, LazyPoints::asErrorPoint(points.at(burden, current)))) continue;
-      holds = false;
-      if (!all) return false;
-    }
+    for (std::size_t burden = 0; burden < kBurdenPercents.size(); ++burden)
+      if (!pointHoldsClass(c, LazyPoints::asErrorPoint(points.at(burden, current)))) return false;
   }
-  return holds;
+  return true;
 }
 
 }  // namespace
@@ -84,20 +80,16 @@ JudgedPoints judgeFromFewPoints(const CtModel& ct, double ratedPrimaryAmps,
   points.at(0, kOverRated);
   points.at(0, kRated);
   JudgedPoints judged;
-  const std::vector<AccuracyClass>& classes = accuracyClasses();
-  for (std::size_t i = 0; i < classes.size(); ++i) {
-    const AccuracyClass& c = classes[i];
-    // With no class holding, the verdict names the last one's tightest check, which needs
-    // all of its points.
-    const bool last = i + 1 == classes.size();
-    if (!last && points.knownToFail(c)) continue;
-    const bool holds = tryClass(c, points, last);
-    if (!holds && !last) continue;
-    judged.points = points.worked();
-    judged.verdict.tightest = tightestCheck(c, asErrorPoints(judged.points));
-    if (holds) judged.verdict.className = c.name;
-    break;
+  const AccuracyClass* judgedBy = nullptr;
+  for (const AccuracyClass& c : accuracyClasses()) {
+    judgedBy = &c;
+    if (!points.knownToFail(c) && tryClass(c, points)) {
+      judged.verdict.className = c.name;
+      break;
+    }
   }
+  judged.points = points.worked();
+  judged.verdict.tightest = tightestCheck(*judgedBy, asErrorPoints(judged.points));
   return judged;
 }
 

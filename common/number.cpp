@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "common/checked.h"
 
@@ -32,19 +33,22 @@ Decimal toDecimal(T value, int digits) {
   char buf[64];
   const auto res =
       std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
-  *res.ptr = '\0';  // for atoi; a double takes at most 24 of the 64
-  const std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
+  // d.ddd...e[+-]xx, with a sign before it when negative.
+  const char* p = buf;
   Decimal d;
-  std::size_t i = 0;
-  if (text[i] == '-') {
+  if (*p == '-') {
     d.negative = true;
-    ++i;
+    ++p;
   }
-  const std::size_t e = text.find('e');
-  for (; i < e; ++i) {
-    if (isDigit(text[i])) d.mantissa += text[i];
+  d.mantissa.reserve(static_cast<std::size_t>(digits));
+  for (; *p != 'e'; ++p) {
+    if (isDigit(*p)) d.mantissa += *p;
   }
-  d.exponent = std::atoi(buf + e + 1);
+  ++p;
+  const bool negativeExponent = *p == '-';
+  for (++p; p < res.ptr; ++p)
+    d.exponent = d.exponent * 10 + (*p - '0');
+  if (negativeExponent) d.exponent = -d.exponent;
   return d;
 }
 
@@ -121,7 +125,7 @@ std::string pattern(T value, std::string_view patternText, int digits, const Num
     Decimal d = toDecimal(value, digits);
     negative = d.negative;
     // Digits of the value: the first is worth 10^exponent.
-    std::string ds = d.mantissa;
+    std::string ds = std::move(d.mantissa);
     int pointPos = d.exponent + 1;  // digits before the decimal point
     if (pointPos < 0) {
       ds.insert(0, static_cast<std::size_t>(-pointPos), '0');

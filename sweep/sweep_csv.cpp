@@ -3,6 +3,8 @@
 // message titles, whether a core was found and the complaint of an invalid
 // point.
 
+#include <algorithm>
+
 #include "files/design_file.h"
 #include "sweep/sweep_format.h"
 
@@ -13,7 +15,10 @@ namespace {
 // A field quoted as RFC 4180 asks when it holds a comma, a quote or a line end.
 void field(std::string& out, std::string_view text, bool first = false) {
   if (!first) out += ',';
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+  const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
+    return c == ',' || c == '"' || c == '\r' || c == '\n';
+  });
+  if (plain) {
     out += text;
     return;
   }
