@@ -39,7 +39,7 @@ TradCheckInputs tradCheckInputs(const TradInputs& in, const TradRequirements& re
 }
 
 std::string tapeName(const TradInputs& in, const TradCore& core) {
-  return in.alloy.letter + " " + std::to_string(core.thickness) + " mil";
+  return std::string(in.alloy.letter) + " " + std::to_string(core.thickness) + " mil";
 }
 
 std::optional<DesignChecks> checkTradDesign(const Session& s, CheckDetail detail) {

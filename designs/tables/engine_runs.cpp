@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <string_view>
 
 namespace windara {
 
@@ -38,11 +39,13 @@ bool sameTradInputs(const TradInputs& a, const TradInputs& b) {
          same(a.primaryCurrent, b.primaryCurrent) && same(a.bmax, b.bmax) &&
          same(a.ratio, b.ratio) && same(a.currentDensity, b.currentDensity) &&
          a.alloy.number == b.alloy.number && same(a.alloy.density, b.alloy.density) &&
-         a.alloy.letter == b.alloy.letter && a.alloy.defaultBmax == b.alloy.defaultBmax &&
+         std::string_view(a.alloy.letter) == b.alloy.letter &&
+         std::string_view(a.alloy.defaultBmax) == b.alloy.defaultBmax &&
          std::bit_cast<std::uint64_t>(a.alloy.bmaxLimit) ==
              std::bit_cast<std::uint64_t>(b.alloy.bmaxLimit) &&
-         a.alloy.rangeSentence == b.alloy.rangeSentence && a.thickness == b.thickness &&
-         same(a.thicknessFactor, b.thicknessFactor) && a.locale == b.locale;
+         std::string_view(a.alloy.rangeSentence) == b.alloy.rangeSentence &&
+         a.thickness == b.thickness && same(a.thicknessFactor, b.thicknessFactor) &&
+         a.locale == b.locale;
 }
 
 bool sameHallInputs(const HallRunInputs& a, const HallRunInputs& b) {

@@ -1,5 +1,7 @@
 #include "designs/trad/design_trad.h"
 
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,10 +19,27 @@ namespace windara {
 
 namespace {
 
-// A catalogue figure in a pattern; a text that is no number is shown as it stands.
+// A catalogue figure in a pattern; a text that is no number is shown as it stands. The last
+// few texts are kept, for calculations in a row (a sweep) show the same core again and again;
+// a text is taken again only for the same value, pattern and locale.
 std::string formatCell(const Cell& cell, const char* pattern, const NumberLocale& locale) {
-  if (const std::optional<double> v = comparable(cell)) return formatPattern(*v, pattern, locale);
-  return cell.rawText();
+  const std::optional<double> v = comparable(cell);
+  if (!v) return cell.rawText();
+  struct Shown {
+    std::uint64_t bits = 0;
+    const char* pattern = nullptr;  // a literal: equal pointers, equal patterns
+    NumberLocale locale;
+    std::string text;
+  };
+  thread_local std::array<Shown, 4> kept;  // a core's four figures
+  thread_local std::size_t next = 0;
+  const auto bits = std::bit_cast<std::uint64_t>(*v);
+  for (const Shown& k : kept)
+    if (k.pattern == pattern && k.bits == bits && k.locale == locale) return k.text;
+  Shown& k = kept[next];
+  next = (next + 1) % kept.size();
+  k = {bits, pattern, locale, formatPattern(*v, pattern, locale)};
+  return k.text;
 }
 
 void wireTooLarge(Session& s, std::int32_t density) {
