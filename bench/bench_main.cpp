@@ -37,6 +37,8 @@ constexpr Target kTargets[] = {
     {"Windara window / empty QMainWindow, shown (wall)", "BM_PairWindowShown", nullptr, 1.3},
     {"sweep of 10,000 points / design, .sps (wall)", "BM_PairSweepDesign/smps", nullptr, 10.0},
     {"sweep of 10,000 points / design, .tct (wall)", "BM_PairSweepDesign/trad", nullptr, 10.0},
+    {"sweep of 10,000 points / design, .tct in 0.5S (wall)", "BM_PairSweepDesign/trad_class",
+     nullptr, 10.0},
     {"sweep of 10,000 points / design, .hef (wall)", "BM_PairSweepDesign/hall", nullptr, 10.0},
 };
 

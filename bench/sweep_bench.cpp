@@ -27,6 +27,13 @@ BENCHMARK_CAPTURE(BM_PairSweepDesign, trad, "trad-tormix-1mil/design.tct", "txtV
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond)
     ->MinTime(2.0);
+// A Traditional design that holds a class (0.5S) at every point: all of that class's error
+// points are worked out, where the tormix case's fail every class at the first.
+BENCHMARK_CAPTURE(BM_PairSweepDesign, trad_class, "../../bench/designs/trad-class-0.5S.tct",
+                  "txtVoltage=0.05:0.5:10000")
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0);
 BENCHMARK_CAPTURE(BM_PairSweepDesign, hall, "hall-ferrite/design.hef", "txtPriCurrent=10:100:10000")
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond)
