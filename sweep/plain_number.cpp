@@ -16,7 +16,17 @@ constexpr int kMaxDigitsRead = 40;
 // straight from its digits; false for any other text. Those digits are the shortest that
 // give the value back (no other decimal as short is the same double), so the text is
 // to_chars' own: the fixed form, or the exponent form where that is shorter.
-bool appendPlainDecimal(std::string& out, std::string_view text, char decimal) {
+bool appendPlainDecimal(std::string& out, std::string_view text, const NumberLocale& locale) {
+  // A locale whose separators could be taken for part of a number, and a text holding the
+  // thousands separator, are read the long way.
+  const auto ordinary = [](char c) {
+    return !(c >= '0' && c <= '9') &&
+           std::string_view("+-%eE \t").find(c) == std::string_view::npos;
+  };
+  if (!ordinary(locale.decimal) || !ordinary(locale.group) ||
+      text.find(locale.group) != std::string_view::npos)
+    return false;
+  const char decimal = locale.decimal;
   if (!text.empty() && text.back() == '%') text.remove_suffix(1);
   std::size_t i = 0;
   const bool negative = i < text.size() && text[i] == '-';
@@ -93,8 +103,7 @@ void appendNumber(std::string& out, const std::optional<double>& value, std::str
 
 void appendShownNumber(std::string& out, std::string_view text, const NumberLocale& locale,
                        std::string_view none) {
-  if (!appendPlainDecimal(out, text, locale.decimal))
-    appendNumber(out, shownNumber(text, locale), none);
+  if (!appendPlainDecimal(out, text, locale)) appendNumber(out, shownNumber(text, locale), none);
 }
 
 }  // namespace windara

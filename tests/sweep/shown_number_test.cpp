@@ -108,9 +108,11 @@ TEST(ShownNumber, IsWrittenAsItsValueIs) {
       s += static_cast<char>('0' + (random() % 3 == 0 ? 0 : random() % 10));
     return s;
   };
+  // Separators a user may have set that look like parts of a number.
+  const NumberLocale odd[] = {{'.', '-'}, {'.', '1'}, {'+', ','}, {',', ' '}, {'e', '.'}};
   for (int k = 0; k < 200000; ++k) {
-    const NumberLocale& locale = k % 2 ? comma : period;
-    std::string text = random() % 4 == 0 ? "-" : "";
+    const NumberLocale& locale = k % 10 == 0 ? odd[k / 10 % 5] : k % 2 ? comma : period;
+    std::string text = random() % 4 == 0 ? "-" : random() % 9 == 0 ? "+" : "";
     text += digitsOf(static_cast<int>(random() % 18));
     if (random() % 3 != 0) text += locale.decimal + digitsOf(static_cast<int>(random() % 22));
     if (random() % 5 == 0) text += '%';
