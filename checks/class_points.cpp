@@ -46,6 +46,7 @@ class LazyPoints {
 
   std::vector<TradPoint> worked() const {
     std::vector<TradPoint> out;
+    out.reserve(slots_.size());
     for (const std::optional<TradPoint>& p : slots_)
       if (p) out.push_back(*p);
     return out;

@@ -49,7 +49,11 @@ bool appendPlainDecimal(std::string& out, std::string_view text, const NumberLoc
   int first = 0;
   while (first < count && all[first] == '0')
     ++first;
-  if (first == count) return false;  // zero, or no digit at all
+  if (count == 0) return false;
+  if (first == count) {  // zero, signed as read
+    out += negative ? "-0" : "0";
+    return true;
+  }
   int last = count - 1;
   while (all[last] == '0')
     --last;

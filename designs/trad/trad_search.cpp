@@ -34,9 +34,8 @@ std::vector<Figure> coreFigures(const TradCore& c) {
 template <class Judge>
 void walkTradCriteria(const TradRequirements& req, const TapeCoreTable& table, int record,
                       TradRowRole role, Judge judge) {
-  const double area = searchValue(table, record, kTapeArea2mil);
-  const double window = searchValue(table, record, kTapeWindow);
   if (role != TradRowRole::WindowSearch) {
+    const double area = searchValue(table, record, kTapeArea2mil);
     if (!judge(kCoreAreaCriterion, area, Comparison::Greater, req.A2)) return;
     if (role == TradRowRole::AreaSearch) return;
     if (!judge(kAreaEndCriterion, area, Comparison::NotEqual, kTapeAreaEnd)) return;
@@ -44,6 +43,7 @@ void walkTradCriteria(const TradRequirements& req, const TapeCoreTable& table, i
   // The area record keeps an equal window; a later record must exceed it.
   const Comparison rule =
       role == TradRowRole::AreaRecord ? Comparison::GreaterEqual : Comparison::Greater;
+  const double window = searchValue(table, record, kTapeWindow);
   if (!judge(kWindowCriterion, window, rule, req.Wreq)) return;
   judge(kWindowEndCriterion, window, Comparison::NotEqual, kTapeWindowEnd);
 }
