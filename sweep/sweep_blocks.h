@@ -27,7 +27,7 @@ struct SweepBlocks {
   // the number of points written so far.
   std::function<void(const std::string& text, std::int64_t pointsDone)> write;
   int threads = 1;
-  std::int64_t blockSize = 256;
+  std::int64_t blockSize = 64;
 };
 
 // The threads a sweep calculates on: one per processor, from 1 to 8.
