@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 #include "common/checked.h"
 #include "designs/common/design_common.h"
@@ -19,27 +20,33 @@ namespace windara {
 
 namespace {
 
-// A catalogue figure in a pattern; a text that is no number is shown as it stands. The last
-// few texts are kept, for calculations in a row (a sweep) show the same core again and again;
-// a text is taken again only for the same value, pattern and locale.
-std::string formatCell(const Cell& cell, const char* pattern, const NumberLocale& locale) {
-  const std::optional<double> v = comparable(cell);
-  if (!v) return cell.rawText();
+// A figure of the core in a pattern, as formatPattern writes it. The last few texts of each
+// precision are kept, for calculations in a row (a sweep) show the same core again and again;
+// a text is taken again only for the same value (bit for bit), pattern and locale.
+template <class T>
+std::string keptPattern(T value, const char* pattern, const NumberLocale& locale) {
+  using Bits = std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>;
   struct Shown {
-    std::uint64_t bits = 0;
+    Bits bits = 0;
     const char* pattern = nullptr;  // a literal: equal pointers, equal patterns
     NumberLocale locale;
     std::string text;
   };
-  thread_local std::array<Shown, 4> kept;  // a core's four figures
+  thread_local std::array<Shown, 4> kept;  // the catalogue's four figures, or area and hole
   thread_local std::size_t next = 0;
-  const auto bits = std::bit_cast<std::uint64_t>(*v);
+  const auto bits = std::bit_cast<Bits>(value);
   for (const Shown& k : kept)
     if (k.pattern == pattern && k.bits == bits && k.locale == locale) return k.text;
   Shown& k = kept[next];
   next = (next + 1) % kept.size();
-  k = {bits, pattern, locale, formatPattern(*v, pattern, locale)};
+  k = {bits, pattern, locale, formatPattern(value, pattern, locale)};
   return k.text;
+}
+
+// A catalogue figure in a pattern; a text that is no number is shown as it stands.
+std::string formatCell(const Cell& cell, const char* pattern, const NumberLocale& locale) {
+  if (const std::optional<double> v = comparable(cell)) return keptPattern(*v, pattern, locale);
+  return cell.rawText();
 }
 
 void wireTooLarge(Session& s, std::int32_t density) {
@@ -74,12 +81,12 @@ void writeResults(Form& f, const NumberLocale& loc, const TapeCoreTable& table,
   f.txtWireSize.text = std::to_string(req.gauge);
   f.txtCore.text = c.part;
   step([&] { f.txtActualL.text = formatPattern(c.Ptot, "###,###,##0.###", loc); });
-  step([&] { f.txtResID.text = formatPattern(c.residualID, "0.000", loc); });
+  step([&] { f.txtResID.text = keptPattern(c.residualID, "0.000", loc); });
   f.txtPartNum.text = f.txtCore.text;
   step([&] { f.txtID.text = formatCell(field(kTapeID), "0.000", loc); });
   step([&] { f.txtOD.text = formatCell(field(kTapeOD), "0.000", loc); });
   step([&] { f.txtHt.text = formatCell(field(kTapeHeight), "0.000", loc); });
-  step([&] { f.txtAe.text = formatPattern(c.Ae, "0.000", loc); });
+  step([&] { f.txtAe.text = keptPattern(c.Ae, "0.000", loc); });
   step([&] { f.txtle.text = formatCell(field(kTapePathLength), "##.00", loc); });
 }
 
