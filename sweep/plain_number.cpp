@@ -72,9 +72,10 @@ bool appendPlainDecimal(std::string& out, std::string_view text, const NumberLoc
       out.append(digits, static_cast<std::size_t>(n));
       out.append(static_cast<std::size_t>(q), '0');
     } else if (exponent >= 0) {
-      out.append(digits, static_cast<std::size_t>(exponent + 1));
+      const int wholeDigits = exponent + 1;
+      out.append(digits, static_cast<std::size_t>(wholeDigits));
       out += '.';
-      out.append(digits + exponent + 1, static_cast<std::size_t>(n - exponent - 1));
+      out.append(digits + wholeDigits, static_cast<std::size_t>(n - wholeDigits));
     } else {
       out += "0.";
       out.append(static_cast<std::size_t>(-exponent - 1), '0');
