@@ -52,10 +52,6 @@ class LazyPoints {
     return out;
   }
 
-  static ErrorPoint asErrorPoint(const TradPoint& p) {
-    return {p.currentPercent, p.burdenPercent, p.ratioErrorPercent, p.phaseMinutes};
-  }
-
  private:
   const CtModel& ct_;
   double amps_;
@@ -68,7 +64,7 @@ bool tryClass(const AccuracyClass& c, LazyPoints& points) {
   for (std::size_t current : kTryOrder) {
     if (!limited(c, current)) continue;
     for (std::size_t burden = 0; burden < kBurdenPercents.size(); ++burden)
-      if (!pointHoldsClass(c, LazyPoints::asErrorPoint(points.at(burden, current)))) return false;
+      if (!pointHoldsClass(c, asErrorPoint(points.at(burden, current)))) return false;
   }
   return true;
 }

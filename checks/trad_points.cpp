@@ -58,11 +58,15 @@ std::vector<TradPoint> errorPoints(const CtModel& ct, double ratedPrimaryAmps,
   return pointsKnowing(ct, ratedPrimaryAmps, ratedBurdenOhms, nullptr);
 }
 
+ErrorPoint asErrorPoint(const TradPoint& p) {
+  return {p.currentPercent, p.burdenPercent, p.ratioErrorPercent, p.phaseMinutes};
+}
+
 std::vector<ErrorPoint> asErrorPoints(const std::vector<TradPoint>& points) {
   std::vector<ErrorPoint> out;
   out.reserve(points.size());
   for (const TradPoint& p : points)
-    out.push_back({p.currentPercent, p.burdenPercent, p.ratioErrorPercent, p.phaseMinutes});
+    out.push_back(asErrorPoint(p));
   return out;
 }
 

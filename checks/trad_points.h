@@ -14,6 +14,7 @@ namespace windara {
 // ratedPrimaryAmps (inner).
 std::vector<TradPoint> errorPoints(const CtModel& ct, double ratedPrimaryAmps,
                                    double ratedBurdenOhms);
+ErrorPoint asErrorPoint(const TradPoint& p);
 std::vector<ErrorPoint> asErrorPoints(const std::vector<TradPoint>& points);
 
 // The largest rated burden (ohm) at which the class still holds at both burden fractions,

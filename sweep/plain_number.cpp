@@ -45,11 +45,11 @@ bool appendPlainDecimal(std::string& out, std::string_view text, const NumberLoc
       return false;
     }
   }
+  if (count == 0) return false;
   if (whole < 0) whole = count;
   int first = 0;
   while (first < count && all[first] == '0')
     ++first;
-  if (count == 0) return false;
   if (first == count) {  // zero, signed as read
     out += negative ? "-0" : "0";
     return true;
