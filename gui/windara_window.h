@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QMainWindow>
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
@@ -83,8 +84,18 @@ class WindaraWindow : public QMainWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Runs a model call for a user action; an unexpected exception is told, and
+  // the widgets follow the model either way.
   template <class F>
-  void act(F&& modelCall);
+  void act(F&& modelCall) {
+    try {
+      modelCall();
+    } catch (const std::exception& e) {
+      sync();
+      if (onActionError) onActionError(e.what());
+    }
+    sync();
+  }
 
   QLabel* label(Label& model, const char* name);
   QLineEdit* input(TextBox& model, const char* name);
@@ -95,6 +106,7 @@ class WindaraWindow : public QMainWindow {
   QGroupBox* optionFrame(Frame& model, const char* name, Group group);
   QPushButton* command(CommandButton& model, const char* name);
   QAction* menuItem(QMenu* menu, MenuItem& model);
+  void buildForm();
   QWidget* buildHeader();
   void buildMenus();
   void buildTabOrder();
