@@ -28,6 +28,12 @@ inline bool isNumeric(std::string_view text, const NumberLocale& locale) {
   return parseNumber(text, locale).has_value();
 }
 
+// A text that is no number in `locale` but is one with the other decimal
+// separator (a period for a comma, a comma for a period), with that separator
+// replaced by the locale's; nothing for any other text. The value is the same
+// and every other character stays as typed.
+std::optional<std::string> withLocaleDecimal(std::string_view text, const NumberLocale& locale);
+
 // The number a text holds; CalcError when it holds none.
 double toNumber(std::string_view text, const NumberLocale& locale);
 
