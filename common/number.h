@@ -7,8 +7,9 @@
 
 namespace windara {
 
-// The user's numeric conventions. Core tables and design files always use
-// NumberLocale::period(), whatever the user's locale.
+// The user's numeric conventions. Core tables and the codes of design files
+// always use NumberLocale::period(), whatever the user's locale; the input
+// texts of design files are kept as typed.
 struct NumberLocale {
   char decimal = '.';
   char group = ',';
