@@ -173,12 +173,16 @@ Options:
   --                 Everything after it is a file name.
 
 Numbers are read and written with the decimal separator of the locale in
-LC_ALL, LC_NUMERIC or LANG; design files always use a period.
+LC_ALL, LC_NUMERIC or LANG. Design files hold the inputs as typed; opening
+one takes an input that is a number only with the other decimal separator
+(a period for a comma, or the reverse) as that number, in the locale's way.
 
 Exit status:
   0  the calculations ran (a design that finds no core is a result too)
   2  bad arguments, or FILE cannot be opened or read, or OUT (--save, --pdf,
-     --out) cannot be written
+     --out) cannot be written, or FILE holds no design (check, explain,
+     sweep, report --engineering; design and report name it on standard
+     error and go on with the start design, as Open Design does)
   3  an input box needed an answer and no --answer was left
 )";
 }
@@ -237,6 +241,10 @@ int withOpenedDesign(const DesignRequest& request, Environment& env,
               << "\n";
       return kExitUsage;
     }
+    if (opened.noDesign) {
+      env.err << shownName << " holds no Windara design\n";
+      if (!request.showsFileWithoutDesign) return kExitUsage;
+    }
     status = then(program);
   } catch (const NoMoreAnswers& e) {
     env.err << "windara-cli: an input box needs an answer (give it with --answer):\n"
@@ -253,6 +261,7 @@ int runDesign(const std::vector<std::string>& argv, Environment& env) {
   DesignRequest request;
   try {
     request = parseDesignRequest(argv, {{"json", false}, {"save", true}}, env);
+    request.showsFileWithoutDesign = true;
   } catch (const UsageError& e) {
     return usage(env, std::string("design: ") + e.what());
   }

@@ -44,6 +44,9 @@ struct DesignRequest {
   ParsedArgs args;
   std::string file;
   std::filesystem::path programDir;
+  // Whether a FILE without a design is shown as the window shows it (the
+  // design on screen, recalculated) rather than refused.
+  bool showsFileWithoutDesign = false;
 };
 // UsageError on a mistake.
 DesignRequest parseDesignRequest(const std::vector<std::string>& argv,
@@ -52,7 +55,9 @@ DesignRequest parseDesignRequest(const std::vector<std::string>& argv,
 // Opens the requested design on the start state, which runs its
 // calculations, then returns what `then` returns. A file that cannot be
 // opened gives kExitUsage, an input box without an answer kExitNoAnswer;
-// both are explained on env.err and `then` does not run.
+// both are explained on env.err and `then` does not run. A file that holds no
+// design is named on env.err and, unless the request shows it, gives
+// kExitUsage as well.
 int withOpenedDesign(const DesignRequest& request, Environment& env,
                      const std::function<int(HeadlessProgram&)>& then);
 

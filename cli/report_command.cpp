@@ -22,6 +22,9 @@ int runReport(const std::vector<std::string>& argv, Environment& env) {
       throw UsageError("--pdf needs a file name");
     if (request.args.has("engineering") && !request.args.has("pdf"))
       throw UsageError("--engineering writes a PDF only: give --pdf OUT");
+    // The printed report is of the design on screen, as Print after Open is;
+    // the engineering report is about the file's design only.
+    request.showsFileWithoutDesign = !request.args.has("engineering");
   } catch (const UsageError& e) {
     env.err << "windara-cli: report: " << e.what() << "\nTry 'windara-cli --help'.\n";
     return kExitUsage;

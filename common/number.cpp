@@ -240,6 +240,17 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
   return negative ? -value : value;
 }
 
+std::optional<std::string> withLocaleDecimal(std::string_view text, const NumberLocale& locale) {
+  if (locale.decimal != '.' && locale.decimal != ',') return std::nullopt;
+  if (isNumeric(text, locale)) return std::nullopt;
+  const char other = locale.decimal == '.' ? ',' : '.';
+  if (!isNumeric(text, NumberLocale{other, locale.decimal})) return std::nullopt;
+  // A number holds its separator once; no other character of it is a period or a comma.
+  std::string ours(text);
+  ours[ours.find(other)] = locale.decimal;
+  return ours;
+}
+
 double toNumber(std::string_view text, const NumberLocale& locale) {
   const auto v = parseNumber(text, locale);
   if (!v) throw CalcError("type mismatch");

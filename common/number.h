@@ -7,8 +7,9 @@
 
 namespace windara {
 
-// The user's numeric conventions. Core tables and design files always use
-// NumberLocale::period(), whatever the user's locale.
+// The user's numeric conventions. Core tables and the codes of design files
+// always use NumberLocale::period(), whatever the user's locale; the input
+// texts of design files are kept as typed.
 struct NumberLocale {
   char decimal = '.';
   char group = ',';
@@ -27,6 +28,12 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
 inline bool isNumeric(std::string_view text, const NumberLocale& locale) {
   return parseNumber(text, locale).has_value();
 }
+
+// A text that is no number in `locale` but is one with the other decimal
+// separator (a period for a comma, a comma for a period), with that separator
+// replaced by the locale's; nothing for any other text. The value is the same
+// and every other character stays as typed.
+std::optional<std::string> withLocaleDecimal(std::string_view text, const NumberLocale& locale);
 
 // The number a text holds; CalcError when it holds none.
 double toNumber(std::string_view text, const NumberLocale& locale);

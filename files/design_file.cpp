@@ -10,8 +10,10 @@
 #include <ostream>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 #include "common/fields.h"
+#include "common/number.h"
 #include "files/replace_file.h"
 
 namespace windara {
@@ -179,7 +181,10 @@ std::optional<DesignFileContents> readDesignFile(const fs::path& path, FileOutco
     DesignReader file(path);
     d.type = file.code();
     // Only a design type has more fields; anything after another code is not read.
-    if (*designExtension(d.type) == '\0') return d;
+    if (!d.holdsDesign()) {
+      outcome.noDesign = true;
+      return d;
+    }
     for (std::string& text : d.texts)
       text = file.text();
     d.material = file.code();
@@ -284,13 +289,19 @@ FileOutcome openDesignFile(App& app, const std::string& path) {
   // The whole file is read and checked before anything on the form changes,
   // so a file that cannot be used leaves the design on screen as it was.
   FileOutcome outcome;
-  const std::optional<DesignFileContents> d = readDesignFile(path, outcome);
+  std::optional<DesignFileContents> d = readDesignFile(path, outcome);
   if (!d) {
     s.dialogs.message(failureText("The design could not be opened from", outcome), kOpenTitle,
                       Icon::Critical);
     return outcome;
   }
   if (!d->holdsDesign()) s.dialogs.message(noDesignText(outcome.path), kOpenTitle, Icon::None);
+  // A file keeps the texts as typed, so one saved under the other decimal
+  // separator would otherwise have every fraction asked for again.
+  for (std::string& text : d->texts) {
+    if (std::optional<std::string> ours = withLocaleDecimal(text, s.locale))
+      text = std::move(*ours);
+  }
   applyDesign(s.form, *d);
   app.cmdCalculate_Click();
   return outcome;

@@ -39,6 +39,8 @@ struct FileOutcome {
   Status status = Status::Done;
   std::string path;
   std::string reason;
+  // Done, but the file holds no design: the design on screen was calculated as it stood.
+  bool noDesign = false;
   bool ok() const { return status == Status::Done; }
 };
 
@@ -98,7 +100,9 @@ FileOutcome mnuSaveAs_Click(App& app);
 FileOutcome mnuOpen_Click(App& app);
 
 // Open Design of a file already chosen (a recent design): reads it whole,
-// applies it and recalculates, telling the user when it cannot be used.
+// applies it and recalculates, telling the user when it cannot be used. A
+// text that is a number only with the other decimal separator than the
+// user's goes into its box with the user's separator.
 FileOutcome openDesignFile(App& app, const std::string& path);
 
 }  // namespace windara

@@ -109,6 +109,38 @@ TEST(Cli, UnusableArgumentsAndFilesExitWithTwoAndNothingOnStdout) {
   }
 }
 
+TEST(Cli, AFileWithoutADesignIsRefusedByTheCommandsAskedAboutIt) {
+  TempDir dir;
+  const std::string path = dir.write("garbage.tct", "garbage\r\n").string();
+  const std::string pdf = (dir.path() / "e.pdf").string(),
+                    said = path + " holds no Windara design\n";
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"check", path},
+                                             {"explain", path},
+                                             {"sweep", path, "--vary", "txtRatio=10:20:2"},
+                                             {"report", path, "--engineering", "--pdf", pdf},
+                                             {"design", path},
+                                             {"report", path}}) {
+    // design and the printed report show the design on screen, as the window does.
+    const bool shown = args.size() == 2 && (args[0] == "design" || args[0] == "report");
+    const CliRun run = runCli(args);
+    EXPECT_EQ(run.status, shown ? 0 : 2) << args[0];
+    EXPECT_EQ(run.err, said) << args[0];
+    EXPECT_EQ(contains(run.out, "FTQ-0540-210-GX"), shown) << args[0];
+  }
+  EXPECT_FALSE(fs::exists(pdf));
+  EXPECT_EQ(runCli({"check", "-"}, "LC_ALL=C", "9\r\n").err,
+            "standard input holds no Windara design\n");
+}
+
+TEST(Cli, ADesignSavedWithAPeriodOpensUnderADecimalComma) {
+  TempDir dir;
+  const fs::path file = dir.write("d.sps", kSmpsDefaults);
+  const CliRun run = runCli({"design", file.string(), "--json"}, "LC_ALL=de_DE.UTF-8");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(contains(run.out, "\"txtDutyCyc\": \"0,5\""));
+}
+
 TEST(Cli, HelpDescribesTheCommandsAndExitsWithZero) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"--help"}, {"-h"}, {"design", "--help"}, {"template", "smps", "--help"}}) {

@@ -175,6 +175,12 @@ TEST(CliExplain, ChosenRowIsTxtCoreOnEveryGoldenCase) {
     const CliRun design = runCli(args("design"));
     const CliRun explain = runCli(args("explain"));
     ASSERT_EQ(design.status, 0) << design.err;
+    // Without a design in the file there is none to explain.
+    if (contains(design.err, "holds no Windara design")) {
+      EXPECT_EQ(explain.status, 2);
+      ++compared;
+      continue;
+    }
     ASSERT_EQ(explain.status, 0) << explain.err;
     const QJsonObject d = parsed(design.out);
     const QJsonObject x = parsed(explain.out);

@@ -167,6 +167,29 @@ TEST(DesignFile, TextsKeepTheDecimalCommaOfTheUsersLocale) {
             (std::array<std::string, 6>{"2", "10", "100", "0,100", "1", "0,5"}));
 }
 
+TEST(DesignFile, AFileSavedUnderOneDecimalSeparatorOpensUnderTheOtherWithItsNumbers) {
+  const NumberLocale period = NumberLocale::period(), comma = NumberLocale::comma();
+  for (const auto& [saved, opened] : {std::pair{period, comma}, std::pair{comma, period}}) {
+    Program writer(saved);
+    writer.form().select(writer.form().optHall);
+    writer.form().txtVoltage.text = std::string(" 2") + saved.decimal + "5E-0 ";
+    Program reader(opened);
+    ASSERT_TRUE(writer.save(writer.dir.path() / "h.hef").ok());
+    ASSERT_TRUE(reader.open(writer.dir.path() / "h.hef").ok());
+    const std::string d(1, opened.decimal);
+    EXPECT_EQ(texts(reader.form()),
+              (std::array<std::string, 6>{" 2" + d + "5E-0 ", "10", "100", "0" + d + "100", "1",
+                                          "0" + d + "5"}));
+    EXPECT_TRUE(reader.h.events().empty()) << reader.h.events()[0].text;
+  }
+  // With both separators it is a number in neither way, and asked for.
+  Program p(comma);
+  p.h.answer({"0,7"});
+  p.open(p.dir.write("s.sps",
+                     "4\r\n\"1,000.5\"\r\n\"50\"\r\n\"10\"\r\n\"0,5\"\r\n\"1\"\r\n\"4\"\r\n2\r\n"));
+  EXPECT_NE(p.h.events().at(0).text.find("Voltage field requires"), std::string::npos);
+}
+
 TEST(DesignFile, QuoteTypedIntoABoxIsWrittenUnescapedAndCutsTheTextOnOpening) {
   Program writer;
   writer.form().txtRatio.text = "1\"00";
