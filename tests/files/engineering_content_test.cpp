@@ -89,7 +89,7 @@ TEST(CandidateTable, EachCriterionInWordsWithItsLimitWhereItIsShared) {
   // "area" is compared with > 0.4 on each row that has it; "window" with
   // >= on one row and > on the next, so each cell carries its own rule.
   EXPECT_EQ(t.head, (std::vector<std::string>{"", "row", "part", "area\n> 0,4", "window",
-                                              "accuracy class"}));
+                                              "accuracy class\nIEC 61869-2"}));
   const std::vector<std::vector<std::string>> rows = {
       {"", "1", "P1", "0,3 FAIL", "-", "-"},
       {"chosen", "2", "P2", "0,5 ok", "6 >= 2 ok", "0.5S"},
@@ -154,7 +154,8 @@ TEST(EngineeringContent, InputsAndResultsUnderTheFormsCaptionsAsTheBoxesShowThem
         {"Current Density (A/sq cm)", "400"},
         {"Turns Ratio (1:xx)", "100"},
         {"Bmax (Gauss)", "5000"}},
-       {"Accuracy", "Wire Size (AWG)", "Core P/N", "Total Losses (mW)", "Residual ID (in)"},
+       {"Accuracy (catalogue figure)", "Wire Size (AWG)", "Core P/N", "Total Losses (mW)",
+        "Residual ID (in)"},
        {"Part Number", "ID (in, nominal)", "OD (in, nominal)", "Ht (in, nominal)",
         "Core Area (sq cm)", "Path Length (cm)"},
        "TW-1023-1P"},
