@@ -30,7 +30,7 @@ TextRows smpsFigureRows(const SmpsChecks& c, const NumberLocale& loc) {
   return {
       {"secondary current Is", r(c.secondaryAmps) + " A"},
       {"burden Rb = V / Is", r(c.burdenOhms) + " \u03a9, dissipating " + r(c.burdenWatts) + " W"},
-      {"on-time D / f", r(c.onTimeSeconds) + " s"},
+      {"on-time D / f", readableSeconds(c.onTimeSeconds, loc)},
       {"flux swing V ton / (N Ae)", r(c.fluxSwingGauss) + " G unipolar, room " +
                                         r(c.fluxSwingLimitGauss) + " G (the design's symmetric B " +
                                         r(c.designPeakGauss) + " G)"},

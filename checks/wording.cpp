@@ -26,4 +26,13 @@ std::string signedReadable(double value, const NumberLocale& locale) {
   return value > 0 ? "+" + readable(value, locale) : readable(value, locale);
 }
 
+std::string readableSeconds(double seconds, const NumberLocale& locale) {
+  const double size = std::fabs(seconds);
+  // The size as rounded decides, so 0.9996 s shows as 1.00 s and not 1,000 ms.
+  if (!std::isfinite(seconds) || size == 0 || size >= 0.9995)
+    return readable(seconds, locale) + " s";
+  if (size * 1e3 >= 0.9995) return readable(seconds * 1e3, locale) + " ms";
+  return readable(seconds * 1e6, locale) + " us";
+}
+
 }  // namespace windara

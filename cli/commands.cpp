@@ -107,7 +107,8 @@ std::string helpText() {
   windara-cli template smps|trad|hall [--program-dir DIR]
   windara-cli check-tables [--program-dir DIR] [--json]
   windara-cli sweep FILE --vary BOX=FROM:TO:COUNT[:log] [--vary BOX=...]
-              [--csv | --json] [--out PATH] [--program-dir DIR] [--answer TEXT]...
+              [--csv [--captions] | --json] [--out PATH] [--program-dir DIR]
+              [--answer TEXT]...
   windara-cli --help
 
 design    Opens the design file FILE (.sps, .tct or .hef; "-" reads it from
@@ -164,6 +165,9 @@ Options:
                      sweep: the input to vary; FROM and TO with the locale's
                      decimal separator or a period.
   --csv              sweep: CSV with one header line (the default).
+  --captions         sweep: under the CSV's header line of box names, a second
+                     line of each column's caption in the design's mode, with
+                     its unit.
   --out PATH         sweep: write the points to PATH instead of standard
                      output; an existing PATH is replaced only by a complete
                      new file.

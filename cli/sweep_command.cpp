@@ -64,9 +64,12 @@ int runSweep(const std::vector<std::string>& argv, Environment& env) {
   std::optional<SweepGrid> grid;
   try {
     request = parseDesignRequest(
-        argv, {{"vary", true}, {"csv", false}, {"json", false}, {"out", true}}, env);
+        argv, {{"vary", true}, {"csv", false}, {"json", false}, {"captions", false}, {"out", true}},
+        env);
     if (request.args.has("csv") && request.args.has("json"))
       throw UsageError("give --csv or --json, not both");
+    if (request.args.has("captions") && request.args.has("json"))
+      throw UsageError("--captions is for CSV: JSON names its members");
     std::vector<SweepAxis> axes;
     for (const std::string& spec : request.args.all("vary"))
       axes.push_back(parseSweepAxis(spec, env.locale));
@@ -94,7 +97,11 @@ int runSweep(const std::vector<std::string>& argv, Environment& env) {
     const SweepHeading heading{designTypeName(program.form()), designTypeCode(program.form()),
                                grid->axes(), env.locale};
     const std::unique_ptr<SweepFormat> format =
-        request.args.has("json") ? jsonSweepFormat(heading) : csvSweepFormat(heading);
+        request.args.has("json")
+            ? jsonSweepFormat(heading)
+            : csvSweepFormat(heading, request.args.has("captions")
+                                          ? sweepCaptions(program.form(), heading)
+                                          : std::vector<std::string>{});
     if (!request.args.has("out")) {
       sweepInto(env.out, *grid, *format, makeRunner, env.err);
       return kExitOk;

@@ -22,6 +22,25 @@ Table tableOf(TextRows rows, bool withHead) {
   return t;
 }
 
+// Two flux densities at 120 % of rated current, each said for what it is: the
+// demand the saturation verdict rests on, and the point the error table solves.
+void saturationRows(Items& items, const TradChecks& c, const NumberLocale& loc) {
+  const std::string bsat = readable(c.saturationTesla, loc) + " T";
+  items.rows.emplace_back(
+      "Flux the burden asks for at 120 %",
+      readable(c.demandTeslaAt120, loc) + " T, from the ideal secondary current through Rw + Rb: " +
+          (c.saturates
+               ? "above the saturation of " + bsat + ", so the core saturates"
+               : "within the saturation of " + bsat + " (instrument security factor about " +
+                     readable(c.securityFactor, loc) + ")"));
+  items.rows.emplace_back(
+      "Flux solved at 120 %",
+      readable(c.peakTeslaAt120, loc) +
+          " T at rated burden, the B of the table below: lower than the flux asked "
+          "for, as the core's exciting current takes part of the secondary "
+          "current");
+}
+
 void tradBlocks(std::vector<Block>& out, const TradChecks& c, const NumberLocale& loc) {
   Items verdict;
   verdict.rows.emplace_back("Accuracy class", c.classText);
@@ -29,7 +48,7 @@ void tradBlocks(std::vector<Block>& out, const TradChecks& c, const NumberLocale
     verdict.rows.emplace_back("Tightest point", t);
   verdict.rows.emplace_back("Largest burden", c.burdenText);
   verdict.rows.emplace_back("Turns compensation", c.compensationText);
-  verdict.rows.emplace_back("Saturation", c.saturationText);
+  saturationRows(verdict, c, loc);
   verdict.rows.emplace_back("Winding resistance Rw", readable(c.windingOhms, loc) + " \u03a9");
   add(out, std::move(verdict));
 

@@ -61,17 +61,35 @@ Items inputItems(const Form& f, const char* type) {
   return items;
 }
 
+// The spec'd Accuracy box is the catalogue's core-loss figure, which a reader
+// takes for the CT's accuracy: its row says what it is, beside the class the
+// checks find.
+void explainAccuracy(Items& outputs, const Form& f, const std::optional<DesignChecks>& checks) {
+  if (!f.optTradCT.selected || f.optSMPS.selected) return;
+  for (auto& [label, value] : outputs.rows) {
+    if (label != f.lblReqL.caption) continue;
+    std::string found = "not checked (see Engineering Checks)";
+    if (checks && checks->trad) {
+      const auto& name = checks->trad->verdict.className;
+      found = name ? "IEC 61869-2 class " + *name : "no IEC 61869-2 class";
+    }
+    label += " (catalogue figure)";
+    value += ": core loss as 100 Pfe N / Ip, not an accuracy class; the checks find " + found;
+  }
+}
+
 void addCandidates(ReportDocument& doc, const Session& s) {
   const Explanation x = explainDesign(s);
   add(doc.blocks, Heading{"Candidate Cores"});
-  if (!x.rows.empty()) {
-    const auto rows = candidateRows(x, kCandidateReach);
+  if (const auto rows = candidateRows(x, kCandidateReach); !rows.empty()) {
     add(doc.blocks,
         Paragraph{"Rows " + std::to_string(rows.front()->row) + " to " +
                   std::to_string(rows.back()->row) + " of " + x.table +
                   ", judged against each criterion as the core search applies it: ok where the row "
-                  "meets it, FAIL where it does not."});
+                  "meets it, FAIL where it does not, a dash where the search does not test it."});
     add(doc.blocks, candidateTable(x, kCandidateReach, s.locale));
+    if (const std::string legend = candidateLegend(x, kCandidateReach); !legend.empty())
+      add(doc.blocks, Paragraph{legend});
   }
   for (const std::string& note : candidateNotes(x, s.locale))
     add(doc.blocks, Paragraph{note});
@@ -91,12 +109,14 @@ ReportDocument engineeringContent(const Session& s, const std::string& date) {
     return doc;
   }
   addSection(doc, f.frameInputs.caption, inputItems(f, type));
-  addSection(doc, f.frameOuputs.caption,
-             shownItems({{f.lblReqL, f.txtRequiredL},
-                         {f.lblWireSize, f.txtWireSize},
-                         {f.lblCore, f.txtCore},
-                         {f.lblActL, f.txtActualL},
-                         {f.lblResID, f.txtResID}}));
+  const std::optional<DesignChecks> checks = checkDesign(s);
+  Items outputs = shownItems({{f.lblReqL, f.txtRequiredL},
+                              {f.lblWireSize, f.txtWireSize},
+                              {f.lblCore, f.txtCore},
+                              {f.lblActL, f.txtActualL},
+                              {f.lblResID, f.txtResID}});
+  explainAccuracy(outputs, f, checks);
+  addSection(doc, f.frameOuputs.caption, std::move(outputs));
   addSection(doc, f.frameCore.caption,
              shownItems({{f.lblPartNum, f.txtPartNum},
                          {f.lblID, f.txtID},
@@ -105,7 +125,7 @@ ReportDocument engineeringContent(const Session& s, const std::string& date) {
                          {f.lblAe, f.txtAe},
                          {f.lblle, f.txtle},
                          {f.lblAL, f.txtAL}}));
-  for (Block& b : checkBlocks(checkDesign(s), s.locale))
+  for (Block& b : checkBlocks(checks, s.locale))
     doc.blocks.push_back(std::move(b));
   addCandidates(doc, s);
   return doc;

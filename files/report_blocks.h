@@ -32,6 +32,9 @@ struct Table {
   std::vector<std::string> head;
   std::vector<std::vector<std::string>> rows;
   std::vector<bool> marked;  // one per row
+  // The first columns name a row: a table too wide for the page is drawn in
+  // parts, each repeating them.
+  std::size_t keyColumns = 0;
 };
 
 // Ratio error and phase displacement against primary current at each burden,

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <algorithm>
 
+#include "designs/common/figure_words.h"
 #include "gui/figure_text.h"
 #include "gui/verdict_style.h"
 
@@ -113,7 +114,8 @@ QVariant CandidatesModel::criterionData(const RowEvaluation& e, int column, int 
   const VerdictColors colors = k->pass ? passColors() : failColors();
   switch (role) {
     case Qt::DisplayRole:
-      return figureText(k->value, locale_) + (k->pass ? QStringLiteral("  pass") : "  FAIL");
+      return figureText(k->value * figureWords(x_.type, k->name).scale, locale_) +
+             (k->pass ? QStringLiteral("  pass") : "  FAIL");
     case Qt::ToolTipRole:
       return QStringLiteral("%1 %2 %3 %4: %5, margin %6")
           .arg(q(k->name), figureText(k->value, locale_, 6), comparisonSymbol(k->comparison),
@@ -139,7 +141,7 @@ QVariant CandidatesModel::resultData(const RowEvaluation& e, int column, int rol
   if (e.chosen && role == Qt::ForegroundRole) return chosenColors().text;
   if (role != Qt::DisplayRole || !e.results) return {};
   for (const Figure& f : *e.results) {
-    if (f.name == name) return figureText(f.value, locale_);
+    if (f.name == name) return figureText(f.value * figureWords(x_.type, name).scale, locale_);
   }
   return {};
 }
@@ -179,16 +181,29 @@ QVariant CandidatesModel::headerData(int section, Qt::Orientation orientation, i
   if (role == Qt::DisplayRole) {
     if (section == kRowColumn) return QStringLiteral("Row");
     if (section == kPartColumn) return QStringLiteral("Part");
-    if (section < 2 + criteria) return q(criteria_[static_cast<std::size_t>(section - 2)]);
-    return q(results_[static_cast<std::size_t>(section - 2 - criteria)]);
+    const std::string& name = section < 2 + criteria
+                                  ? criteria_[static_cast<std::size_t>(section - 2)]
+                                  : results_[static_cast<std::size_t>(section - 2 - criteria)];
+    return q(figureWords(x_.type, name).heading);
   }
   if (role == Qt::ToolTipRole) {
     if (section == kRowColumn) return QStringLiteral("The record of the core table, from 1");
     if (section == kPartColumn) return QStringLiteral("The part number the window would show");
     if (section < 2 + criteria) return ruleText(criteria_[static_cast<std::size_t>(section - 2)]);
-    return QStringLiteral("What the design would show for a core that meets every criterion");
+    const FigureWords w =
+        figureWords(x_.type, results_[static_cast<std::size_t>(section - 2 - criteria)]);
+    return (w.meaning.empty() ? QString() : q(w.meaning) + QStringLiteral(": ")) +
+           QStringLiteral("what the design would show for a core that meets every criterion");
   }
   return {};
+}
+
+QString CandidatesModel::requirementText(const std::string& type, const Figure& f,
+                                         const NumberLocale& locale) {
+  const FigureWords w = figureWords(type, f.name);
+  return QStringLiteral("%1 = %2%3")
+      .arg(q(f.name), figureText(f.value * w.scale, locale, 6),
+           w.unit.empty() ? QString() : QStringLiteral(" ") + q(w.unit));
 }
 
 }  // namespace windara::gui

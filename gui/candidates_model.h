@@ -1,7 +1,8 @@
 #pragma once
 // Every core the last calculation judged, one row each: the part, each
 // criterion's value with a pass or fail mark (in words and in colour), and the
-// results the design would show for a core that meets them all.
+// results the design would show for a core that meets them all, each column
+// headed with its unit.
 
 #include <QAbstractTableModel>
 #include <string>
@@ -30,6 +31,10 @@ class CandidatesModel : public QAbstractTableModel {
   int criterionColumn(const std::string& name) const;
   static constexpr int kRowColumn = 0;
   static constexpr int kPartColumn = 1;
+
+  // A requirement as the tab lists it, with its unit: "Areq = 0.375375 sq cm".
+  static QString requirementText(const std::string& type, const Figure& f,
+                                 const NumberLocale& locale);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

@@ -149,7 +149,7 @@ void CandidatesTab::showSummary(const Explanation& x, const NumberLocale& locale
   }
   QStringList figures;
   for (const Figure& f : x.requirements)
-    figures << QStringLiteral("%1 = %2").arg(q(f.name), figureText(f.value, locale, 6));
+    figures << CandidatesModel::requirementText(x.type, f, locale);
   requirements_->setText(
       figures.isEmpty() ? QString() : QStringLiteral("Requirements: ") + figures.join(",  "));
   requirements_->setVisible(!figures.isEmpty());

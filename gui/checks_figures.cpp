@@ -30,7 +30,7 @@ QStringList smpsFigures(const SmpsChecks& c, const NumberLocale& locale) {
   l.add("secondary current Is", c.secondaryAmps, "A")
       .add("burden Rb = V / Is", c.burdenOhms, "\u03a9",
            QStringLiteral(", dissipating %1 W").arg(l.num(c.burdenWatts)))
-      .add("on-time D / f", c.onTimeSeconds, "s")
+      .add("on-time D / f", c.onTimeSeconds * 1e6, "us")
       .add("flux swing V ton / (N Ae)", c.fluxSwingGauss, "G",
            QStringLiteral(" unipolar, room %1 G (the design's symmetric B %2 G)")
                .arg(l.num(c.fluxSwingLimitGauss), l.num(c.designPeakGauss)))

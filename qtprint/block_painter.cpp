@@ -19,6 +19,8 @@ double lineSpacing(PageCursor& at, const QFont& f) {
 // Draws one line of text with its top at y.
 void textLine(PageCursor& at, const QFont& f, double x, const QString& text) {
   const QFontMetricsF fm = at.metrics(f);
+  // Black whatever the block before left the pen as (a table's grey rules).
+  at.painter().setPen(Qt::black);
   at.painter().setFont(f);
   at.painter().drawText(QPointF(x, at.y() + fm.ascent()), text);
 }

@@ -13,7 +13,8 @@ namespace windara {
 namespace {
 
 constexpr double kLargestPoints = 9.0;
-constexpr double kSmallestPoints = 5.5;
+// Smaller type is hard to read on paper: a wider table is drawn in parts.
+constexpr double kSmallestPoints = 8.0;
 constexpr std::size_t kLeadRows = 3;
 
 struct Layout {
@@ -100,9 +101,49 @@ double rowHeight(const Layout& l) {
   return l.line + 2 * l.pad;
 }
 
-}  // namespace
+Table columns(const Table& t, const std::vector<std::size_t>& which) {
+  const auto pick = [&](const std::vector<std::string>& cells) {
+    std::vector<std::string> out;
+    for (std::size_t c : which)
+      out.push_back(c < cells.size() ? cells[c] : std::string());
+    return out;
+  };
+  Table part;
+  part.head = pick(t.head);
+  for (const auto& row : t.rows)
+    part.rows.push_back(pick(row));
+  part.marked = t.marked;
+  part.keyColumns = t.keyColumns;
+  return part;
+}
 
-double tableLead(PageCursor& at, const Table& t) {
+// The table as it is when it fits the width in the smallest type; else in
+// parts, each with the key columns and as many of the others as fit beside
+// them. A column too wide on its own still gets a part of its own.
+std::vector<Table> parts(PageCursor& at, const Table& t) {
+  const Layout l = measure(at, t, kSmallestPoints);
+  const std::size_t keys = std::min(t.keyColumns, l.widths.size());
+  if (total(l) <= at.width() || keys == l.widths.size()) return {t};
+  std::vector<std::size_t> key(keys);
+  std::iota(key.begin(), key.end(), std::size_t{0});
+  const double keyWidth = std::accumulate(l.widths.begin(), l.widths.begin() + keys, 0.0);
+  std::vector<Table> out;
+  std::vector<std::size_t> group = key;
+  double width = keyWidth;
+  for (std::size_t c = keys; c < l.widths.size(); ++c) {
+    if (group.size() > keys && width + l.widths[c] > at.width()) {
+      out.push_back(columns(t, group));
+      group = key;
+      width = keyWidth;
+    }
+    group.push_back(c);
+    width += l.widths[c];
+  }
+  out.push_back(columns(t, group));
+  return out;
+}
+
+double leadOf(PageCursor& at, const Table& t) {
   const Layout l = fitted(at, t);
   // A short table stands whole on one page; a long one breaks after its first rows.
   const double whole = headHeight(l) + rowHeight(l) * static_cast<double>(t.rows.size());
@@ -110,15 +151,26 @@ double tableLead(PageCursor& at, const Table& t) {
   return headHeight(l) + rowHeight(l) * static_cast<double>(std::min(t.rows.size(), kLeadRows));
 }
 
-void drawTable(PageCursor& at, const Table& t) {
+void drawPart(PageCursor& at, const Table& t) {
   const Layout l = fitted(at, t);
-  at.need(tableLead(at, t));
+  at.need(leadOf(at, t));
   drawRow(at, l, t.head, true, false);
   for (std::size_t r = 0; r < t.rows.size(); ++r) {
     if (at.need(rowHeight(l))) drawRow(at, l, t.head, true, false);
     drawRow(at, l, t.rows[r], false, r < t.marked.size() && t.marked[r]);
   }
   at.advance(at.pt(6));
+}
+
+}  // namespace
+
+double tableLead(PageCursor& at, const Table& t) {
+  return leadOf(at, parts(at, t).front());
+}
+
+void drawTable(PageCursor& at, const Table& t) {
+  for (const Table& part : parts(at, t))
+    drawPart(at, part);
 }
 
 }  // namespace windara

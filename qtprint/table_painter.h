@@ -1,7 +1,9 @@
 #pragma once
 // A table drawn at a page cursor: columns as wide as their texts, the type
-// made smaller until the table fits the page width, the header repeated on
-// every page the table runs onto, marked rows highlighted.
+// made smaller until the table fits the page width, but not below 8 pt: a
+// table wider than that is drawn in parts, each repeating its key columns.
+// The header is repeated on every page the table runs onto, marked rows
+// highlighted.
 
 #include "files/report_blocks.h"
 #include "qtprint/page_cursor.h"

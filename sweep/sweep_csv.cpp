@@ -1,9 +1,11 @@
 // CSV rows of a sweep: the six input texts, the varied values as numbers, the
 // twelve output texts, the same as numbers where they are numbers, the
 // message titles, whether a core was found and the complaint of an invalid
-// point.
+// point; a line of captions under the names when asked for.
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "files/design_file.h"
 #include "sweep/sweep_format.h"
@@ -37,7 +39,8 @@ void number(std::string& out, const std::optional<double>& v) {
 
 class CsvFormat : public SweepFormat {
  public:
-  explicit CsvFormat(const SweepHeading& heading) : heading_(heading) {}
+  CsvFormat(const SweepHeading& heading, std::vector<std::string> captions)
+      : heading_(heading), captions_(std::move(captions)) {}
 
   void heading(std::string& out) const override {
     for (const NamedBox& b : kInputBoxes)
@@ -54,6 +57,10 @@ class CsvFormat : public SweepFormat {
     for (const char* name : checkFigureNames(heading_.typeCode))
       field(out, name);
     field(out, "checks_unavailable");
+    out += "\r\n";
+    if (captions_.empty()) return;
+    for (std::size_t k = 0; k < captions_.size(); ++k)
+      field(out, captions_[k], k == 0);
     out += "\r\n";
   }
 
@@ -92,12 +99,68 @@ class CsvFormat : public SweepFormat {
   }
 
   SweepHeading heading_;
+  std::vector<std::string> captions_;
 };
+
+// The labels of kInputBoxes and kOutputBoxes, in their order.
+constexpr std::array<Label Form::*, 6> kInputLabels = {&Form::lblVout,       &Form::lblFrequency,
+                                                       &Form::lblIpri,       &Form::lblCurDens,
+                                                       &Form::lblTurnsRatio, &Form::lblDuty};
+constexpr std::array<Label Form::*, 12> kOutputLabels = {
+    &Form::lblReqL,  &Form::lblWireSize, &Form::lblCore, &Form::lblActL,
+    &Form::lblResID, &Form::lblPartNum,  &Form::lblID,   &Form::lblOD,
+    &Form::lblHt,    &Form::lblAe,       &Form::lblle,   &Form::lblAL};
+
+std::string captionOf(const Label& label, const char* more = "") {
+  if (!label.visible) return "(not used by this type)";
+  // The accuracy box shows its value with a % sign its caption does not name.
+  if (label.caption == "Accuracy") return std::string("Accuracy (%)") + more;
+  return label.caption + more;
+}
+
+std::vector<const char*> figureCaptions(int typeCode) {
+  switch (typeCode) {
+    case kTypeTraditional:
+      return {"ratio error at rated current and burden (%)",
+              "phase displacement at rated current and burden (min)"};
+    case kTypeSMPS:
+      return {"droop (%)", "flux swing (G)"};
+    case kTypeHall:
+      return {"core flux at the maximum current (G)",
+              "room to saturation (saturation over core flux, less 1)"};
+    default:
+      return {};
+  }
+}
 
 }  // namespace
 
-std::unique_ptr<SweepFormat> csvSweepFormat(const SweepHeading& heading) {
-  return std::make_unique<CsvFormat>(heading);
+std::vector<std::string> sweepCaptions(const Form& form, const SweepHeading& heading) {
+  std::vector<std::string> out;
+  for (Label Form::*label : kInputLabels)
+    out.push_back(captionOf(form.*label));
+  for (const SweepAxis& a : heading.axes) {
+    for (std::size_t k = 0; k < kInputBoxes.size(); ++k) {
+      if (kInputBoxes[k].box == a.box.box)
+        out.push_back(captionOf(form.*kInputLabels[k], ", as a number"));
+    }
+  }
+  for (Label Form::*label : kOutputLabels)
+    out.push_back(captionOf(form.*label));
+  for (Label Form::*label : kOutputLabels)
+    out.push_back(captionOf(form.*label, ", as a number"));
+  out.insert(out.end(), {"titles of the messages shown", "a core was found (true or false)",
+                         "why the inputs are not usable"});
+  if (heading.typeCode == kTypeTraditional) out.emplace_back("IEC 61869-2 accuracy class");
+  for (const char* caption : figureCaptions(heading.typeCode))
+    out.emplace_back(caption);
+  out.emplace_back("why there are no checks");
+  return out;
+}
+
+std::unique_ptr<SweepFormat> csvSweepFormat(const SweepHeading& heading,
+                                            std::vector<std::string> captions) {
+  return std::make_unique<CsvFormat>(heading, std::move(captions));
 }
 
 }  // namespace windara

@@ -36,7 +36,15 @@ class SweepFormat {
   virtual void ending(std::string& out, std::int64_t points) const = 0;
 };
 
-std::unique_ptr<SweepFormat> csvSweepFormat(const SweepHeading& heading);
+// `captions`, when given, make a second header line: each column's caption
+// with its unit, one per column of the first line (sweepCaptions).
+std::unique_ptr<SweepFormat> csvSweepFormat(const SweepHeading& heading,
+                                            std::vector<std::string> captions = {});
+
+// The CSV columns' captions as the form shows them in its mode, with the unit
+// where the caption has none ("Accuracy (%)"): for a reader of the file, beside
+// the box names that are the columns' keys.
+std::vector<std::string> sweepCaptions(const Form& form, const SweepHeading& heading);
 
 // Appends a number with a period and as few digits as give it back exactly
 // ("0.1", "1e-05", "250"); `none` for a value that is missing or not finite.

@@ -34,8 +34,8 @@ std::string raiseNote(const HallRaise& raise, const std::vector<HallRowCheck>& w
   const HallRowCheck& at = walked[static_cast<std::size_t>(raise.row - walked.front().eval.row)];
   return "W raised from " + inches(raise.from, loc) + " to " + inches(raise.to, loc) + " at " +
          rowName(at.eval) +
-         ", whose gap is longer than its column 8; the search went on for a "
-         "core that takes the gap";
+         ", whose gap is longer than its size limit (the largest stack and gap the core takes); "
+         "the search went on for a core that takes the gap";
 }
 
 std::string stopNote(const HallResult& r, const NumberLocale& loc) {

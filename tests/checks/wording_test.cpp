@@ -35,5 +35,16 @@ TEST(Readable, SignedFiguresShowTheirPlus) {
   EXPECT_EQ(signedReadable(0, loc), "0");
 }
 
+TEST(Readable, TimesTakeThePrefixThatGivesAWholeNumberPart) {
+  const struct {
+    double seconds;
+    const char* text;
+  } cases[] = {{1e-5, "10.0 us"}, {2.5e-3, "2.50 ms"}, {0.99996e-3, "1.00 ms"},
+               {1.2, "1.20 s"},   {4e-8, "0.040 us"}, {0, "0 s"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(readableSeconds(c.seconds, NumberLocale::period()), c.text) << c.seconds;
+  EXPECT_EQ(readableSeconds(1e-5, NumberLocale::comma()), "10,0 us");
+}
+
 }  // namespace
 }  // namespace windara

@@ -109,6 +109,45 @@ TEST(CliSweep, CsvHasOneHeaderAndOneQuotedRecordPerPointWithNumbersInPeriods) {
   EXPECT_TRUE(contains(r.out, "\"0,8\",50,10,400,100,\"0,1\",0.1,")) << r.out.substr(0, 400);
 }
 
+TEST(CliSweep, CaptionsAddALineOfEachColumnsCaptionWithItsUnitUnderTheKeys) {
+  const struct {
+    const char* type;
+    const char* vary;
+    std::vector<std::pair<std::size_t, std::string>> captions;
+  } cases[] = {
+      {"smps",
+       "txtDutyCyc=0.1:0.5:2",
+       {{0, "Output Voltage (V)"}, {6, "Duty Cycle, as a number"}, {7, "Required Min L (mH)"}}},
+      {"trad",
+       "txtRatio=50:100:2",
+       {{0, "Burden R (Ohm)"},
+        {7, "Accuracy (%)"},
+        {18, "(not used by this type)"},
+        {19, "Accuracy (%), as a number"},
+        {34, "IEC 61869-2 accuracy class"}}},
+      {"hall",
+       "txtRatio=1:2:2",
+       {{6, "Primary Turns, as a number"}, {11, "(not used by this type)"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.type);
+    const CliRun made = runCli({"template", c.type}, "LC_ALL=C");
+    ASSERT_EQ(made.status, 0) << made.err;
+    const CliRun plain = sweep(made.out, {"--vary", c.vary});
+    const CliRun r = sweep(made.out, {"--vary", c.vary, "--captions"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto records = csvRecords(r.out);
+    const auto without = csvRecords(plain.out);
+    ASSERT_EQ(records.size(), 4u);
+    // The keys and the points stay as they are without the option.
+    EXPECT_EQ(records[0], without.at(0));
+    EXPECT_EQ(records[2], without.at(1));
+    EXPECT_EQ(records[1].size(), records[0].size());
+    for (const auto& [column, caption] : c.captions)
+      EXPECT_EQ(records[1].at(column), caption) << records[0].at(column);
+  }
+}
+
 TEST(CliSweep, JsonHasTheDocumentedShapeAndMarksInvalidPoints) {
   const CliRun r =
       sweep(smpsFile("0.8", "100", "0.5"), {"--json", "--vary", "txtRatio=-50:2950:4"});
@@ -347,6 +386,7 @@ TEST(CliSweep, ArgumentErrorsExitWithStatusTwoAndSayWhy) {
       {{"--vary", "txtRatio=1:2:3", "--vary", "txtVoltage=1:2:2", "--vary", "txtCurDens=1:2:2"},
        "at most two --vary"},
       {{"--vary", "txtRatio=1:2:3", "--csv", "--json"}, "give --csv or --json, not both"},
+      {{"--vary", "txtRatio=1:2:3", "--json", "--captions"}, "--captions is for CSV"},
       {{"--vary"}, "--vary needs a value"},
       {{"--vary", "txtRatio=1:2:3", "--steps", "4"}, "unknown option --steps"},
   };

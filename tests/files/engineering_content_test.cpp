@@ -6,11 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "checks/check_item.h"
+#include "checks/wording.h"
 #include "files/candidate_table.h"
 #include "files/check_blocks.h"
 #include "support/program.h"
@@ -89,7 +92,7 @@ TEST(CandidateTable, EachCriterionInWordsWithItsLimitWhereItIsShared) {
   // "area" is compared with > 0.4 on each row that has it; "window" with
   // >= on one row and > on the next, so each cell carries its own rule.
   EXPECT_EQ(t.head, (std::vector<std::string>{"", "row", "part", "area\n> 0,4", "window",
-                                              "accuracy class"}));
+                                              "accuracy class\nIEC 61869-2"}));
   const std::vector<std::vector<std::string>> rows = {
       {"", "1", "P1", "0,3 FAIL", "-", "-"},
       {"chosen", "2", "P2", "0,5 ok", "6 >= 2 ok", "0.5S"},
@@ -154,7 +157,8 @@ TEST(EngineeringContent, InputsAndResultsUnderTheFormsCaptionsAsTheBoxesShowThem
         {"Current Density (A/sq cm)", "400"},
         {"Turns Ratio (1:xx)", "100"},
         {"Bmax (Gauss)", "5000"}},
-       {"Accuracy", "Wire Size (AWG)", "Core P/N", "Total Losses (mW)", "Residual ID (in)"},
+       {"Accuracy (catalogue figure)", "Wire Size (AWG)", "Core P/N", "Total Losses (mW)",
+        "Residual ID (in)"},
        {"Part Number", "ID (in, nominal)", "OD (in, nominal)", "Ht (in, nominal)",
         "Core Area (sq cm)", "Path Length (cm)"},
        "TW-1023-1P"},
@@ -233,6 +237,87 @@ TEST(EngineeringContent, InputsAndResultsUnderTheFormsCaptionsAsTheBoxesShowThem
   }
 }
 
+// Every text of a document, each heading, paragraph, label, value and cell.
+std::vector<std::string> textsOf(const ReportDocument& doc) {
+  std::vector<std::string> out;
+  for (const Block& b : doc.blocks) {
+    if (const auto* h = std::get_if<Heading>(&b)) out.push_back(h->text);
+    if (const auto* p = std::get_if<Paragraph>(&b)) out.push_back(p->text);
+    if (const auto* items = std::get_if<Items>(&b)) {
+      for (const auto& [label, value] : items->rows)
+        out.insert(out.end(), {label, value});
+    }
+    if (const auto* t = std::get_if<Table>(&b)) {
+      out.insert(out.end(), t->head.begin(), t->head.end());
+      for (const auto& row : t->rows)
+        out.insert(out.end(), row.begin(), row.end());
+    }
+  }
+  return out;
+}
+
+TEST(EngineeringContent, CandidatesInAnEngineersWordsWithUnitsAndNoEndMarkers) {
+  const struct {
+    void (*design)(Program&);
+    const char* part;
+    std::vector<std::string> headings;
+    std::size_t rows;  // two cores either side, where the table has them
+  } cases[] = {
+      {[](Program& p) { p.tormix(); },
+       "TW-1023-1P",
+       {"core area (sq cm)", "window (sq cm)", "accuracy class"},
+       5},
+      {[](Program& p) {
+         p.design(&Form::optSMPS, &Form::optQperm, {"0.5", "50", "10", "400", "100", "0.5"});
+       },
+       "FTQ-0540-210-GX",
+       {"winding ID (in)", "inductance AL x N^2 (mH)", "B (G)"},
+       5},
+      // Zendra's closing row stands two rows after the core taken: one core follows it.
+      {[](Program& p) {
+         p.design(&Form::optHall, &Form::optQperm, {"2", "10", "100", "0.100", "1", "0.5"});
+       },
+       "ZHF-2250-600",
+       {"size limit (in)", "B (G)", "gap lg (in)", "radial wall (in)", "height (in)"},
+       4},
+  };
+  // A figure of six or more significant digits is a single printed whole.
+  const auto longestFigure = [](const std::string& text) {
+    std::size_t longest = 0;
+    const std::regex number("[0-9][0-9.]*");
+    for (std::sregex_iterator it(text.begin(), text.end(), number), end; it != end; ++it) {
+      std::string digits = it->str();
+      std::erase(digits, '.');
+      longest =
+          std::max(longest, digits.size() - std::min(digits.size(), digits.find_first_not_of('0')));
+    }
+    return longest;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.part);
+    Program p;
+    c.design(p);
+    ASSERT_EQ(p.form().txtCore.text, c.part);
+    const ReportDocument doc = engineeringContent(p.session(), "today");
+    for (const std::string& text : textsOf(doc)) {
+      for (const char* word : {"end marker", "sentinel", "closing mark", "column 8", "!=", "END"})
+        EXPECT_EQ(text.find(word), std::string::npos) << text;
+      EXPECT_LT(longestFigure(text), 6u) << text;
+    }
+    const Table t = under<Table>(doc, "Candidate Cores").at(0);
+    std::vector<std::string> headings;
+    for (std::size_t k = t.keyColumns; k < t.head.size(); ++k)
+      headings.push_back(t.head[k].substr(0, t.head[k].find('\n')));
+    EXPECT_EQ(headings, c.headings);
+    EXPECT_EQ(t.rows.size(), c.rows);
+    // Each note is said once: an explanation may end with the verdict said first.
+    const std::vector<Paragraph> notes = under<Paragraph>(doc, "Candidate Cores");
+    for (std::size_t i = 0; i < notes.size(); ++i)
+      for (std::size_t j = i + 1; j < notes.size(); ++j)
+        EXPECT_NE(notes[i].text, notes[j].text);
+  }
+}
+
 // The Traditional checks as worked by hand for this design in the checks' own
 // tests (test materials: 1 mil P tape with mu_a 100,000): class 3, eps -1.77659 %
 // and delta 155.767 min at rated current and burden, the tightest point at 50 %
@@ -249,6 +334,12 @@ TEST(EngineeringContent, TraditionalChecksGiveTheClassThePointsAndTheEnvelope) {
   EXPECT_EQ(items[0].rows.at(1).first, "Tightest point");
   EXPECT_NE(items[0].rows.at(1).second.find("at 50 % of rated current and 100 % burden"),
             std::string::npos);
+  // Design Outputs: the catalogue's accuracy figure said for what it is, beside the class.
+  EXPECT_EQ(under<Items>(doc, "Design Outputs").at(0).rows.at(0),
+            (std::pair<std::string, std::string>{
+                "Accuracy (catalogue figure)",
+                "0.58%: core loss as 100 Pfe N / Ip, not an accuracy class; the checks find "
+                "IEC 61869-2 class 3"}));
 
   const std::vector<Table> tables = under<Table>(doc, "Engineering Checks");
   ASSERT_EQ(tables.size(), 1u);
@@ -261,6 +352,18 @@ TEST(EngineeringContent, TraditionalChecksGiveTheClassThePointsAndTheEnvelope) {
             (std::vector<std::string>{"100 %", "100 %", "-1.78", "+156"}));
   EXPECT_EQ(points.marked, (std::vector<bool>{false, false, false, true, false, false, false, false,
                                               false, false, false, false}));
+  // Two flux densities at 120 %, each named: the demand the saturation verdict
+  // rests on, and the solved point of the table's row at rated burden.
+  const std::optional<DesignChecks> d = checkDesign(p.session());
+  ASSERT_TRUE(d && d->trad);
+  const NumberLocale loc = NumberLocale::period();
+  std::map<std::string, std::string> rows(items[0].rows.begin(), items[0].rows.end());
+  EXPECT_EQ(rows.at("Flux the burden asks for at 120 %")
+                .rfind(readable(d->trad->demandTeslaAt120, loc) + " T, from the ideal", 0),
+            0u);
+  const std::string solved = points.rows.at(5).at(4);
+  EXPECT_EQ(rows.at("Flux solved at 120 %").rfind(solved + " T at rated burden", 0), 0u) << solved;
+  EXPECT_NE(solved, readable(d->trad->demandTeslaAt120, loc));
 
   const std::vector<EnvelopePlot> plots = under<EnvelopePlot>(doc, "Engineering Checks");
   ASSERT_EQ(plots.size(), 1u);

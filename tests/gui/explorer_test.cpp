@@ -215,9 +215,13 @@ class ExplorerTest : public QObject {
     // change of a tenth of Is, 0.01 A, in 10 us at 0.8 V asks for
     // Lreq = 0.8 x 10e-6 / 0.01 = 0.8 mH.
     const QString needs = part("requirements")->text();
-    QVERIFY2(needs.contains("Is = 0.1,") && needs.contains("Lreq = 0.8,"), qPrintable(needs));
+    QVERIFY2(needs.contains("Is = 0.1 A,") && needs.contains("ton = 10 us,") &&
+                 needs.contains("Lreq = 0.8 mH,"),
+             qPrintable(needs));
     const int column = model().criterionColumn("winding ID");
     QVERIFY(column > 0);
+    QCOMPARE(model().headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(),
+             QString("winding ID (in)"));
     // Rows 10 and 11 hold winding IDs of 0.271 and 0.29 in; IDreq lies
     // between them, so row 10 fails and row 11 passes.
     const std::pair<int, bool> rows[] = {{9, false}, {10, true}};

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -132,7 +133,7 @@ TEST_F(EngineeringReportTest, EverySectionReadsBackWithItsFiguresAndFontsEmbedde
       {"Bmax (Gauss):", "5000"},
       {"Material:", "P (Tormix)"},
       {"Material Thickness:", "1 mil (0.001\")"},
-      {"Accuracy:", "0.58%"},
+      {"Accuracy (catalogue figure):", "0.58%: core loss as 100 Pfe N / Ip"},
       {"Core P/N:", "TW-1023-1P"},
       {"Residual ID (in):", "1.043"},
       {"Path Length (cm):", "10.86"},
@@ -235,6 +236,49 @@ TEST_F(EngineeringReportTest, ALongTableBreaksBetweenRowsAndRepeatsItsHeader) {
     EXPECT_EQ(headers[page], 1) << "header on page " << page;
   for (int r = 1; r <= 150; ++r)
     EXPECT_EQ(seen[static_cast<std::size_t>(r)], 1) << "row " << r;
+}
+
+TEST_F(EngineeringReportTest, AWideTableKeepsEightPointTypeInPartsThatRepeatItsKeyColumn) {
+  ReportDocument doc;
+  doc.title = "Wide";
+  doc.subtitle = "parts";
+  add(doc.blocks, Paragraph{"Body"});
+  Table t;
+  t.head = {"key"};
+  for (int c = 1; c <= 12; ++c)
+    t.head.push_back("column" + std::to_string(c));
+  for (int r = 1; r <= 3; ++r) {
+    t.rows.push_back({"k" + std::to_string(r)});
+    for (int c = 1; c <= 12; ++c)
+      t.rows.back().push_back("cell" + std::to_string(r) + "x" + std::to_string(c) + "-wide-text");
+  }
+  t.marked.assign(t.rows.size(), false);
+  t.keyColumns = 1;
+  add(doc.blocks, t);
+  const fs::path pdf = dir_.path() / "wide.pdf";
+  ASSERT_EQ(writeDocumentPdf(doc, pdf, QPageSize::A4, nullptr, NumberLocale::period()), "");
+
+  const std::vector<Word> words = wordsOf(pdf);
+  double body = 0;
+  for (const Word& w : words)
+    if (w.text == "Body") body = w.yMax - w.yMin;
+  ASSERT_GT(body, 0);
+  int keys = 0, k1 = 0;
+  std::map<std::string, int> cells;
+  for (const Word& w : words) {
+    keys += w.text == "key";
+    k1 += w.text == "k1";
+    if (w.text.rfind("cell", 0) == 0 || w.text.rfind("column", 0) == 0) {
+      ++cells[w.text];
+      // The body is 10 pt: a table word is at least 8 pt high.
+      EXPECT_GE((w.yMax - w.yMin) / body, 0.79) << w.text;
+    }
+  }
+  EXPECT_GE(keys, 2) << "the key column heads every part";
+  EXPECT_EQ(k1, keys);
+  EXPECT_EQ(cells.size(), 12u + 36u);
+  for (const auto& [text, count] : cells)
+    EXPECT_EQ(count, 1) << text;
 }
 
 TEST_F(EngineeringReportTest, ThePlotAndTheSweepPictureAreDrawnOnlyWhereTheyBelong) {
