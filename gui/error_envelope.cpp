@@ -7,12 +7,14 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
-#include <QValueAxis>
+#include <QScatterSeries>
 #include <algorithm>
 #include <array>
 #include <cmath>
 
+#include "gui/chart_axis.h"
 #include "gui/verdict_style.h"
+#include "qtprint/envelope_geometry.h"
 
 namespace windara::gui {
 
@@ -51,7 +53,8 @@ std::vector<Box> boxes(const std::array<double, 6>& limits) {
 
 void draw(QChartView* view, const QString& title, const QString& axis,
           const std::vector<TradPoint>& points, double TradPoint::*quantity,
-          const std::array<double, 6>& limits, const QString& className) {
+          const std::array<double, 6>& limits, const QString& className,
+          const NumberLocale& locale) {
   auto* chart = new QChart;
   chart->setTitle(title);
   chart->legend()->setAlignment(Qt::AlignBottom);
@@ -63,16 +66,20 @@ void draw(QChartView* view, const QString& title, const QString& axis,
   x->setLabelFormat("%g");
   x->setMinorTickCount(8);
   x->setTitleText(QStringLiteral("Primary current (% of rated)"));
-  auto* y = new QValueAxis;
+  // Zoomed to the class limits: a point far beyond them is drawn at the edge and marked.
+  std::vector<double> values;
+  for (const TradPoint& p : points)
+    values.push_back(p.*quantity);
+  const double reach = envelopeReach(values, limitBoxes(limits));
+  QCategoryAxis* y = tickedAxis(-reach, reach, 8, locale);
   y->setTitleText(axis);
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
 
-  double reach = 0.0;
-  const std::vector<Box> limitBoxes = boxes(limits);
+  const std::vector<Box> classBoxes = boxes(limits);
   const VerdictColors box = passColors();
   bool first = true;
-  for (const Box& b : limitBoxes) {
+  for (const Box& b : classBoxes) {
     // An area series does not own its edges: they are its children so they go with it.
     auto* area = new QAreaSeries;
     auto* upper = new QLineSeries(area);
@@ -95,8 +102,13 @@ void draw(QChartView* view, const QString& title, const QString& axis,
         m->setVisible(false);
     }
     first = false;
-    reach = std::max(reach, b.limit);
   }
+  auto* beyond = new QScatterSeries;
+  beyond->setName(QStringLiteral("beyond the axis, drawn at its edge"));
+  beyond->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
+  beyond->setMarkerSize(11);
+  beyond->setColor(Qt::white);
+  beyond->setBorderColor(QColor(0x40, 0x40, 0x40));
   const std::pair<double, Qt::PenStyle> burdens[] = {{100.0, Qt::SolidLine}, {25.0, Qt::DashLine}};
   for (const auto& [burden, style] : burdens) {
     auto* line = new QLineSeries;
@@ -105,8 +117,9 @@ void draw(QChartView* view, const QString& title, const QString& axis,
     for (const TradPoint& p : points) {
       const double v = p.*quantity;
       if (p.burdenPercent != burden || !std::isfinite(v)) continue;
-      line->append(p.currentPercent, v);
-      reach = std::max(reach, std::fabs(v));
+      const OnAxis drawn = onAxis(v, reach);
+      line->append(p.currentPercent, drawn.drawn);
+      if (drawn.beyond != 0) beyond->append(p.currentPercent, drawn.drawn);
     }
     QPen pen(burden == 100.0 ? QColor(0x1f, 0x4e, 0x9a) : QColor(0xb3, 0x5a, 0x00), 2, style);
     line->setPen(pen);
@@ -114,14 +127,17 @@ void draw(QChartView* view, const QString& title, const QString& axis,
     line->attachAxis(x);
     line->attachAxis(y);
   }
-  if (limitBoxes.empty()) {
+  // Last, so the marks lie over the lines; in the legend only when there are any.
+  chart->addSeries(beyond);
+  beyond->attachAxis(x);
+  beyond->attachAxis(y);
+  if (beyond->count() == 0) {
+    for (QLegendMarker* m : chart->legend()->markers(beyond))
+      m->setVisible(false);
+  }
+  if (classBoxes.empty()) {
     chart->setTitle(title + QStringLiteral(" (class %1 sets no limit)").arg(className));
   }
-  // Symmetric about zero, so the sign of an error reads at a glance.
-  const double span = reach > 0 ? reach * 1.15 : 1.0;
-  y->setRange(-span, span);
-  y->applyNiceNumbers();
-  y->setLabelFormat(QStringLiteral("%.4g"));
   // The view lets go of its old chart without deleting it.
   QChart* old = view->chart();
   view->setChart(chart);
@@ -138,12 +154,13 @@ ErrorEnvelope::ErrorEnvelope(QWidget* parent)
   layout->addWidget(phase_);
 }
 
-void ErrorEnvelope::plot(const std::vector<TradPoint>& points, const AccuracyClass& limits) {
+void ErrorEnvelope::plot(const std::vector<TradPoint>& points, const AccuracyClass& limits,
+                         const NumberLocale& locale) {
   const QString name = QString::fromLatin1(limits.name);
   draw(ratio_, QStringLiteral("Ratio error"), QStringLiteral("Error (%)"), points,
-       &TradPoint::ratioErrorPercent, limits.ratioPercent, name);
+       &TradPoint::ratioErrorPercent, limits.ratioPercent, name, locale);
   draw(phase_, QStringLiteral("Phase displacement"), QStringLiteral("Phase (min)"), points,
-       &TradPoint::phaseMinutes, limits.phaseMinutes, name);
+       &TradPoint::phaseMinutes, limits.phaseMinutes, name, locale);
 }
 
 }  // namespace windara::gui
