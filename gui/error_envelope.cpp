@@ -4,9 +4,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
+#include <QPainter>
 #include <QScatterSeries>
 #include <algorithm>
 #include <array>
@@ -51,6 +53,28 @@ std::vector<Box> boxes(const std::array<double, 6>& limits) {
   return out;
 }
 
+// The marks of the points off the axis on `side` (+1 above, -1 below): triangles pointing
+// the way the point lies.
+QScatterSeries* offScale(int side) {
+  constexpr int size = 13;
+  QImage mark(size, size, QImage::Format_ARGB32_Premultiplied);
+  mark.fill(Qt::transparent);
+  QPainter p(&mark);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.4));
+  p.setBrush(Qt::white);
+  const double tip = side > 0 ? 1 : size - 1, base = side > 0 ? size - 2 : 2;
+  p.drawPolygon(QPolygonF({QPointF(size / 2.0, tip), QPointF(1, base), QPointF(size - 1, base)}));
+  p.end();
+  auto* marks = new QScatterSeries;
+  marks->setName(QStringLiteral("off scale"));
+  marks->setLightMarker(mark);
+  marks->setMarkerSize(size);
+  marks->setColor(Qt::white);
+  marks->setBorderColor(QColor(0x30, 0x30, 0x30));
+  return marks;
+}
+
 void draw(QChartView* view, const QString& title, const QString& axis,
           const std::vector<TradPoint>& points, double TradPoint::*quantity,
           const std::array<double, 6>& limits, const QString& className,
@@ -71,7 +95,8 @@ void draw(QChartView* view, const QString& title, const QString& axis,
   for (const TradPoint& p : points)
     values.push_back(p.*quantity);
   const double reach = envelopeReach(values, limitBoxes(limits));
-  QCategoryAxis* y = tickedAxis(-reach, reach, 8, locale);
+  // Few ticks: a small chart would cut their labels short.
+  QCategoryAxis* y = tickedAxis(-reach, reach, 5, locale);
   y->setTitleText(axis);
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
@@ -103,12 +128,7 @@ void draw(QChartView* view, const QString& title, const QString& axis,
     }
     first = false;
   }
-  auto* beyond = new QScatterSeries;
-  beyond->setName(QStringLiteral("beyond the axis, drawn at its edge"));
-  beyond->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
-  beyond->setMarkerSize(11);
-  beyond->setColor(Qt::white);
-  beyond->setBorderColor(QColor(0x40, 0x40, 0x40));
+  QScatterSeries* const beyond[] = {offScale(-1), offScale(1)};
   const std::pair<double, Qt::PenStyle> burdens[] = {{100.0, Qt::SolidLine}, {25.0, Qt::DashLine}};
   for (const auto& [burden, style] : burdens) {
     auto* line = new QLineSeries;
@@ -119,7 +139,7 @@ void draw(QChartView* view, const QString& title, const QString& axis,
       if (p.burdenPercent != burden || !std::isfinite(v)) continue;
       const OnAxis drawn = onAxis(v, reach);
       line->append(p.currentPercent, drawn.drawn);
-      if (drawn.beyond != 0) beyond->append(p.currentPercent, drawn.drawn);
+      if (drawn.beyond != 0) beyond[drawn.beyond > 0]->append(p.currentPercent, drawn.drawn);
     }
     QPen pen(burden == 100.0 ? QColor(0x1f, 0x4e, 0x9a) : QColor(0xb3, 0x5a, 0x00), 2, style);
     line->setPen(pen);
@@ -127,14 +147,17 @@ void draw(QChartView* view, const QString& title, const QString& axis,
     line->attachAxis(x);
     line->attachAxis(y);
   }
-  // Last, so the marks lie over the lines; in the legend only when there are any.
-  chart->addSeries(beyond);
-  beyond->attachAxis(x);
-  beyond->attachAxis(y);
-  if (beyond->count() == 0) {
-    for (QLegendMarker* m : chart->legend()->markers(beyond))
-      m->setVisible(false);
+  // Last, so the marks lie over the lines; once in the legend when there are any.
+  bool named = false;
+  for (QScatterSeries* marks : beyond) {
+    chart->addSeries(marks);
+    marks->attachAxis(x);
+    marks->attachAxis(y);
+    for (QLegendMarker* m : chart->legend()->markers(marks))
+      m->setVisible(!named && marks->count() > 0);
+    named = named || marks->count() > 0;
   }
+  chart->legend()->setShowToolTips(true);
   if (classBoxes.empty()) {
     chart->setTitle(title + QStringLiteral(" (class %1 sets no limit)").arg(className));
   }

@@ -206,7 +206,7 @@ void drawKey(PageCursor& at, const EnvelopePlot& plot, bool beyond) {
   }
   if (beyond) {
     // On a line of its own when the first is full.
-    const QString t = QStringLiteral("beyond the axis, drawn at its edge");
+    const QString t = QStringLiteral("off scale, drawn at the edge");
     double y = at.y();
     if (x + at.pt(12) + fm.horizontalAdvance(t) > at.width()) {
       x = at.pt(40);

@@ -95,13 +95,14 @@ std::vector<std::map<QString, QString>> csvRows(const SweepOutcome& o) {
 }
 
 // The plotted value is the box's number, or the design's own figure that the
-// box shows rounded to its last digit.
+// box shows rounded to its last digit (a single-precision figure may round
+// either way at its seventh digit).
 bool showsAs(double plotted, const QString& shown, const NumberLocale& locale) {
   const std::optional<double> v = shownNumber(shown.toStdString(), locale);
   if (!v) return std::isnan(plotted);
   const qsizetype point = shown.indexOf(QChar(locale.decimal));
   const qsizetype digits = point < 0 ? 0 : shown.size() - point - 1 - shown.endsWith('%');
-  return std::fabs(plotted - *v) <= 0.5 * std::pow(10.0, -double(digits)) * (1 + 1e-6);
+  return std::fabs(plotted - *v) <= 0.5 * std::pow(10.0, -double(digits)) + std::fabs(*v) * 1e-6;
 }
 
 }  // namespace
@@ -182,7 +183,9 @@ class SweepTabTest : public QObject {
       QVERIFY2(shown == row.at(kOutputBoxes[k].name),
                qPrintable(where + " " + kOutputBoxes[k].name));
       QVERIFY2(showsAs(plotted.values[k], shown, fx->session.locale),
-               qPrintable(where + " " + kOutputBoxes[k].name));
+               qPrintable(QString("%1 %2: %3 plotted as %4")
+                              .arg(where, kOutputBoxes[k].name, shown)
+                              .arg(plotted.values[k], 0, 'g', 17)));
     }
     const bool found = fx->widget<QLineEdit>("txtCore")->text() != "N/A";
     QCOMPARE(plotted.found, found);
