@@ -76,6 +76,7 @@ SweepTab::SweepTab(const Session& session, QWidget* parent)
                     "Stop the sweep; the points done so far are kept")),
       progress_(named(new QProgressBar, "sweepProgress", "Points calculated so far")),
       status_(textLabel("sweepStatus")),
+      earlierNotice_(textLabel("sweepEarlier")),
       exportCsv_(named(new QPushButton(QStringLiteral("&Export CSV...")), "sweepExportCsv",
                        "Save every point of the last sweep as a CSV file")),
       exportPng_(named(new QPushButton(QStringLiteral("Export P&NG...")), "sweepExportPng",
@@ -102,7 +103,13 @@ SweepTab::SweepTab(const Session& session, QWidget* parent)
   exports->addStretch(1);
   for (QPushButton* b : {exportCsv_, exportPng_, exportSvg_})
     exports->addWidget(b);
+  earlierNotice_->setText(
+      QStringLiteral("This sweep is of an earlier design and is left out of the engineering "
+                     "report. Press Run to sweep the design on the form."));
+  earlierNotice_->setStyleSheet(labelStyle(warningColors()));
+  earlierNotice_->hide();
   auto* plot = new QVBoxLayout;
+  plot->addWidget(earlierNotice_);
   plot->addWidget(chart_, 1);
   plot->addLayout(exports);
   auto* layout = new QHBoxLayout(this);
@@ -256,6 +263,7 @@ void SweepTab::run() {
   sweptTo_ = r.axis.to;
   swept_ = sweptDesign(session_.form, kInputBoxes[static_cast<std::size_t>(k)].box);
   earlier_ = false;
+  earlierNotice_->hide();
   quantities_ = plottableQuantities(session_.form);
   showNote(QStringLiteral("Sweeping %1 points...").arg(r.axis.count));
   progress_->setRange(0, 1000);
@@ -288,6 +296,7 @@ void SweepTab::finished() {
   }
   // The form may have moved on while the sweep ran.
   earlier_ = !formHolds(session_.form, *swept_, session_.locale);
+  earlierNotice_->setVisible(earlier_);
   const auto none = std::count_if(o.points.begin(), o.points.end(),
                                   [](const SweepPlotPoint& p) { return !p.found; });
   const QString done =
@@ -311,7 +320,6 @@ void SweepTab::replot() {
     }
   }
   chart_->plot(plot, job_.outcome().points);
-  if (earlier_) markEarlier();
 }
 
 void SweepTab::followDesign() {
@@ -319,14 +327,7 @@ void SweepTab::followDesign() {
   const bool earlier = !formHolds(session_.form, *swept_, session_.locale);
   if (earlier == earlier_) return;
   earlier_ = earlier;
-  // Drawn again: marked, or as it was.
-  replot();
-}
-
-void SweepTab::markEarlier() {
-  chart_->chart()->setTitle(
-      QStringLiteral("An earlier design's sweep, left out of the engineering report: "
-                     "Run to sweep the design on the form"));
+  earlierNotice_->setVisible(earlier);
 }
 
 void SweepTab::showProblem(const QString& text) {

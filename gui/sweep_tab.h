@@ -68,7 +68,6 @@ class SweepTab : public QWidget {
   void setRunning(bool running);
   // Marks the plot as an earlier design's, or unmarks it, as the form holds.
   void followDesign();
-  void markEarlier();
 
   const Session& session_;
   QComboBox* vary_;
@@ -82,6 +81,7 @@ class SweepTab : public QWidget {
   QPushButton* cancel_;
   QProgressBar* progress_;
   QLabel* status_;
+  QLabel* earlierNotice_;  // over the plot while it is of an earlier design
   QPushButton* exportCsv_;
   QPushButton* exportPng_;
   QPushButton* exportSvg_;
