@@ -13,8 +13,9 @@ QCategoryAxis* tickedAxis(double lo, double hi, int ticks, const NumberLocale& l
   axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   axis->setStartValue(lo);
   for (const double v : axisTicks(lo, hi, ticks)) {
-    // Six digits tell every tick of a range from its neighbours.
-    axis->append(figureText(v, locale, 6), v);
+    // Every digit a double holds: a round tick shows as itself ("0.3", "1000000"), not in
+    // powers of ten, and the step's last-bit error does not show.
+    axis->append(figureText(v, locale, 15), v);
   }
   axis->setRange(lo, hi);
   return axis;
