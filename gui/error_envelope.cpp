@@ -4,15 +4,19 @@
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
-#include <QValueAxis>
+#include <QPainter>
+#include <QScatterSeries>
 #include <algorithm>
 #include <array>
 #include <cmath>
 
+#include "gui/chart_axis.h"
 #include "gui/verdict_style.h"
+#include "qtprint/envelope_geometry.h"
 
 namespace windara::gui {
 
@@ -49,9 +53,32 @@ std::vector<Box> boxes(const std::array<double, 6>& limits) {
   return out;
 }
 
+// The marks of the points off the axis on `side` (+1 above, -1 below): triangles pointing
+// the way the point lies.
+QScatterSeries* offScale(int side) {
+  constexpr int size = 13;
+  QImage mark(size, size, QImage::Format_ARGB32_Premultiplied);
+  mark.fill(Qt::transparent);
+  QPainter p(&mark);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.4));
+  p.setBrush(Qt::white);
+  const double tip = side > 0 ? 1 : size - 1, base = side > 0 ? size - 2 : 2;
+  p.drawPolygon(QPolygonF({QPointF(size / 2.0, tip), QPointF(1, base), QPointF(size - 1, base)}));
+  p.end();
+  auto* marks = new QScatterSeries;
+  marks->setName(QStringLiteral("off scale"));
+  marks->setLightMarker(mark);
+  marks->setMarkerSize(size);
+  marks->setColor(Qt::white);
+  marks->setBorderColor(QColor(0x30, 0x30, 0x30));
+  return marks;
+}
+
 void draw(QChartView* view, const QString& title, const QString& axis,
           const std::vector<TradPoint>& points, double TradPoint::*quantity,
-          const std::array<double, 6>& limits, const QString& className) {
+          const std::array<double, 6>& limits, const QString& className,
+          const NumberLocale& locale) {
   auto* chart = new QChart;
   chart->setTitle(title);
   chart->legend()->setAlignment(Qt::AlignBottom);
@@ -63,16 +90,21 @@ void draw(QChartView* view, const QString& title, const QString& axis,
   x->setLabelFormat("%g");
   x->setMinorTickCount(8);
   x->setTitleText(QStringLiteral("Primary current (% of rated)"));
-  auto* y = new QValueAxis;
+  // Zoomed to the class limits: a point far beyond them is drawn at the edge and marked.
+  std::vector<double> values;
+  for (const TradPoint& p : points)
+    values.push_back(p.*quantity);
+  const double reach = envelopeReach(values, limitBoxes(limits));
+  // Few ticks: a small chart would cut their labels short.
+  QCategoryAxis* y = tickedAxis(-reach, reach, 5, locale);
   y->setTitleText(axis);
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
 
-  double reach = 0.0;
-  const std::vector<Box> limitBoxes = boxes(limits);
+  const std::vector<Box> classBoxes = boxes(limits);
   const VerdictColors box = passColors();
   bool first = true;
-  for (const Box& b : limitBoxes) {
+  for (const Box& b : classBoxes) {
     // An area series does not own its edges: they are its children so they go with it.
     auto* area = new QAreaSeries;
     auto* upper = new QLineSeries(area);
@@ -95,8 +127,8 @@ void draw(QChartView* view, const QString& title, const QString& axis,
         m->setVisible(false);
     }
     first = false;
-    reach = std::max(reach, b.limit);
   }
+  QScatterSeries* const beyond[] = {offScale(-1), offScale(1)};
   const std::pair<double, Qt::PenStyle> burdens[] = {{100.0, Qt::SolidLine}, {25.0, Qt::DashLine}};
   for (const auto& [burden, style] : burdens) {
     auto* line = new QLineSeries;
@@ -105,8 +137,9 @@ void draw(QChartView* view, const QString& title, const QString& axis,
     for (const TradPoint& p : points) {
       const double v = p.*quantity;
       if (p.burdenPercent != burden || !std::isfinite(v)) continue;
-      line->append(p.currentPercent, v);
-      reach = std::max(reach, std::fabs(v));
+      const OnAxis drawn = onAxis(v, reach);
+      line->append(p.currentPercent, drawn.drawn);
+      if (drawn.beyond != 0) beyond[drawn.beyond > 0]->append(p.currentPercent, drawn.drawn);
     }
     QPen pen(burden == 100.0 ? QColor(0x1f, 0x4e, 0x9a) : QColor(0xb3, 0x5a, 0x00), 2, style);
     line->setPen(pen);
@@ -114,14 +147,20 @@ void draw(QChartView* view, const QString& title, const QString& axis,
     line->attachAxis(x);
     line->attachAxis(y);
   }
-  if (limitBoxes.empty()) {
+  // Last, so the marks lie over the lines; once in the legend when there are any.
+  bool named = false;
+  for (QScatterSeries* marks : beyond) {
+    chart->addSeries(marks);
+    marks->attachAxis(x);
+    marks->attachAxis(y);
+    for (QLegendMarker* m : chart->legend()->markers(marks))
+      m->setVisible(!named && marks->count() > 0);
+    named = named || marks->count() > 0;
+  }
+  chart->legend()->setShowToolTips(true);
+  if (classBoxes.empty()) {
     chart->setTitle(title + QStringLiteral(" (class %1 sets no limit)").arg(className));
   }
-  // Symmetric about zero, so the sign of an error reads at a glance.
-  const double span = reach > 0 ? reach * 1.15 : 1.0;
-  y->setRange(-span, span);
-  y->applyNiceNumbers();
-  y->setLabelFormat(QStringLiteral("%.4g"));
   // The view lets go of its old chart without deleting it.
   QChart* old = view->chart();
   view->setChart(chart);
@@ -138,12 +177,13 @@ ErrorEnvelope::ErrorEnvelope(QWidget* parent)
   layout->addWidget(phase_);
 }
 
-void ErrorEnvelope::plot(const std::vector<TradPoint>& points, const AccuracyClass& limits) {
+void ErrorEnvelope::plot(const std::vector<TradPoint>& points, const AccuracyClass& limits,
+                         const NumberLocale& locale) {
   const QString name = QString::fromLatin1(limits.name);
   draw(ratio_, QStringLiteral("Ratio error"), QStringLiteral("Error (%)"), points,
-       &TradPoint::ratioErrorPercent, limits.ratioPercent, name);
+       &TradPoint::ratioErrorPercent, limits.ratioPercent, name, locale);
   draw(phase_, QStringLiteral("Phase displacement"), QStringLiteral("Phase (min)"), points,
-       &TradPoint::phaseMinutes, limits.phaseMinutes, name);
+       &TradPoint::phaseMinutes, limits.phaseMinutes, name, locale);
 }
 
 }  // namespace windara::gui

@@ -2,7 +2,6 @@
 
 #include <QAreaSeries>
 #include <QChart>
-#include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QHelpEvent>
 #include <QLegendMarker>
@@ -11,10 +10,12 @@
 #include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <set>
 
+#include "gui/chart_axis.h"
 #include "gui/figure_text.h"
 #include "gui/sweep_runs.h"
 
@@ -41,6 +42,9 @@ void attach(QChart* chart, QAbstractSeries* s, QAbstractAxis* x, QAbstractAxis* 
   s->attachAxis(y);
 }
 
+// At most this many rows of part numbers above the plot; a label with no room in them is left out.
+constexpr int kStepLabelRows = 2;
+
 // The range of the finite values of the quantities.
 std::pair<double, double> valueRange(const std::vector<SweepPlotPoint>& points,
                                      const std::vector<const SweepQuantity*>& on) {
@@ -55,9 +59,7 @@ std::pair<double, double> valueRange(const std::vector<SweepPlotPoint>& points,
     }
   }
   if (!(lo <= hi)) return {0, 1};
-  // The axis rounds the range out to whole ticks; one value alone gets room around it.
-  const double pad = hi > lo ? 0 : std::max(std::fabs(hi) * 0.05, 0.5);
-  return {lo - pad, hi + pad};
+  return {lo, hi};
 }
 
 }  // namespace
@@ -89,12 +91,9 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
   chart->legend()->show();
   chart->legend()->setAlignment(Qt::AlignBottom);
 
+  // From the sweep's first value to its last, whatever the points reached.
   QAbstractAxis* x = nullptr;
-  double xlo = kInf, xhi = -kInf;
-  for (const SweepPlotPoint& p : points) {
-    xlo = std::min(xlo, p.x);
-    xhi = std::max(xhi, p.x);
-  }
+  double xlo = std::min(plot.from, plot.to), xhi = std::max(plot.from, plot.to);
   if (!(xlo < xhi)) {
     // One value only: a little room either side of it.
     const double pad = plot.log ? 0 : std::max(std::fabs(xlo) * 0.05, 0.5);
@@ -109,11 +108,7 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
     axis->setRange(xlo, xhi);
     x = axis;
   } else {
-    auto* axis = new QValueAxis;
-    axis->setRange(xlo, xhi);
-    axis->applyNiceNumbers();
-    axis->setLabelFormat(QStringLiteral("%g"));
-    x = axis;
+    x = tickedAxis(xlo, xhi, 6, plot.locale);
   }
   x->setTitleText(plot.input);
   chart->addAxis(x, Qt::AlignBottom);
@@ -130,11 +125,9 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
     for (const SweepQuantity& q : plot.quantities) {
       if (q.unit == units[u]) on.push_back(&q);
     }
-    auto* y = new QValueAxis;
-    const auto [lo, hi] = valueRange(points, on);
-    y->setRange(lo, hi);
-    y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%g"));
+    const auto [least, most] = valueRange(points, on);
+    const auto [lo, hi] = roundedRange(least, most, 5);
+    QValueAxis* y = tickedAxis(lo, hi, 5, plot.locale);
     y->setTitleText(on.size() == 1       ? on.front()->caption
                     : units[u].isEmpty() ? QStringLiteral("(no unit)")
                                          : units[u]);
@@ -200,7 +193,8 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
             });
   }
 
-  // The core changes, each a dashed line with the new part number beside it.
+  // The core changes, each a dashed line with the new part number over it,
+  // above the plot where no line of the data can cross it.
   steps_ = coreSteps(points, plot.log);
   for (const SweepStep& s : steps_) {
     auto* line = new QLineSeries;
@@ -209,16 +203,9 @@ void SweepChart::plot(const SweepPlot& plot, const std::vector<SweepPlotPoint>& 
     *line << QPointF(s.x, firstY->min()) << QPointF(s.x, firstY->max());
     attach(chart, line, x, firstY);
     if (&s != &steps_.front()) hideFromLegend(chart, line);
-    // On a plate of its own, so the lines behind it do not strike it through.
-    auto* plate = new QGraphicsRectItem(chart);
-    plate->setBrush(QColor(255, 255, 255, 210));
-    plate->setPen(Qt::NoPen);
-    plate->setRotation(-90);
-    plate->setZValue(1000);  // above the lines
-    auto* label = new QGraphicsSimpleTextItem(s.part, plate);
+    auto* label = new QGraphicsSimpleTextItem(s.part, chart);
     label->setBrush(kStep);
-    label->setPos(2, 0);
-    plate->setRect(label->boundingRect().adjusted(0, 0, 4, 0));
+    label->setZValue(1000);
     stepLabels_.push_back(label);
   }
   // Placed once the axes have taken the new plot area.
@@ -251,15 +238,38 @@ void SweepChart::placeStepLabels() {
   QChart* chart = this->chart();
   const QRectF area = chart->plotArea();
   const QList<QAbstractSeries*> series = chart->series();
-  if (series.isEmpty()) return;
-  double lastX = -kInf;
+  if (series.isEmpty() || stepLabels_.empty()) return;
+  const double line = stepLabels_.front()->boundingRect().height();
+  const double gap = line / 2;
+  // Each centred over its step, in the lowest row where it clears the labels before it.
+  std::array<double, kStepLabelRows> rowEnd;
+  rowEnd.fill(-kInf);
+  int rows = 0;
+  std::vector<int> rowOf(stepLabels_.size(), -1);
   for (std::size_t k = 0; k < stepLabels_.size(); ++k) {
-    auto* plate = static_cast<QGraphicsRectItem*>(stepLabels_[k]->parentItem());
-    const QPointF at = chart->mapToPosition(QPointF(steps_[k].x, 0), series.back());
-    // Written upwards along the top of its line; left out where it would cover the last one.
-    plate->setPos(at.x() + 1, area.top() + 4 + plate->rect().width());
-    plate->setVisible(at.x() - lastX > plate->rect().height());
-    if (plate->isVisible()) lastX = at.x();
+    const double width = stepLabels_[k]->boundingRect().width();
+    const double at = chart->mapToPosition(QPointF(steps_[k].x, 0), series.back()).x();
+    const double left =
+        std::clamp(at - width / 2, area.left(), std::max(area.left(), area.right() - width));
+    stepLabels_[k]->setX(left);
+    for (int r = 0; r < kStepLabelRows; ++r) {
+      if (left < rowEnd[static_cast<std::size_t>(r)] + gap) continue;
+      rowOf[k] = r;
+      rowEnd[static_cast<std::size_t>(r)] = left + width;
+      rows = std::max(rows, r + 1);
+      break;
+    }
+  }
+  for (std::size_t k = 0; k < stepLabels_.size(); ++k) {
+    stepLabels_[k]->setVisible(rowOf[k] >= 0);
+    stepLabels_[k]->setY(area.top() - 2 - line * (rowOf[k] + 1));
+  }
+  // Room above the plot for the rows in use; the chart then lays out again and calls back.
+  QMargins margins = chart->margins();
+  const int top = 6 + static_cast<int>(std::ceil(line * rows));
+  if (margins.top() != top) {
+    margins.setTop(top);
+    chart->setMargins(margins);
   }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The plot of a sweep: the chosen quantities against the varied input, one
 // vertical axis per unit, a line broken wherever no core fits (the gap shaded,
-// with the reason on hover), and a marked step, with its part number, where
-// the chosen core changes.
+// with the reason on hover), and a marked step where the chosen core changes,
+// its part number above the plot.
 
 #include <QChartView>
 #include <QString>
@@ -19,7 +19,8 @@ class QGraphicsSimpleTextItem;
 namespace windara::gui {
 
 struct SweepPlot {
-  QString input;  // the varied input's caption
+  QString input;            // the varied input's caption
+  double from = 0, to = 0;  // the sweep's first and last values, the ends of its axis
   bool log = false;
   std::vector<SweepQuantity> quantities;  // those drawn
   NumberLocale locale;
@@ -40,7 +41,7 @@ class SweepChart : public QChartView {
   QString pointText(std::size_t index) const;
   // What hovering over a gap says.
   QString gapText(std::size_t first, std::size_t end) const;
-  // The part numbers written at the steps, in their order; hidden where they would overlap.
+  // The part numbers written over the steps, in their order; hidden where they would overlap.
   const std::vector<QGraphicsSimpleTextItem*>& stepLabels() const { return stepLabels_; }
 
  protected:

@@ -3,7 +3,10 @@
 #include <QChartView>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
@@ -24,6 +27,22 @@ QString save(const QString& path, Write write) {
 }
 
 }  // namespace
+
+QString withFilterExtension(const QString& path, const QString& filter) {
+  const QRegularExpressionMatch ext =
+      QRegularExpression(QStringLiteral("\\(\\*\\.(\\w+)")).match(filter);
+  if (path.isEmpty() || !ext.hasMatch() || !QFileInfo(path).suffix().isEmpty()) return path;
+  return path + QLatin1Char('.') + ext.captured(1);
+}
+
+QString askSavePath(QWidget* parent, const QString& title, const QString& filter) {
+  QFileDialog dialog(parent, title, QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // The dialog adds it before it asks about replacing a file, so it asks about the right one.
+  dialog.setDefaultSuffix(QFileInfo(withFilterExtension(QStringLiteral("x"), filter)).suffix());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().front();
+}
 
 QString saveCopy(const QString& path, const QString& source) {
   QFile from(source);

@@ -5,6 +5,7 @@
 #include <QTemporaryFile>
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <mutex>
@@ -31,8 +32,14 @@ SweepPlotPoint plotPoint(const BoxValue& at, const SweepPoint& p, const NumberLo
   SweepPlotPoint out;
   out.x = parseNumber(at.text, locale).value_or(at.value);
   out.values.fill(none);
-  for (std::size_t k = 0; k < p.outputs.size(); ++k)
-    out.values[k] = p.invalid ? none : shownNumber(p.outputs[k], locale).value_or(none);
+  // The design's own figures where it has them: the boxes' texts are rounded, and a
+  // smooth quantity read back from them would be drawn as a staircase.
+  for (std::size_t k = 0; k < p.outputs.size(); ++k) {
+    if (p.invalid) continue;
+    out.values[k] = std::isfinite(p.unrounded[k])
+                        ? p.unrounded[k]
+                        : shownNumber(p.outputs[k], locale).value_or(none);
+  }
   if (p.checks) {
     const std::size_t n = std::min(p.checks->figures.size(), kPlotValues - p.outputs.size());
     std::copy_n(p.checks->figures.begin(), n, out.values.begin() + p.outputs.size());
@@ -115,7 +122,10 @@ void sweep(const SweepRequest& r, const std::atomic<bool>& cancel, SweepOutcome&
   auto last = Clock::now();
   SweepBlocks job;
   job.makeRunner = [&] {
-    return std::make_unique<SweepRunner>(r.programDir, r.locale, r.design, tables, materials);
+    auto runner =
+        std::make_unique<SweepRunner>(r.programDir, r.locale, r.design, tables, materials);
+    runner->keepUnrounded(true);
+    return runner;
   };
   job.row = [&](std::string& out, std::int64_t i, const std::vector<BoxValue>& values,
                 const SweepPoint& point) {

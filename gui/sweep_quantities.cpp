@@ -32,6 +32,20 @@ constexpr FigureCaption kFigureCaptions[] = {
     {"saturation_margin", "Saturation margin"},
 };
 
+// Captions the form shows without the unit of their figure; a plot's axis needs it.
+struct BareCaption {
+  const char* caption;
+  const char* withUnit;
+};
+constexpr BareCaption kBareCaptions[] = {{"Accuracy", "Accuracy (%)"}};
+
+QString withUnit(const std::string& caption) {
+  for (const BareCaption& b : kBareCaptions) {
+    if (caption == b.caption) return QString::fromUtf8(b.withUnit);
+  }
+  return QString::fromStdString(caption);
+}
+
 QString figureCaption(const char* name) {
   for (const FigureCaption& f : kFigureCaptions) {
     if (QLatin1String(f.name) == QLatin1String(name)) return QString::fromUtf8(f.caption);
@@ -54,7 +68,7 @@ std::vector<SweepQuantity> plottableQuantities(const Form& form) {
     const TextBox& box = form.*kOutputBoxes[k].box;
     // The part numbers are drawn as the steps of the plot, not as a line.
     if (!box.visible || &box == &form.txtCore || &box == &form.txtPartNum) continue;
-    const QString caption = QString::fromStdString((form.*kOutputLabels[k]).caption);
+    const QString caption = withUnit((form.*kOutputLabels[k]).caption);
     out.push_back({caption, unitOf(caption), kOutputBoxes[k].name, k});
   }
   const std::vector<const char*> figures = checkFigureNames(designTypeCode(form));

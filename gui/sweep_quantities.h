@@ -13,7 +13,7 @@
 namespace windara::gui {
 
 struct SweepQuantity {
-  QString caption;        // the label as the form shows it, with its unit
+  QString caption;        // the label as the form shows it, with its unit (added where it has none)
   QString unit;           // from the caption's brackets, "" for a pure number
   QString key;            // the box's or the figure's name
   std::size_t value = 0;  // where a plotted point holds it (SweepPlotPoint::values)

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,6 +23,7 @@
 #include "gui/sweep_export.h"
 #include "gui/verdict_style.h"
 #include "sweep/named_boxes.h"
+#include "sweep/suggested_range.h"
 
 namespace windara::gui {
 
@@ -76,6 +76,7 @@ SweepTab::SweepTab(const Session& session, QWidget* parent)
                     "Stop the sweep; the points done so far are kept")),
       progress_(named(new QProgressBar, "sweepProgress", "Points calculated so far")),
       status_(textLabel("sweepStatus")),
+      earlierNotice_(textLabel("sweepEarlier")),
       exportCsv_(named(new QPushButton(QStringLiteral("&Export CSV...")), "sweepExportCsv",
                        "Save every point of the last sweep as a CSV file")),
       exportPng_(named(new QPushButton(QStringLiteral("Export P&NG...")), "sweepExportPng",
@@ -102,7 +103,13 @@ SweepTab::SweepTab(const Session& session, QWidget* parent)
   exports->addStretch(1);
   for (QPushButton* b : {exportCsv_, exportPng_, exportSvg_})
     exports->addWidget(b);
+  earlierNotice_->setText(
+      QStringLiteral("This sweep is of an earlier design and is left out of the engineering "
+                     "report. Press Run to sweep the design on the form."));
+  earlierNotice_->setStyleSheet(labelStyle(warningColors()));
+  earlierNotice_->hide();
   auto* plot = new QVBoxLayout;
+  plot->addWidget(earlierNotice_);
   plot->addWidget(chart_, 1);
   plot->addLayout(exports);
   auto* layout = new QHBoxLayout(this);
@@ -114,6 +121,9 @@ SweepTab::SweepTab(const Session& session, QWidget* parent)
     setTabOrder(order[k - 1], order[k]);
 
   connect(vary_, &QComboBox::currentIndexChanged, this, [this] { suggestRange(); });
+  for (QLineEdit* box : {from_, to_})
+    connect(box, &QLineEdit::textEdited, this, [this] { rangeTyped_ = true; });
+  connect(count_, &QLineEdit::textEdited, this, [this] { countTyped_ = true; });
   connect(run_, &QPushButton::clicked, this, [this] { run(); });
   connect(cancel_, &QPushButton::clicked, this, [this] { cancel(); });
   connect(outputs_, &QListWidget::itemChanged, this, [this] { replot(); });
@@ -137,7 +147,7 @@ SweepTab::SweepTab(const Session& session, QWidget* parent)
              [this](const QString& path) { return saveSvg(path, *chart_); });
   });
   askPath = [this](const QString& title, const QString& filter) {
-    return QFileDialog::getSaveFileName(this, title, QString(), filter);
+    return askSavePath(this, title, filter);
   };
   refresh();
 }
@@ -189,7 +199,14 @@ void SweepTab::refresh() {
       vary_->setItemText(k, captions[k]);
   }
   fillOutputs();
-  if (from_->text().isEmpty()) suggestRange();
+  const int k = vary_->currentIndex();
+  if (k >= 0) {
+    const int type = designTypeCode(session_.form);
+    const std::string& text = (session_.form.*kInputBoxes[static_cast<std::size_t>(k)].box).text;
+    // Another mode's range means nothing here, even one the user typed.
+    if (type != offered_.type || (!rangeTyped_ && text != offered_.text)) suggestRange();
+  }
+  followDesign();
 }
 
 void SweepTab::fillOutputs() {
@@ -213,12 +230,16 @@ void SweepTab::fillOutputs() {
 void SweepTab::suggestRange() {
   const int k = vary_->currentIndex();
   if (k < 0) return;
-  const std::string& text = (session_.form.*kInputBoxes[static_cast<std::size_t>(k)].box).text;
+  TextBox Form::*const box = kInputBoxes[static_cast<std::size_t>(k)].box;
+  const std::string& text = (session_.form.*box).text;
+  offered_ = {designTypeCode(session_.form), k, text};
+  rangeTyped_ = false;
+  // Read from the box as the current mode shows it; a box with no value above zero offers none.
   const std::optional<double> v = parseNumber(text, session_.locale);
-  if (!v || !(*v > 0)) return;
-  // Half to twice the design's value: wide enough to show a trend and a step or two.
-  from_->setText(q(formatGeneral(*v / 2, session_.locale)));
-  to_->setText(q(formatGeneral(*v * 2, session_.locale)));
+  const std::optional<SuggestedRange> r = v ? suggestedRange(*v, countsTurns(box)) : std::nullopt;
+  from_->setText(r ? q(formatGeneral(r->from, session_.locale)) : QString());
+  to_->setText(r ? q(formatGeneral(r->to, session_.locale)) : QString());
+  if (r && !countTyped_) count_->setText(QString::number(r->count));
 }
 
 void SweepTab::run() {
@@ -238,6 +259,11 @@ void SweepTab::run() {
   }
   input_ = vary_->currentText();
   logScale_ = log_->isChecked();
+  sweptFrom_ = r.axis.from;
+  sweptTo_ = r.axis.to;
+  swept_ = sweptDesign(session_.form, kInputBoxes[static_cast<std::size_t>(k)].box);
+  earlier_ = false;
+  earlierNotice_->hide();
   quantities_ = plottableQuantities(session_.form);
   showNote(QStringLiteral("Sweeping %1 points...").arg(r.axis.count));
   progress_->setRange(0, 1000);
@@ -268,6 +294,9 @@ void SweepTab::finished() {
     chart_->clearPlot();
     return showProblem(QStringLiteral("The sweep failed: %1").arg(q(o.error)));
   }
+  // The form may have moved on while the sweep ran.
+  earlier_ = !formHolds(session_.form, *swept_, session_.locale);
+  earlierNotice_->setVisible(earlier_);
   const auto none = std::count_if(o.points.begin(), o.points.end(),
                                   [](const SweepPlotPoint& p) { return !p.found; });
   const QString done =
@@ -282,7 +311,7 @@ void SweepTab::finished() {
 
 void SweepTab::replot() {
   if (!shown_ || job_.running()) return;
-  SweepPlot plot{input_, logScale_, {}, session_.locale};
+  SweepPlot plot{input_, sweptFrom_, sweptTo_, logScale_, {}, session_.locale};
   for (int k = 0; k < outputs_->count(); ++k) {
     if (outputs_->item(k)->checkState() != Qt::Checked) continue;
     const QString key = outputs_->item(k)->data(kKeyRole).toString();
@@ -291,6 +320,14 @@ void SweepTab::replot() {
     }
   }
   chart_->plot(plot, job_.outcome().points);
+}
+
+void SweepTab::followDesign() {
+  if (!shown_ || job_.running() || !swept_) return;
+  const bool earlier = !formHolds(session_.form, *swept_, session_.locale);
+  if (earlier == earlier_) return;
+  earlier_ = earlier;
+  earlierNotice_->setVisible(earlier);
 }
 
 void SweepTab::showProblem(const QString& text) {
@@ -305,7 +342,7 @@ void SweepTab::showNote(const QString& text) {
 
 void SweepTab::exportAs(const QString& title, const QString& filter,
                         const std::function<QString(const QString&)>& save) {
-  const QString path = askPath(title, filter);
+  const QString path = withFilterExtension(askPath(title, filter), filter);
   if (path.isEmpty()) return;
   const QString why = save(path);
   if (why.isEmpty()) return showNote(QStringLiteral("Written to %1").arg(path));
@@ -313,7 +350,8 @@ void SweepTab::exportAs(const QString& title, const QString& filter,
 }
 
 QImage SweepTab::lastPlot() const {
-  if (!shown_) return QImage();
+  // A sweep speaks of the design it was run on, and of no other.
+  if (!shown_ || !swept_ || !formHolds(session_.form, *swept_, session_.locale)) return QImage();
   settleCharts();
   return chart_->grab().toImage();
 }

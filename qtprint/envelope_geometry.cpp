@@ -44,6 +44,36 @@ double axisReach(const std::vector<double>& values, const std::vector<LimitBox>&
   return std::ceil(roomy / step - 1e-9) * step;
 }
 
+double envelopeReach(const std::vector<double>& values, const std::vector<LimitBox>& boxes) {
+  double widest = 0.0;
+  for (const LimitBox& b : boxes)
+    widest = std::max(widest, b.limit);
+  if (widest <= 0) return axisReach(values, boxes);
+  const double most = widest * kReachOverLimits;
+  std::vector<double> held;
+  held.reserve(values.size());
+  for (const double v : values) {
+    if (std::isfinite(v)) held.push_back(std::clamp(v, -most, most));
+  }
+  return axisReach(held, boxes);
+}
+
+OnAxis onAxis(double value, double reach) {
+  if (value > reach) return {reach, 1};
+  if (value < -reach) return {-reach, -1};
+  return {value, 0};
+}
+
+std::vector<double> axisTicks(double lo, double hi, int ticks) {
+  std::vector<double> out;
+  if (!(hi > lo) || !std::isfinite(lo) || !std::isfinite(hi)) return out;
+  const double step = niceStep(hi - lo, ticks);
+  const double slack = step * 1e-9;
+  for (double k = std::ceil((lo - slack) / step); k * step <= hi + slack; ++k)
+    out.push_back(k == 0 ? 0.0 : k * step);
+  return out;
+}
+
 double logPosition(double percent, double lo, double hi) {
   return (std::log(percent) - std::log(lo)) / (std::log(hi) - std::log(lo));
 }

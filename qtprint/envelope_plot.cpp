@@ -27,6 +27,13 @@ struct Series {
 const Series kSeries[] = {{100.0, QColor(0, 80, 170), Qt::SolidLine},
                           {25.0, QColor(205, 100, 0), Qt::DashLine}};
 
+// A triangle at `m` pointing off the axis on `side` (+1 up, -1 down).
+QPolygonF edgeMark(QPointF m, int side, double r) {
+  const double tip = -side * r;
+  return QPolygonF({QPointF(m.x(), m.y() + tip), QPointF(m.x() - r, m.y() - tip),
+                    QPointF(m.x() + r, m.y() - tip)});
+}
+
 struct Panel {
   QString title;
   std::function<double(const ErrorPoint&)> value;
@@ -45,12 +52,13 @@ class PanelPainter {
     plot_.setBottom(area.bottom() - 2.6 * label_);
   }
 
-  void draw(const Panel& panel, const std::vector<ErrorPoint>& points) {
+  // True when a point lies beyond the axis and is drawn at its edge.
+  bool draw(const Panel& panel, const std::vector<ErrorPoint>& points) {
     std::vector<double> values;
     values.reserve(points.size());
     for (const ErrorPoint& e : points)
       values.push_back(panel.value(e));
-    reach_ = axisReach(values, panel.boxes);
+    reach_ = envelopeReach(values, panel.boxes);
     p_.setFont(at_.font(kLabelPoints, true));
     p_.setPen(Qt::black);
     p_.drawText(QPointF(plot_.left(), plot_.top() - label_ * 0.5), panel.title);
@@ -61,8 +69,10 @@ class PanelPainter {
       p_.drawRect(box);
     }
     axes();
+    bool beyond = false;
     for (const Series& s : kSeries)
-      series(s, panel, points);
+      beyond = series(s, panel, points) || beyond;
+    return beyond;
   }
 
  private:
@@ -77,11 +87,10 @@ class PanelPainter {
     p_.setFont(f);
     const QPen grid(QColor(215, 215, 215), at_.pt(0.4));
     const QPen ink(Qt::black, at_.pt(0.6));
-    const double step = niceStep(reach_, 4);
-    for (double v = -reach_; v <= reach_ * (1 + 1e-9); v += step) {
+    for (const double v : axisTicks(-reach_, reach_, 8)) {
       p_.setPen(v == 0 ? ink : grid);
       p_.drawLine(QPointF(plot_.left(), y(v)), QPointF(plot_.right(), y(v)));
-      const QString t = qs(formatGeneral(std::fabs(v) < step * 1e-6 ? 0.0 : v, locale_));
+      const QString t = qs(formatGeneral(v, locale_));
       p_.setPen(Qt::black);
       p_.drawText(QPointF(plot_.left() - at_.pt(3) - fm.horizontalAdvance(t),
                           y(v) + fm.ascent() / 2 - fm.descent() / 2),
@@ -121,18 +130,24 @@ class PanelPainter {
       p_.drawText(QPointF(left, plot_.bottom() + fm.lineSpacing()), t);
   }
 
-  void series(const Series& s, const Panel& panel, const std::vector<ErrorPoint>& points) {
+  bool series(const Series& s, const Panel& panel, const std::vector<ErrorPoint>& points) {
     QPainterPath line;
     std::vector<QPointF> marks;
+    std::vector<std::pair<QPointF, int>> edges;  // drawn at the edge, and which
     for (const ErrorPoint& e : points) {
       if (e.burdenPercent != s.burdenPercent || !std::isfinite(panel.value(e))) continue;
-      const QPointF at(x(e.currentPercent), y(panel.value(e)));
-      if (marks.empty()) {
+      const OnAxis v = onAxis(panel.value(e), reach_);
+      const QPointF at(x(e.currentPercent), y(v.drawn));
+      if (marks.empty() && edges.empty()) {
         line.moveTo(at);
       } else {
         line.lineTo(at);
       }
-      marks.push_back(at);
+      if (v.beyond == 0) {
+        marks.push_back(at);
+      } else {
+        edges.emplace_back(at, v.beyond);
+      }
     }
     p_.setPen(QPen(s.colour, at_.pt(1.2), s.style));
     p_.setBrush(Qt::NoBrush);
@@ -147,7 +162,11 @@ class PanelPainter {
         p_.drawRect(QRectF(m.x() - r, m.y() - r, 2 * r, 2 * r));
       }
     }
+    p_.setBrush(Qt::white);
+    for (const auto& [m, side] : edges)
+      p_.drawPolygon(edgeMark(m, side, 1.6 * r));
     p_.setBrush(Qt::NoBrush);
+    return !edges.empty();
   }
 
   PageCursor& at_;
@@ -158,8 +177,9 @@ class PanelPainter {
   QRectF plot_;
 };
 
-// The key under the panels: each burden's line and mark, and the limit boxes.
-void drawKey(PageCursor& at, const EnvelopePlot& plot) {
+// The key under the panels: each burden's line and mark, the limit boxes, and
+// the mark of a point beyond the axis when there is one.
+void drawKey(PageCursor& at, const EnvelopePlot& plot, bool beyond) {
   QPainter& p = at.painter();
   const QFont f = at.font(kLabelPoints);
   const QFontMetricsF fm = at.metrics(f);
@@ -182,6 +202,22 @@ void drawKey(PageCursor& at, const EnvelopePlot& plot) {
     p.drawRect(box);
     p.setPen(Qt::black);
     p.drawText(QPointF(x + at.pt(20), at.y() + fm.ascent()), qs(plot.limitsCaption));
+    x += at.pt(20) + fm.horizontalAdvance(qs(plot.limitsCaption)) + at.pt(16);
+  }
+  if (beyond) {
+    // On a line of its own when the first is full.
+    const QString t = QStringLiteral("off scale, drawn at the edge");
+    double y = at.y();
+    if (x + at.pt(12) + fm.horizontalAdvance(t) > at.width()) {
+      x = at.pt(40);
+      y += fm.lineSpacing() + at.pt(2);
+      at.advance(fm.lineSpacing() + at.pt(2));
+    }
+    p.setPen(QPen(Qt::black, at.pt(0.8)));
+    p.setBrush(Qt::white);
+    p.drawPolygon(edgeMark(QPointF(x + at.pt(4), y + fm.lineSpacing() / 2), 1, at.pt(2.9)));
+    p.setBrush(Qt::NoBrush);
+    p.drawText(QPointF(x + at.pt(12), y + fm.ascent()), t);
   }
   at.advance(fm.lineSpacing() + at.pt(8));
 }
@@ -193,7 +229,8 @@ double panelHeight(PageCursor& at) {
 }  // namespace
 
 double envelopeHeight(PageCursor& at) {
-  return 2 * panelHeight(at) + at.pt(20);
+  // The key's second line included, for the mark of a point beyond the axis.
+  return 2 * panelHeight(at) + at.pt(34);
 }
 
 void drawEnvelope(PageCursor& at, const EnvelopePlot& plot, const NumberLocale& locale) {
@@ -205,12 +242,14 @@ void drawEnvelope(PageCursor& at, const EnvelopePlot& plot, const NumberLocale& 
       {QStringLiteral("Phase displacement (minutes)"),
        [](const ErrorPoint& e) { return e.phaseMinutes; },
        limitBoxes(plot.limits ? plot.limits->phaseMinutes : none)}};
+  bool beyond = false;
   for (const Panel& panel : panels) {
-    PanelPainter(at, QRectF(0, at.y(), at.width(), panelHeight(at)), locale)
-        .draw(panel, plot.points);
+    beyond = PanelPainter(at, QRectF(0, at.y(), at.width(), panelHeight(at)), locale)
+                 .draw(panel, plot.points) ||
+             beyond;
     at.advance(panelHeight(at));
   }
-  drawKey(at, plot);
+  drawKey(at, plot, beyond);
 }
 
 }  // namespace windara

@@ -1,5 +1,7 @@
 #include "sweep/sweep_runner.h"
 
+#include <limits>
+
 namespace windara {
 
 namespace {
@@ -84,6 +86,11 @@ void SweepRunner::run(const std::vector<BoxValue>& values, SweepPoint& point) {
     point.outputs[k] = point.invalid ? std::string() : (f.*kOutputBoxes[k].box).text;
   point.found = !point.invalid && f.txtCore.text != "N/A";
   point.checks = point.found ? pointChecks(session_) : std::nullopt;
+  if (keepUnrounded_ && point.found) {
+    point.unrounded = unroundedOutputs(session_);
+  } else {
+    point.unrounded.fill(std::numeric_limits<double>::quiet_NaN());
+  }
 }
 
 }  // namespace windara

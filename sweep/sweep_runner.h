@@ -17,6 +17,7 @@
 #include "sweep/point_checks.h"
 #include "sweep/point_dialogs.h"
 #include "sweep/sweep_axis.h"
+#include "sweep/unrounded_outputs.h"
 
 namespace windara {
 
@@ -27,6 +28,8 @@ struct SweepPoint {
   bool found = false;                   // a core was chosen (txtCore is not "N/A")
   std::optional<std::string> invalid;   // the complaint of the input box it would ask
   std::optional<PointChecks> checks;    // of the core found; none without one
+  // The outputs before rounding (unroundedOutputs), when the runner keeps them; else all NaN.
+  OutputValues unrounded{};
 };
 
 class SweepRunner {
@@ -41,6 +44,9 @@ class SweepRunner {
   // Calculates one point into `point` (whose strings are reused).
   void run(const std::vector<BoxValue>& values, SweepPoint& point);
 
+  // Whether each point also keeps its unrounded outputs (for a plot; a CSV needs none).
+  void keepUnrounded(bool keep) { keepUnrounded_ = keep; }
+
   // The form as the last point left it.
   Form& form() { return session_.form; }
 
@@ -51,6 +57,7 @@ class SweepRunner {
   DesignFileContents design_;
   std::optional<FormState> start_;    // as the type's reaction leaves the form
   std::optional<FormState> choices_;  // the choices the whole file makes
+  bool keepUnrounded_ = false;
 };
 
 }  // namespace windara

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -93,8 +94,15 @@ std::vector<std::map<QString, QString>> csvRows(const SweepOutcome& o) {
   return rows;
 }
 
-bool sameNumber(double a, double b) {
-  return (std::isnan(a) && std::isnan(b)) || a == b;
+// The plotted value is the box's number, or the design's own figure that the
+// box shows rounded to its last digit (a single-precision figure may round
+// either way at its seventh digit).
+bool showsAs(double plotted, const QString& shown, const NumberLocale& locale) {
+  const std::optional<double> v = shownNumber(shown.toStdString(), locale);
+  if (!v) return std::isnan(plotted);
+  const qsizetype point = shown.indexOf(QChar(locale.decimal));
+  const qsizetype digits = point < 0 ? 0 : shown.size() - point - 1 - shown.endsWith('%');
+  return std::fabs(plotted - *v) <= 0.5 * std::pow(10.0, -double(digits)) + std::fabs(*v) * 1e-6;
 }
 
 }  // namespace
@@ -174,10 +182,10 @@ class SweepTabTest : public QObject {
       const QString shown = fx->widget<QLineEdit>(kOutputBoxes[k].name)->text();
       QVERIFY2(shown == row.at(kOutputBoxes[k].name),
                qPrintable(where + " " + kOutputBoxes[k].name));
-      // The plotted number is the box's.
-      const double v = shownNumber(shown.toStdString(), fx->session.locale)
-                           .value_or(std::numeric_limits<double>::quiet_NaN());
-      QVERIFY2(sameNumber(plotted.values[k], v), why);
+      QVERIFY2(showsAs(plotted.values[k], shown, fx->session.locale),
+               qPrintable(QString("%1 %2: %3 plotted as %4")
+                              .arg(where, kOutputBoxes[k].name, shown)
+                              .arg(plotted.values[k], 0, 'g', 17)));
     }
     const bool found = fx->widget<QLineEdit>("txtCore")->text() != "N/A";
     QCOMPARE(plotted.found, found);
@@ -319,7 +327,7 @@ class SweepTabTest : public QObject {
     }
   }
 
-  void stepLabelsStandBesideTheirStepsWithoutCoveringEachOther() {
+  void stepLabelsStandOverTheirStepsClearOfTheLinesAndEachOther() {
     // Hundreds of turns steps through many cores, some only a few pixels apart.
     setUp({"optSMPS", "txtRatio", "2", "5000", "400", true});
     runAndWait();
@@ -329,19 +337,22 @@ class SweepTabTest : public QObject {
     QVERIFY(steps.size() > 10);
     const std::vector<QGraphicsSimpleTextItem*>& labels = tab().chart().stepLabels();
     QCOMPARE(labels.size(), steps.size());
-    double lastRight = -INFINITY;
-    int shown = 0;
+    const QRectF area = chart->plotArea();
+    std::vector<QRectF> shown;
     for (std::size_t k = 0; k < labels.size(); ++k) {
-      const QPointF line = chart->mapToPosition(QPointF(steps[k].x, 0), chart->series().front());
-      QVERIFY(std::fabs(labels[k]->sceneBoundingRect().left() - line.x()) < 4);
-      QVERIFY(chart->plotArea().contains(labels[k]->sceneBoundingRect().center()));
       if (!labels[k]->isVisible()) continue;
-      ++shown;
       const QRectF at = labels[k]->sceneBoundingRect();
-      QVERIFY2(at.left() >= lastRight, qPrintable(steps[k].part));
-      lastRight = at.right();
+      const QPointF line = chart->mapToPosition(QPointF(steps[k].x, 0), chart->series().front());
+      // Over its step (held inside the plot's width at the ends), above the plot's lines.
+      QVERIFY2(std::fabs(at.center().x() - line.x()) < 2 || at.left() <= area.left() + 1 ||
+                   at.right() >= area.right() - 1,
+               qPrintable(steps[k].part));
+      QVERIFY(at.bottom() <= area.top() && at.top() >= 0);
+      for (const QRectF& other : shown)
+        QVERIFY2(!other.intersects(at), qPrintable(steps[k].part));
+      shown.push_back(at);
     }
-    QVERIFY(shown > 3);
+    QVERIFY(shown.size() > 3);
   }
 
   void hoverTellsThePointsValuesAndWhyNoCoreFits() {
@@ -509,6 +520,7 @@ class SweepTabTest : public QObject {
     QStringList asked;
     tab().askPath = [&](const QString& title, const QString&) {
       asked << title;
+      // Typed without an extension: the filter's is added.
       return dir.filePath(QString("sweep%1").arg(asked.size()));
     };
     QPushButton* exports[] = {control<QPushButton>("sweepExportCsv"),
@@ -524,16 +536,16 @@ class SweepTabTest : public QObject {
       clickOn(b);
     QCOMPARE(asked.size(), 3);
 
-    QFile csv(dir.filePath("sweep1"));
+    QFile csv(dir.filePath("sweep1.csv"));
     QVERIFY(csv.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = csv.readAll().split('\n');
     QVERIFY(lines.front().startsWith("txtVoltage,txtFrequency,txtPriCurrent,"));
     // A header, 25 points, and the empty piece after the last line end.
     QCOMPARE(lines.size(), 27);
     QVERIFY(lines.back().isEmpty());
-    const QImage png(dir.filePath("sweep2"), "PNG");
+    const QImage png(dir.filePath("sweep2.png"), "PNG");
     QVERIFY(!png.isNull() && png.width() > 0 && png.height() > 0);
-    QFile svg(dir.filePath("sweep3"));
+    QFile svg(dir.filePath("sweep3.svg"));
     QVERIFY(svg.open(QIODevice::ReadOnly));
     const QByteArray drawing = svg.readAll();
     QVERIFY(drawing.startsWith("<?xml") || drawing.contains("<svg"));
@@ -545,10 +557,10 @@ class SweepTabTest : public QObject {
         drawing.contains(control<QComboBox>("sweepInput")->currentText().toHtmlEscaped().toUtf8()));
     const QString keep = qEnvironmentVariable("WINDARA_SCREENSHOTS");
     if (!keep.isEmpty()) {
-      QFile::copy(dir.filePath("sweep2"), keep + "/sweep.png");
-      QFile::copy(dir.filePath("sweep3"), keep + "/sweep.svg");
+      QFile::copy(dir.filePath("sweep2.png"), keep + "/sweep.png");
+      QFile::copy(dir.filePath("sweep3.svg"), keep + "/sweep.svg");
     }
-    QVERIFY(control<QLabel>("sweepStatus")->text().contains("sweep3"));
+    QVERIFY(control<QLabel>("sweepStatus")->text().contains("sweep3.svg"));
 
     // The report takes the plot as the window shows it.
     const QImage plot = fx->window.sweepPlot();
@@ -559,6 +571,72 @@ class SweepTabTest : public QObject {
     tab().askPath = [&](const QString&, const QString&) { return dir.filePath("no/such/x.csv"); };
     clickOn(exports[0]);
     QVERIFY(control<QLabel>("sweepStatus")->text().contains("could not be written"));
+  }
+
+  void aSweepBelongsToTheDesignItWasRunOn() {
+    // Hall Effect swept, then SMPS selected: SMPS's report gets no plot, and the tab says why.
+    setUp({"optHall", "txtRatio", "1", "4", "4"});
+    runAndWait();
+    QVERIFY(!fx->window.sweepPlot().isNull());
+    clickOn(fx->widget<QRadioButton>("optSMPS"));
+    QVERIFY(fx->window.sweepPlot().isNull());
+    QVERIFY(tab().plotOfEarlierDesign());
+    QVERIFY(control<QLabel>("sweepEarlier")->isVisible());
+    // Alloy S swept, then T: left out; S again, the same design: the plot is back.
+    setUp({"optTradCT", "txtVoltage", "4", "6", "3"});
+    runAndWait();
+    clickOn(fx->widget<QRadioButton>("optQperm"));
+    QVERIFY(fx->window.sweepPlot().isNull());
+    clickOn(fx->widget<QRadioButton>("optPperm"));
+    QVERIFY(!fx->window.sweepPlot().isNull());
+    QVERIFY(!control<QLabel>("sweepEarlier")->isVisible());
+  }
+
+  void theRangeOfferedIsTheInputsValueInTheCurrentMode() {
+    const struct {
+      const char* mode;
+      int input;
+      const char* from;
+      const char* to;
+      const char* count;
+    } offers[] = {
+        {"optHall", 0, "1", "4", "50"},        // Max Sensor Vout 2, not SMPS's 0.8
+        {"optTradCT", 0, "2.5", "10", "50"},   // Burden R 5
+        {"optHall", 4, "1", "2", "2"},         // Primary Turns 1: whole turns only
+        {"optTradCT", 4, "50", "200", "151"},  // Turns Ratio 100
+        {"optSMPS", 0, "0.25", "1", "50"},     // Output Voltage 0.5
+    };
+    for (const auto& o : offers) {
+      clickOn(fx->widget<QRadioButton>(o.mode));
+      control<QComboBox>("sweepInput")->setCurrentIndex(o.input);
+      QCOMPARE(control<QLineEdit>("sweepFrom")->text(), QString(o.from));
+      QCOMPARE(control<QLineEdit>("sweepTo")->text(), QString(o.to));
+      QCOMPARE(control<QLineEdit>("sweepCount")->text(), QString(o.count));
+    }
+    // A range typed stays through a new value in the same mode, not into another mode.
+    type(control<QLineEdit>("sweepFrom"), "0.3");
+    type(fx->widget<QLineEdit>("txtVoltage"), "0.6");
+    calculate();
+    QCOMPARE(control<QLineEdit>("sweepFrom")->text(), QString("0.3"));
+    clickOn(fx->widget<QRadioButton>("optHall"));
+    QCOMPARE(control<QLineEdit>("sweepFrom")->text(), QString("1"));
+  }
+
+  void theAxesStartAtTheRangeAndNameTheirUnitsInRoundTicks() {
+    // The accuracy of a Traditional design, its box's caption bare of its unit.
+    setUp({"optTradCT", "txtVoltage", "0.25", "3", "12"});
+    runAndWait();
+    QChart* chart = tab().chart().chart();
+    auto* x = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).front());
+    QCOMPARE(x->min(), 0.25);
+    QCOMPARE(x->max(), 3.0);
+    QCOMPARE(chart->axes(Qt::Vertical).front()->titleText(), QString("Accuracy (%)"));
+    for (QAbstractAxis* axis : chart->axes()) {
+      auto* ticked = qobject_cast<QCategoryAxis*>(axis);
+      QVERIFY(ticked);
+      for (const QString& tick : ticked->categoriesLabels())
+        QVERIFY2(!tick.contains('e'), qPrintable(tick));
+    }
   }
 
   void aBadRangeIsToldAndNothingRuns() {

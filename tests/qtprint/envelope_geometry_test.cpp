@@ -69,6 +69,38 @@ TEST(EnvelopeGeometry, AxesSpanEveryValueAndLimitInRoundSteps) {
   EXPECT_EQ(axisReach({}, {}), 1.0);
 }
 
+TEST(EnvelopeGeometry, TheAxisZoomsToTheLimitsAndDrawsFartherPointsAtItsEdge) {
+  // Class 0.5 ratio limits reach 1.5 %; errors of -200 % count as -3 % (twice the widest
+  // limit): 3.45 in steps of 1 reaches 4, where the limits take a good part of the height.
+  const auto cls = accuracyClass("0.5");
+  ASSERT_TRUE(cls);
+  const std::vector<LimitBox> boxes = limitBoxes(cls->ratioPercent);
+  EXPECT_NEAR(envelopeReach({-200.0, 0.3, NAN}, boxes), 4.0, 1e-12);
+  // Inside twice the limits nothing is cut: 2.4 % -> 2.76 in steps of 1 reaches 3.
+  EXPECT_NEAR(envelopeReach({2.4}, boxes), 3.0, 1e-12);
+  // Without limits every value is shown.
+  EXPECT_NEAR(envelopeReach({-200.0}, {}), 300.0, 1e-9);
+  const OnAxis below = onAxis(-200, 4), inside = onAxis(3.9, 4), above = onAxis(4.5, 4);
+  EXPECT_EQ(below.drawn, -4);
+  EXPECT_EQ(below.beyond, -1);
+  EXPECT_EQ(inside.drawn, 3.9);
+  EXPECT_EQ(inside.beyond, 0);
+  EXPECT_EQ(above.drawn, 4);
+  EXPECT_EQ(above.beyond, 1);
+}
+
+TEST(EnvelopeGeometry, TicksAreWholeStepsWithZeroExactlyZero) {
+  // -0.6 + 0.2 + 0.2 + 0.2 is 5.55e-17, not 0.
+  const std::vector<double> ticks = axisTicks(-0.6, 0.6, 6);
+  ASSERT_EQ(ticks.size(), 7u);
+  EXPECT_EQ(ticks[3], 0.0);
+  EXPECT_NEAR(ticks.front(), -0.6, 1e-15);
+  EXPECT_NEAR(ticks.back(), 0.6, 1e-15);
+  // Within an uneven range, only the round numbers: 0.25 to 1.9 in steps of 0.5.
+  EXPECT_EQ(axisTicks(0.25, 1.9, 4), (std::vector<double>{0.5, 1.0, 1.5}));
+  EXPECT_TRUE(axisTicks(1, 1, 4).empty());
+}
+
 TEST(EnvelopeGeometry, CurrentsLieOnALogarithmicAxis) {
   EXPECT_DOUBLE_EQ(logPosition(0.5, 0.5, 200), 0.0);
   EXPECT_DOUBLE_EQ(logPosition(200, 0.5, 200), 1.0);
