@@ -122,15 +122,26 @@ void ChecksTab::balance() {
   parts_->setSizes(sizes);
 }
 
-void ChecksTab::setChecks(const std::optional<DesignChecks>& checks, const NumberLocale& locale) {
-  const ChecksVerdict v = checksVerdict(checks);
-  verdict_->setText(v.headline);
-  verdict_->setStyleSheet(labelStyle(v.colors()));
+void ChecksTab::clear() {
+  verdict_->clear();
+  verdict_->hide();
+  heading_->clear();
+  heading_->hide();
+  details_->clear();
+  details_->hide();
   table_->clear();
   table_->setRowCount(0);
   table_->setColumnCount(0);
-  details_->clear();
+  table_->hide();
   envelope_->hide();
+}
+
+void ChecksTab::setChecks(const std::optional<DesignChecks>& checks, const NumberLocale& locale) {
+  clear();
+  const ChecksVerdict v = checksVerdict(checks);
+  verdict_->setText(v.headline);
+  verdict_->setStyleSheet(labelStyle(v.colors()));
+  verdict_->show();
   heading_->setText(checks ? QStringLiteral("%1 checks of %2 (%3)")
                                  .arg(q(checks->type), q(checks->part), q(checks->material))
                            : QString());

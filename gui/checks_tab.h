@@ -27,6 +27,8 @@ class ChecksTab : public QWidget {
   explicit ChecksTab(QWidget* parent = nullptr);
 
   void setChecks(const std::optional<DesignChecks>& checks, const NumberLocale& locale);
+  // No checks at all, not even a verdict that there are none.
+  void clear();
 
   QTableWidget* table() const { return table_; }
   ErrorEnvelope* envelope() const { return envelope_; }

@@ -1,9 +1,8 @@
 #include "gui/explorer_window.h"
 
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -32,6 +31,7 @@ std::vector<TableFinding> findingsOf(const std::string& table, std::vector<Table
 ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window),
       session_(session),
+      nothingYet_(new QLabel),
       staleNotice_(new QLabel),
       tabs_(new QTabWidget),
       candidates_(new CandidatesTab),
@@ -39,6 +39,14 @@ ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
       sweep_(new SweepTab(session)) {
   setObjectName("explorerWindow");
   setWindowTitle(QStringLiteral("Design Explorer"));
+
+  nothingYet_->setObjectName("explorerNothingYet");
+  nothingYet_->setWordWrap(true);
+  nothingYet_->setText(
+      QStringLiteral("Nothing has been calculated yet. Press Calculate in the main window; "
+                     "this window then explains the design it finds."));
+  nothingYet_->setStyleSheet(labelStyle(warningColors()));
+  nothingYet_->hide();
 
   staleNotice_->setObjectName("explorerStale");
   staleNotice_->setWordWrap(true);
@@ -57,15 +65,21 @@ ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
   tabs_->setTabToolTip(2, QStringLiteral("How the design moves as one input varies"));
 
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(nothingYet_);
   layout->addWidget(staleNotice_);
   layout->addWidget(tabs_, 1);
-
-  auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(close, &QShortcut::activated, this, &QWidget::close);
   fitToScreen();
 }
 
 void ExplorerWindow::refresh() {
+  showNotices();
+  if (session_.calculations == 0) {
+    // The form's results are still empty: a core found here would contradict them.
+    candidates_->clear();
+    checks_->clear();
+    sweep_->refresh();
+    return;
+  }
   Explanation x;
   std::vector<TableFinding> findings;
   try {
@@ -87,6 +101,15 @@ QImage ExplorerWindow::lastSweepPlot() const {
 
 void ExplorerWindow::setResultsOutOfDate(bool stale) {
   stale_ = stale;
+  showNotices();
+}
+
+// Both notices sit above the tabs, so every tab shows them. Inputs edited
+// before any calculation leave nothing out of date.
+void ExplorerWindow::showNotices() {
+  const bool calculated = session_.calculations > 0;
+  if (nothingYet_->isHidden() != calculated) nothingYet_->setVisible(!calculated);
+  const bool stale = stale_ && calculated;
   if (staleNotice_->isHidden() == stale) staleNotice_->setVisible(stale);
 }
 
@@ -96,6 +119,16 @@ void ExplorerWindow::showEvent(QShowEvent* event) {
   // calculation's candidates rather than explaining inputs nobody calculated.
   if (!everShown_ || !stale_) refresh();
   everShown_ = true;
+}
+
+void ExplorerWindow::keyPressEvent(QKeyEvent* event) {
+  // Escape closes the window as it would a dialog, but only when no part of it
+  // took the key first: an open list closes itself and nothing more.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void ExplorerWindow::fitToScreen() {

@@ -28,7 +28,8 @@ class ExplorerWindow : public QWidget {
   // calculation (true) or a calculation brings them up to date (false).
   void setResultsOutOfDate(bool stale);
 
-  // Explains the form's design as it stands, with the findings of its table.
+  // Explains the form's design as it stands, with the findings of its table;
+  // before the first calculation there is nothing to explain, and it says so.
   void refresh();
 
   CandidatesTab& candidatesTab() const { return *candidates_; }
@@ -40,11 +41,14 @@ class ExplorerWindow : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void fitToScreen();
+  void showNotices();
 
   const Session& session_;
+  QLabel* nothingYet_;
   QLabel* staleNotice_;
   QTabWidget* tabs_;
   CandidatesTab* candidates_;

@@ -3,6 +3,8 @@
 // breaches of the mode's core table, and never writing the form.
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -141,6 +143,48 @@ class ExplorerTest : public QObject {
     QCOMPARE(box->cursorPosition(), 0);
   }
 
+  void beforeAnyCalculationEveryTabSaysSo() {
+    ExplorerWindow* x = openExplorer();
+    QVERIFY(core().isEmpty());
+    QLabel* nothingYet = part("explorerNothingYet");
+    // Above the tabs, so each shows it; the texts of the tabs, which would
+    // name a core or say there is none, are empty.
+    for (int tab = 0; tab < x->tabs().count(); ++tab) {
+      x->tabs().setCurrentIndex(tab);
+      QVERIFY(nothingYet->isVisible());
+    }
+    for (QWidget* tab : {x->tabs().widget(0), x->tabs().widget(1)}) {
+      for (QLabel* text : tab->findChildren<QLabel*>())
+        QVERIFY2(text->isHidden() || text->text().isEmpty(), qPrintable(text->text()));
+    }
+    QCOMPARE(model().rowCount(), 0);
+    // An edit before any calculation leaves nothing out of date.
+    type("txtRatio", "1000");
+    QVERIFY(part("explorerStale")->isHidden());
+    QVERIFY(nothingYet->isVisible());
+
+    calculate();
+    QVERIFY(nothingYet->isHidden());
+    x->tabs().setCurrentIndex(0);
+    expectChosenRowIsTheFormsCore("first calculation");
+    QVERIFY(!part("checksVerdict")->text().isEmpty());
+  }
+
+  void escapeClosesAnOpenListOnlyThenTheWindow() {
+    ExplorerWindow* x = openExplorer();
+    x->tabs().setCurrentIndex(2);
+    auto* vary = part<QComboBox>("sweepInput");
+    vary->setFocus();
+    vary->showPopup();
+    QVERIFY(QApplication::activePopupWidget());
+    // The key goes where a user's key goes: to the list that has the focus.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(x->isVisible());
+    QTest::keyClick(vary, Qt::Key_Escape);
+    QVERIFY(!x->isVisible());
+  }
+
   void followsEveryCalculationAndNeverWritesTheForm() {
     QTemporaryDir dir;
     const QString hall = dir.filePath("sensor.hef");
@@ -148,9 +192,9 @@ class ExplorerTest : public QObject {
         hall, "3\r\n\"2\"\r\n\"10\"\r\n\"100\"\r\n\"0.5\"\r\n\"1\"\r\n\"0.100\"\r\n2\r\n"));
     const QString atStart = formState();
     openExplorer();
-    // Opening explains the form as it stands and changes nothing in it.
+    // Opening before any calculation explains nothing and changes nothing in the form.
     QCOMPARE(formState(), atStart);
-    QVERIFY(part("summary")->text().startsWith("SMPS design, core table Ferrite.txt"));
+    QCOMPARE(model().rowCount(), 0);
 
     const std::pair<const char*, std::function<void()>> actions[] = {
         {"Calculate", [this] { calculate(); }},
