@@ -10,7 +10,6 @@
 #include "common/number.h"
 
 class QLabel;
-class QSplitter;
 class QTableWidget;
 
 namespace windara::gui {
@@ -34,10 +33,10 @@ class ChecksTab : public QWidget {
   ErrorEnvelope* envelope() const { return envelope_; }
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void balance();
+  void fitTable();
   void showTrad(const TradChecks& c, const NumberLocale& locale);
   void showItems(const CheckSummary& s, const QStringList& figures, const NumberLocale& locale);
 
@@ -46,7 +45,6 @@ class ChecksTab : public QWidget {
   QLabel* details_;
   QTableWidget* table_;
   ErrorEnvelope* envelope_;
-  QSplitter* parts_ = nullptr;
 };
 
 }  // namespace windara::gui

@@ -15,12 +15,18 @@
 #include "gui/checks_verdict.h"
 #include "gui/sweep_tab.h"
 #include "gui/verdict_style.h"
+#include "gui/window_place.h"
 
 namespace windara::gui {
 
 namespace {
 
 // The findings of one table among those of all three.
+// Big enough for the checks' table and plots side by side with little
+// scrolling; narrower than usable, the tabs scroll more than they show.
+constexpr QSize kWantedSize(980, 760);
+constexpr int kUsableWidth = 880;
+
 std::vector<TableFinding> findingsOf(const std::string& table, std::vector<TableFinding> all) {
   std::erase_if(all, [&](const TableFinding& f) { return f.file != table; });
   return all;
@@ -68,7 +74,6 @@ ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
   layout->addWidget(nothingYet_);
   layout->addWidget(staleNotice_);
   layout->addWidget(tabs_, 1);
-  fitToScreen();
 }
 
 void ExplorerWindow::refresh() {
@@ -114,6 +119,8 @@ void ExplorerWindow::showNotices() {
 }
 
 void ExplorerWindow::showEvent(QShowEvent* event) {
+  // Placed once, before the window manager shows it; after that where the user puts it.
+  if (!everShown_) fitToScreen();
   QWidget::showEvent(event);
   // Shown again while the form's inputs are out of date, it keeps the last
   // calculation's candidates rather than explaining inputs nobody calculated.
@@ -131,13 +138,28 @@ void ExplorerWindow::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
+// Sized to the screen of the main window and put beside it, so that both can
+// be seen at once where the screen has the room.
 void ExplorerWindow::fitToScreen() {
-  QSize wanted(980, 640);
-  if (const QScreen* where = screen()) {
-    // Leave room for the window manager's frame and title bar.
-    wanted = wanted.boundedTo(where->availableGeometry().size() - QSize(24, 64));
+  const QWidget* form = parentWidget() ? parentWidget()->window() : nullptr;
+  const QScreen* where = form ? form->screen() : screen();
+  if (!where) return;
+  const QRect room = where->availableGeometry();
+  // The window manager's frame: as around the main window once that has one,
+  // else room for a title bar and borders.
+  QMargins frame(12, 40, 12, 24);
+  QRect first(room.topLeft(), QSize(0, 0));
+  if (form && form->isVisible()) {
+    first = form->frameGeometry();
+    const QRect inner = form->geometry();
+    frame = QMargins(inner.left() - first.left(), inner.top() - first.top(),
+                     first.right() - inner.right(), first.bottom() - inner.bottom());
   }
-  resize(wanted);
+  const QSize around(frame.left() + frame.right(), frame.top() + frame.bottom());
+  const QRect placed =
+      placeBeside(first, room, kWantedSize + around, kUsableWidth + around.width());
+  // Placed by its inside: before the window is shown its frame is not known.
+  setGeometry(placed.marginsRemoved(frame));
 }
 
 }  // namespace windara::gui

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <cmath>
@@ -121,6 +123,33 @@ class ChecksTabTest : public QObject {
     QVERIFY(!tab().envelope()->isHidden());
     QVERIFY(tab().envelope()->ratioView()->chart()->series().size() >= 2);
     QVERIFY(tab().envelope()->phaseView()->chart()->series().size() >= 2);
+  }
+
+  void onASmallScreenEveryRowAndVerdictIsWholeAndTheTabScrolls() {
+    // 1366x768 at 200 %, less the window's frame: 659x320 logical pixels.
+    ExplorerWindow* x = fx->window.explorer();
+    x->resize(QSize(683, 384) - QSize(24, 64));
+    x->tabs().setCurrentWidget(&tab());
+    click("optTradCT");
+    calculate();
+    QCoreApplication::processEvents();
+    QTableWidget* t = tab().table();
+    QCOMPARE(t->rowCount(), 12);
+    // The table holds all its rows; the tab around it scrolls to them.
+    QCOMPARE(t->verticalScrollBar()->maximum(), 0);
+    const int last = t->columnCount() - 1;
+    QVERIFY(t->rowViewportPosition(11) + t->rowHeight(11) <= t->viewport()->height());
+    auto* page = tab().findChild<QScrollArea*>("checksScroll");
+    QVERIFY(page->verticalScrollBar()->maximum() > 0);
+    QVERIFY(tab().envelope()->height() >= tab().envelope()->minimumSizeHint().height());
+    // Each verdict is whole: every line of it within its cell.
+    const QFontMetrics fm(t->font());
+    for (int row = 0; row < t->rowCount(); ++row) {
+      const QStringList lines = cell(row, last).split('\n');
+      QVERIFY(t->rowHeight(row) >= int(lines.size()) * fm.height());
+      for (const QString& line : lines)
+        QVERIFY2(fm.horizontalAdvance(line) < t->columnWidth(last), qPrintable(line));
+    }
   }
 
   void smpsAndHallListTheirChecksWithoutAnEnvelope() {

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@
 #include "gui/candidates_tab.h"
 #include "gui/explorer_window.h"
 #include "gui/verdict_style.h"
+#include "gui/window_place.h"
 #include "gui_test_main.h"
 #include "support/table_copy.h"
 #include "window_fixture.h"
@@ -352,6 +354,44 @@ class ExplorerTest : public QObject {
     QVERIFY(chosenPart() != shown);
     QCOMPARE(chosenPart(), core());
     QVERIFY(part("explorerStale")->isHidden());
+  }
+
+  void itOpensBesideTheFormWhereTheScreenHasRoomAndAlwaysOnIt() {
+    struct Case {
+      const char* name;
+      QRect room, form;
+      bool beside;
+    };
+    const QSize wanted(982, 785);
+    const int usable = 882;
+    const Case cases[] = {
+        {"form at the left", {0, 0, 1920, 1080}, {0, 100, 900, 561}, true},
+        {"form at the right", {0, 0, 1920, 1080}, {1020, 100, 900, 561}, true},
+        {"room beside for the usable width", {0, 0, 1920, 1080}, {100, 900, 900, 561}, true},
+        {"form in the middle", {0, 0, 1920, 1080}, {480, 259, 960, 561}, false},
+        // 1366x768 at 125 %, 1920x1080 at 200 %: less room than wanted.
+        {"small screen", {0, 0, 1093, 614}, {66, 29, 960, 556}, false},
+        {"form fills the screen", {0, 24, 960, 516}, {0, 24, 960, 516}, false},
+        {"form off the screen", {0, 0, 1366, 768}, {-400, 700, 500, 400}, true},
+    };
+    for (const Case& c : cases) {
+      const QRect at = placeBeside(c.form, c.room, wanted, usable);
+      QVERIFY2(c.room.contains(at), c.name);
+      QVERIFY2(at.width() >= std::min(usable, c.room.width()), c.name);
+      QCOMPARE(at.height(), std::min(wanted.height(), c.room.height()));
+      QCOMPARE(!at.intersects(c.form), c.beside);
+      // Level with the form where the screen allows.
+      if (c.form.top() + at.height() <= c.room.bottom() + 1 && c.form.top() >= c.room.top())
+        QCOMPARE(at.top(), c.form.top());
+    }
+    // Without room on either side it covers the side of the form with more room.
+    const QRect middle = placeBeside({400, 0, 960, 600}, {0, 0, 1920, 1080}, wanted, usable);
+    QCOMPARE(middle.right(), 1919);
+    QCOMPARE(middle.width(), usable);
+
+    // The window itself: wholly on its screen, its inside where the frame leaves it.
+    ExplorerWindow* x = openExplorer();
+    QVERIFY(x->screen()->availableGeometry().contains(x->frameGeometry()));
   }
 
   void nothingIsCutOffAtNormalOrSmallSize() {
