@@ -21,7 +21,8 @@ class ExplorerWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // A window of its own; `parent` only ties its lifetime to the main window.
+  // A window of its own; `parent`, the main window, ties its lifetime to it,
+  // and it opens beside it on its screen.
   explicit ExplorerWindow(const Session& session, QWidget* parent = nullptr);
 
   // Told by the main window whenever its inputs change since the last
