@@ -170,7 +170,7 @@ void App::cmdCalculate_Click() {
   } else {
     return;
   }
-  ++calculations_;
+  ++s_.calculations;
 }
 
 void App::mnuContents_Click() {

@@ -43,9 +43,8 @@ class App {
   void opt4mil_Click() { cmdCalculate_Click(); }
 
   void cmdCalculate_Click();
-  // How many designs have run; a front end compares it to see that the
-  // results on the form were calculated afresh.
-  long calculations() const { return calculations_; }
+  // How many designs have run, as the session records it.
+  long calculations() const { return s_.calculations; }
 
   void mnuContents_Click();
   void mnuIndex_Click();
@@ -62,7 +61,6 @@ class App {
   void loadIcon(const char* fileName);
   void materialReaction(bool show1mil, bool show4mil);
   Session& s_;
-  long calculations_ = 0;
 };
 
 }  // namespace windara

@@ -43,6 +43,10 @@ struct Session {
   // The designs' last searches, which the checks of the same calculation take
   // instead of searching again; a cache, so kept even by a const session.
   mutable std::shared_ptr<EngineRuns> runs;
+  // How many designs have run (app/ counts them): the results on the form
+  // are a calculation's only once it is above zero, and a front end compares
+  // it to see that they were calculated afresh.
+  long calculations = 0;
 };
 
 }  // namespace windara

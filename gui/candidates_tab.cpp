@@ -106,6 +106,15 @@ void CandidatesTab::setExplanation(Explanation x, const std::vector<TableFinding
   }
 }
 
+void CandidatesTab::clear() {
+  for (QLabel* text : {banner_, summary_, requirements_, advice_, notes_}) {
+    text->clear();
+    text->hide();
+  }
+  model_->setExplanation(Explanation{}, NumberLocale{});
+  balance();
+}
+
 void CandidatesTab::scrollToChosen() {
   const int chosen = model_->chosenRow();
   if (chosen >= 0)
@@ -134,6 +143,7 @@ void CandidatesTab::showBanner(const std::vector<TableFinding>& findings,
 }
 
 void CandidatesTab::showSummary(const Explanation& x, const NumberLocale& locale) {
+  summary_->show();
   if (x.type.empty()) {
     summary_->setText(QStringLiteral("No design type is selected."));
   } else {

@@ -27,6 +27,8 @@ class CandidatesTab : public QWidget {
   // `findings` are those of the explanation's own table.
   void setExplanation(Explanation x, const std::vector<TableFinding>& findings,
                       const NumberLocale& locale);
+  // Nothing judged: no texts, no rows.
+  void clear();
 
   const CandidatesModel& model() const { return *model_; }
   QTableView* view() const { return view_; }

@@ -1,9 +1,10 @@
 #include "gui/checks_tab.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>
-#include <QSplitter>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -18,6 +19,9 @@
 namespace windara::gui {
 
 namespace {
+
+// The plots' height in lines of text: enough to read the curves against the limits.
+constexpr int kEnvelopeLines = 18;
 
 QString q(const std::string& s) {
   return QString::fromStdString(s);
@@ -56,7 +60,8 @@ std::pair<QString, bool> againstClass(const TradPoint& p, const AccuracyClass& c
   if (phase > 0 && !(std::fabs(p.phaseMinutes) <= phase))
     beyond << QStringLiteral("phase beyond \u00b1%1 min").arg(q(formatGeneral(phase, loc)));
   if (beyond.isEmpty()) return {QStringLiteral("within"), true};
-  return {beyond.join(", "), false};
+  // One limit a line: the column stays narrow and each verdict whole.
+  return {beyond.join(",\n"), false};
 }
 
 }  // namespace
@@ -76,61 +81,88 @@ ChecksTab::ChecksTab(QWidget* parent)
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
-  table_->horizontalHeader()->setStretchLastSection(true);
-  // A few rows are enough on a small screen; the table scrolls.
-  table_->setMinimumHeight(table_->verticalHeader()->defaultSectionSize() * 3);
   envelope_->setObjectName("errorEnvelope");
   envelope_->setToolTip(
       QStringLiteral("Ratio error and phase displacement at 1 to 120 % of rated current, at "
                      "100 % and 25 % burden; the shaded boxes are the limits of the class"));
 
-  auto* parts = new QSplitter(Qt::Vertical);
-  parts->setObjectName("checksParts");
-  parts->setChildrenCollapsible(false);
-  parts->addWidget(scrolling({heading_, details_}));
+  // Below the verdict the tab is one page that scrolls, as the main window
+  // does: the texts, every row of the table and the plots each at the height
+  // they need to be read, whatever the screen.
+  table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  table_->setWordWrap(true);
+  table_->installEventFilter(this);
+  envelope_->setMinimumHeight(
+      std::max(envelope_->minimumSizeHint().height(), kEnvelopeLines * fontMetrics().height()));
+  auto* page = new QWidget;
+  auto* parts = new QVBoxLayout(page);
+  parts->setContentsMargins(0, 0, 0, 0);
+  parts->addWidget(heading_);
+  parts->addWidget(details_);
   parts->addWidget(table_);
-  parts->addWidget(envelope_);
-  // On a small screen the parts keep a readable height and the tab scrolls.
+  parts->addWidget(envelope_, 1);
+  parts->addStretch(0);
   auto* scroll = new QScrollArea;
   scroll->setObjectName("checksScroll");
   scroll->setFrameShape(QFrame::NoFrame);
   scroll->setWidgetResizable(true);
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  scroll->setWidget(parts);
+  scroll->setWidget(page);
+  scroll->viewport()->setAutoFillBackground(false);
+  page->setAutoFillBackground(false);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(verdict_);
   layout->addWidget(scroll, 1);
-  parts_ = parts;
 }
 
-void ChecksTab::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  balance();
+// Every row in sight: the table is as tall as its rows, and the page scrolls.
+// The last column, the verdicts, takes what the others leave but never less
+// than its texts need; the table scrolls sideways when that is too wide.
+void ChecksTab::fitTable() {
+  const int last = table_->columnCount() - 1;
+  if (last < 0) return;
+  int others = 0;
+  for (int column = 0; column < last; ++column)
+    others += table_->columnWidth(column);
+  const int needed =
+      std::max(static_cast<const QAbstractItemView*>(table_)->sizeHintForColumn(last),
+               table_->horizontalHeader()->sectionSizeHint(last));
+  const int room = table_->width() - 2 * table_->frameWidth();
+  table_->setColumnWidth(last, std::max(needed, room - others));
+  table_->resizeRowsToContents();
+  int height = table_->horizontalHeader()->height() + 2 * table_->frameWidth();
+  for (int row = 0; row < table_->rowCount(); ++row)
+    height += table_->rowHeight(row);
+  if (others + needed > room) height += table_->horizontalScrollBar()->sizeHint().height();
+  table_->setFixedHeight(height);
 }
 
-// The texts first; then the plot gets the room it needs to be read, and the
-// table, which scrolls, at most two fifths of what is left.
-void ChecksTab::balance() {
-  giveTextsTheirHeight(parts_);
-  if (envelope_->isHidden() || table_->isHidden()) return;
-  QList<int> sizes = parts_->sizes();
-  const int shared = sizes[1] + sizes[2];
-  const int wanted = table_->horizontalHeader()->height() + 2 * table_->frameWidth() +
-                     table_->rowCount() * table_->verticalHeader()->defaultSectionSize();
-  sizes[1] = std::max(table_->minimumHeight(), std::min(wanted, shared * 2 / 5));
-  sizes[2] = shared - sizes[1];
-  parts_->setSizes(sizes);
+bool ChecksTab::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == table_ && event->type() == QEvent::Resize) fitTable();
+  return QWidget::eventFilter(watched, event);
 }
 
-void ChecksTab::setChecks(const std::optional<DesignChecks>& checks, const NumberLocale& locale) {
-  const ChecksVerdict v = checksVerdict(checks);
-  verdict_->setText(v.headline);
-  verdict_->setStyleSheet(labelStyle(v.colors()));
+void ChecksTab::clear() {
+  verdict_->clear();
+  verdict_->hide();
+  heading_->clear();
+  heading_->hide();
+  details_->clear();
+  details_->hide();
   table_->clear();
   table_->setRowCount(0);
   table_->setColumnCount(0);
-  details_->clear();
+  table_->hide();
   envelope_->hide();
+}
+
+void ChecksTab::setChecks(const std::optional<DesignChecks>& checks, const NumberLocale& locale) {
+  clear();
+  const ChecksVerdict v = checksVerdict(checks);
+  verdict_->setText(v.headline);
+  verdict_->setStyleSheet(labelStyle(v.colors()));
+  verdict_->show();
   heading_->setText(checks ? QStringLiteral("%1 checks of %2 (%3)")
                                  .arg(q(checks->type), q(checks->part), q(checks->material))
                            : QString());
@@ -143,7 +175,7 @@ void ChecksTab::setChecks(const std::optional<DesignChecks>& checks, const Numbe
   table_->setVisible(table_->rowCount() > 0);
   details_->setVisible(!details_->text().isEmpty());
   table_->resizeColumnsToContents();
-  balance();
+  fitTable();
 }
 
 void ChecksTab::showTrad(const TradChecks& c, const NumberLocale& loc) {
@@ -167,16 +199,17 @@ void ChecksTab::showTrad(const TradChecks& c, const NumberLocale& loc) {
     l.prepend(QStringLiteral("\u2022 "));
   details_->setText(lines.join('\n'));
 
-  const QStringList head = {"Burden (%)",
-                            "Current (%)",
-                            "Is (A)",
-                            "Es (V)",
-                            "B (T)",
+  // The units under the names: narrow columns, so the table fits a small screen.
+  const QStringList head = {"Burden\n(%)",
+                            "Current\n(%)",
+                            "Is\n(A)",
+                            "Es\n(V)",
+                            "B\n(T)",
                             "mu_a",
-                            "Im (A)",
-                            "Ia (A)",
-                            "Ratio error (%)",
-                            "Phase (min)",
+                            "Im\n(A)",
+                            "Ia\n(A)",
+                            "Ratio error\n(%)",
+                            "Phase\n(min)",
                             QStringLiteral("Class %1").arg(QString::fromLatin1(limits.name))};
   table_->setColumnCount(static_cast<int>(head.size()));
   table_->setHorizontalHeaderLabels(head);

@@ -10,7 +10,6 @@
 #include "common/number.h"
 
 class QLabel;
-class QSplitter;
 class QTableWidget;
 
 namespace windara::gui {
@@ -27,15 +26,17 @@ class ChecksTab : public QWidget {
   explicit ChecksTab(QWidget* parent = nullptr);
 
   void setChecks(const std::optional<DesignChecks>& checks, const NumberLocale& locale);
+  // No checks at all, not even a verdict that there are none.
+  void clear();
 
   QTableWidget* table() const { return table_; }
   ErrorEnvelope* envelope() const { return envelope_; }
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void balance();
+  void fitTable();
   void showTrad(const TradChecks& c, const NumberLocale& locale);
   void showItems(const CheckSummary& s, const QStringList& figures, const NumberLocale& locale);
 
@@ -44,7 +45,6 @@ class ChecksTab : public QWidget {
   QLabel* details_;
   QTableWidget* table_;
   ErrorEnvelope* envelope_;
-  QSplitter* parts_ = nullptr;
 };
 
 }  // namespace windara::gui

@@ -1,9 +1,8 @@
 #include "gui/explorer_window.h"
 
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -16,12 +15,18 @@
 #include "gui/checks_verdict.h"
 #include "gui/sweep_tab.h"
 #include "gui/verdict_style.h"
+#include "gui/window_place.h"
 
 namespace windara::gui {
 
 namespace {
 
 // The findings of one table among those of all three.
+// Big enough for the checks' table and plots side by side with little
+// scrolling; narrower than usable, the tabs scroll more than they show.
+constexpr QSize kWantedSize(980, 760);
+constexpr int kUsableWidth = 880;
+
 std::vector<TableFinding> findingsOf(const std::string& table, std::vector<TableFinding> all) {
   std::erase_if(all, [&](const TableFinding& f) { return f.file != table; });
   return all;
@@ -32,6 +37,7 @@ std::vector<TableFinding> findingsOf(const std::string& table, std::vector<Table
 ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window),
       session_(session),
+      nothingYet_(new QLabel),
       staleNotice_(new QLabel),
       tabs_(new QTabWidget),
       candidates_(new CandidatesTab),
@@ -39,6 +45,14 @@ ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
       sweep_(new SweepTab(session)) {
   setObjectName("explorerWindow");
   setWindowTitle(QStringLiteral("Design Explorer"));
+
+  nothingYet_->setObjectName("explorerNothingYet");
+  nothingYet_->setWordWrap(true);
+  nothingYet_->setText(
+      QStringLiteral("Nothing has been calculated yet. Press Calculate in the main window; "
+                     "this window then explains the design it finds."));
+  nothingYet_->setStyleSheet(labelStyle(warningColors()));
+  nothingYet_->hide();
 
   staleNotice_->setObjectName("explorerStale");
   staleNotice_->setWordWrap(true);
@@ -57,15 +71,20 @@ ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
   tabs_->setTabToolTip(2, QStringLiteral("How the design moves as one input varies"));
 
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(nothingYet_);
   layout->addWidget(staleNotice_);
   layout->addWidget(tabs_, 1);
-
-  auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(close, &QShortcut::activated, this, &QWidget::close);
-  fitToScreen();
 }
 
 void ExplorerWindow::refresh() {
+  showNotices();
+  if (session_.calculations == 0) {
+    // The form's results are still empty: a core found here would contradict them.
+    candidates_->clear();
+    checks_->clear();
+    sweep_->refresh();
+    return;
+  }
   Explanation x;
   std::vector<TableFinding> findings;
   try {
@@ -87,10 +106,21 @@ QImage ExplorerWindow::lastSweepPlot() const {
 
 void ExplorerWindow::setResultsOutOfDate(bool stale) {
   stale_ = stale;
+  showNotices();
+}
+
+// Both notices sit above the tabs, so every tab shows them. Inputs edited
+// before any calculation leave nothing out of date.
+void ExplorerWindow::showNotices() {
+  const bool calculated = session_.calculations > 0;
+  if (nothingYet_->isHidden() != calculated) nothingYet_->setVisible(!calculated);
+  const bool stale = stale_ && calculated;
   if (staleNotice_->isHidden() == stale) staleNotice_->setVisible(stale);
 }
 
 void ExplorerWindow::showEvent(QShowEvent* event) {
+  // Placed once, before the window manager shows it; after that where the user puts it.
+  if (!everShown_) fitToScreen();
   QWidget::showEvent(event);
   // Shown again while the form's inputs are out of date, it keeps the last
   // calculation's candidates rather than explaining inputs nobody calculated.
@@ -98,13 +128,38 @@ void ExplorerWindow::showEvent(QShowEvent* event) {
   everShown_ = true;
 }
 
-void ExplorerWindow::fitToScreen() {
-  QSize wanted(980, 640);
-  if (const QScreen* where = screen()) {
-    // Leave room for the window manager's frame and title bar.
-    wanted = wanted.boundedTo(where->availableGeometry().size() - QSize(24, 64));
+void ExplorerWindow::keyPressEvent(QKeyEvent* event) {
+  // Escape closes the window as it would a dialog, but only when no part of it
+  // took the key first: an open list closes itself and nothing more.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
   }
-  resize(wanted);
+  QWidget::keyPressEvent(event);
+}
+
+// Sized to the screen of the main window and put beside it, so that both can
+// be seen at once where the screen has the room.
+void ExplorerWindow::fitToScreen() {
+  const QWidget* form = parentWidget() ? parentWidget()->window() : nullptr;
+  const QScreen* where = form ? form->screen() : screen();
+  if (!where) return;
+  const QRect room = where->availableGeometry();
+  // The window manager's frame: as around the main window once that has one,
+  // else room for a title bar and borders.
+  QMargins frame(12, 40, 12, 24);
+  QRect first(room.topLeft(), QSize(0, 0));
+  if (form && form->isVisible()) {
+    first = form->frameGeometry();
+    const QRect inner = form->geometry();
+    frame = QMargins(inner.left() - first.left(), inner.top() - first.top(),
+                     first.right() - inner.right(), first.bottom() - inner.bottom());
+  }
+  const QSize around(frame.left() + frame.right(), frame.top() + frame.bottom());
+  const QRect placed =
+      placeBeside(first, room, kWantedSize + around, kUsableWidth + around.width());
+  // Placed by its inside: before the window is shown its frame is not known.
+  setGeometry(placed.marginsRemoved(frame));
 }
 
 }  // namespace windara::gui

@@ -21,14 +21,16 @@ class ExplorerWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // A window of its own; `parent` only ties its lifetime to the main window.
+  // A window of its own; `parent`, the main window, ties its lifetime to it,
+  // and it opens beside it on its screen.
   explicit ExplorerWindow(const Session& session, QWidget* parent = nullptr);
 
   // Told by the main window whenever its inputs change since the last
   // calculation (true) or a calculation brings them up to date (false).
   void setResultsOutOfDate(bool stale);
 
-  // Explains the form's design as it stands, with the findings of its table.
+  // Explains the form's design as it stands, with the findings of its table;
+  // before the first calculation there is nothing to explain, and it says so.
   void refresh();
 
   CandidatesTab& candidatesTab() const { return *candidates_; }
@@ -40,11 +42,14 @@ class ExplorerWindow : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void fitToScreen();
+  void showNotices();
 
   const Session& session_;
+  QLabel* nothingYet_;
   QLabel* staleNotice_;
   QTabWidget* tabs_;
   CandidatesTab* candidates_;

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <cmath>
@@ -121,6 +123,27 @@ class ChecksTabTest : public QObject {
     QVERIFY(!tab().envelope()->isHidden());
     QVERIFY(tab().envelope()->ratioView()->chart()->series().size() >= 2);
     QVERIFY(tab().envelope()->phaseView()->chart()->series().size() >= 2);
+  }
+
+  void onASmallScreenEveryRowAndVerdictIsWholeAndTheTabScrolls() {
+    // 1366x768 at 200 %, less the window's frame.
+    fx->window.explorer()->resize(QSize(683, 384) - QSize(24, 64));
+    click("optTradCT");
+    calculate();
+    QTableWidget* t = tab().table();
+    const int last = t->columnCount() - 1;
+    // All twelve rows in the table, which the tab scrolls to; each verdict
+    // whole, a line of it a line of the cell.
+    QCOMPARE(t->verticalScrollBar()->maximum(), 0);
+    QVERIFY(t->rowViewportPosition(11) + t->rowHeight(11) <= t->viewport()->height());
+    QVERIFY(tab().findChild<QScrollArea*>("checksScroll")->verticalScrollBar()->maximum() > 0);
+    const QFontMetrics fm(t->font());
+    for (int row = 0; row < t->rowCount(); ++row) {
+      const QStringList lines = cell(row, last).split('\n');
+      QVERIFY(t->rowHeight(row) >= int(lines.size()) * fm.height());
+      for (const QString& line : lines)
+        QVERIFY2(fm.horizontalAdvance(line) < t->columnWidth(last), qPrintable(line));
+    }
   }
 
   void smpsAndHallListTheirChecksWithoutAnEnvelope() {

@@ -3,21 +3,26 @@
 // breaches of the mode's core table, and never writing the form.
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <tuple>
 
 #include "gui/candidates_model.h"
 #include "gui/candidates_tab.h"
 #include "gui/explorer_window.h"
 #include "gui/verdict_style.h"
+#include "gui/window_place.h"
 #include "gui_test_main.h"
 #include "support/table_copy.h"
 #include "window_fixture.h"
@@ -141,6 +146,38 @@ class ExplorerTest : public QObject {
     QCOMPARE(box->cursorPosition(), 0);
   }
 
+  void beforeAnyCalculationEveryTabSaysSo() {
+    ExplorerWindow* x = openExplorer();
+    // Above the tabs, so on each; the tabs' own texts, which would name a core
+    // the form does not show or say there is none, are empty.
+    QVERIFY(part("explorerNothingYet")->isVisible());
+    for (QWidget* tab : {x->tabs().widget(0), x->tabs().widget(1)}) {
+      for (QLabel* text : tab->findChildren<QLabel*>())
+        QVERIFY2(text->isHidden() || text->text().isEmpty(), qPrintable(text->text()));
+    }
+    // An edit before any calculation leaves nothing out of date.
+    type("txtRatio", "1000");
+    QVERIFY(part("explorerStale")->isHidden());
+    calculate();
+    QVERIFY(part("explorerNothingYet")->isHidden());
+    expectChosenRowIsTheFormsCore("first calculation");
+  }
+
+  void escapeClosesAnOpenListOnlyThenTheWindow() {
+    ExplorerWindow* x = openExplorer();
+    x->tabs().setCurrentIndex(2);
+    auto* vary = part<QComboBox>("sweepInput");
+    vary->setFocus();
+    vary->showPopup();
+    QVERIFY(QApplication::activePopupWidget());
+    // The key goes where a user's key goes: to the list that has the focus.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(x->isVisible());
+    QTest::keyClick(vary, Qt::Key_Escape);
+    QVERIFY(!x->isVisible());
+  }
+
   void followsEveryCalculationAndNeverWritesTheForm() {
     QTemporaryDir dir;
     const QString hall = dir.filePath("sensor.hef");
@@ -148,9 +185,9 @@ class ExplorerTest : public QObject {
         hall, "3\r\n\"2\"\r\n\"10\"\r\n\"100\"\r\n\"0.5\"\r\n\"1\"\r\n\"0.100\"\r\n2\r\n"));
     const QString atStart = formState();
     openExplorer();
-    // Opening explains the form as it stands and changes nothing in it.
+    // Opening before any calculation explains nothing and changes nothing in the form.
     QCOMPARE(formState(), atStart);
-    QVERIFY(part("summary")->text().startsWith("SMPS design, core table Ferrite.txt"));
+    QCOMPARE(model().rowCount(), 0);
 
     const std::pair<const char*, std::function<void()>> actions[] = {
         {"Calculate", [this] { calculate(); }},
@@ -312,6 +349,26 @@ class ExplorerTest : public QObject {
     QVERIFY(chosenPart() != shown);
     QCOMPARE(chosenPart(), core());
     QVERIFY(part("explorerStale")->isHidden());
+  }
+
+  void itOpensBesideTheFormWhereTheScreenHasRoomAndAlwaysOnIt() {
+    const QSize wanted(982, 785);
+    const int usable = 882;
+    const QRect hd(0, 0, 1920, 1080);
+    // The form's frame, the screen, and where the explorer is expected: beside
+    // (right or left, narrowed to the room) or, with too little room, at the
+    // screen's edge on the side with more; 1366x768 at 125 % last.
+    const std::tuple<QRect, QRect, QRect> cases[] = {
+        {{0, 100, 900, 561}, hd, {900, 100, 982, 785}},
+        {{1020, 100, 900, 561}, hd, {38, 100, 982, 785}},
+        {{100, 900, 900, 561}, hd, {1000, 295, 920, 785}},
+        {{400, 0, 960, 600}, hd, {1038, 0, 882, 785}},
+        {{66, 29, 960, 556}, {0, 0, 1093, 614}, {211, 0, 882, 614}},
+    };
+    for (const auto& [form, room, expected] : cases)
+      QCOMPARE(placeBeside(form, room, wanted, usable), expected);
+    ExplorerWindow* x = openExplorer();
+    QVERIFY(x->screen()->availableGeometry().contains(x->frameGeometry()));
   }
 
   void nothingIsCutOffAtNormalOrSmallSize() {
