@@ -78,6 +78,8 @@ void setMode(Form& f, const ModeTexts& t) {
   setInput(f.lblTurnsRatio, f.txtRatio, t.inputs[4]);
   setInput(f.lblDuty, f.txtDutyCyc, t.inputs[5]);
   f.lblReqL.caption = t.outputs[0];
+  f.lblReqL.tooltip = t.firstOutputTooltip;
+  f.txtRequiredL.tooltip = t.firstOutputTooltip;
   f.lblWireSize.caption = t.outputs[1];
   f.lblCore.caption = t.outputs[2];
   f.lblActL.caption = t.outputs[3];

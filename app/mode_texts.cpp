@@ -14,7 +14,10 @@ ModeTexts modeTexts(Mode mode, const NumberLocale& locale) {
                   {"Bmax (Gauss)", "Operating flux density of the core", "5000"},
               }},
               {"Accuracy", "Wire Size (AWG)", "Core P/N", "Total Losses (mW)"},
-              {"S (Vardite)", "T (Halvane)", "P (Tormix)"}};
+              {"S (Vardite)", "T (Halvane)", "P (Tormix)"},
+              "Catalogue figure of the core's loss: 100 x Pfe x N / Ip (core loss Pfe in W, "
+              "N turns, Ip in A). It is not the CT's accuracy class: Tools > Design Explorer "
+              "> Checks finds that class."};
     case Mode::Hall:
       return {
           {{

@@ -21,6 +21,9 @@ struct ModeTexts {
   std::array<InputRow, 6> inputs;        // Vout, frequency, current, density, turns, duty
   std::array<const char*, 4> outputs;    // lblReqL, lblWireSize, lblCore, lblActL
   std::array<const char*, 3> materials;  // optPperm, optQperm, optRperm
+  // What the first result means, where its caption alone misleads (Traditional's
+  // "Accuracy" is read as the CT's accuracy class); "" where it does not.
+  const char* firstOutputTooltip = "";
 };
 
 // The fractional defaults are numbers written with the user's separator.

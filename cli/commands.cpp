@@ -115,7 +115,8 @@ design    Opens the design file FILE (.sps, .tct or .hef; "-" reads it from
           standard input) on the program's start state, exactly as Open Design
           does, runs every calculation that causes and prints the result.
 report    Opens FILE as design does and prints the design's report: as plain
-          text on standard output, or with --pdf as an A4 PDF file. With
+          text on standard output, or with --pdf as a PDF file on A4 or
+          Letter paper as the locale measures. With
           --engineering, writes the engineering report into the PDF instead:
           inputs, results, checks and the candidate cores around the one
           taken, on A4 or Letter paper as the locale measures.

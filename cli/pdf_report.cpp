@@ -33,7 +33,7 @@ class GuiApplicationScope {
 
 std::string writePdfReport(Session& session, const std::filesystem::path& out) {
   GuiApplicationScope gui;
-  return writeReportPdf(session, out, QPageSize::A4);
+  return writeReportPdf(session, out, localPageSize());
 }
 
 std::string writeEngineeringPdf(Session& session, const std::filesystem::path& out) {

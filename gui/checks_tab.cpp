@@ -235,7 +235,7 @@ void ChecksTab::showTrad(const TradChecks& c, const NumberLocale& loc) {
     const auto [words, pass] = againstClass(p, limits, loc);
     table_->setItem(row, column, verdictCell(pass, words));
   }
-  envelope_->plot(c.points, limits);
+  envelope_->plot(c.points, limits, loc);
   envelope_->show();
 }
 

@@ -35,8 +35,9 @@ QString withFilterExtension(const QString& path, const QString& filter) {
   return path + QLatin1Char('.') + ext.captured(1);
 }
 
-QString askSavePath(QWidget* parent, const QString& title, const QString& filter) {
-  QFileDialog dialog(parent, title, QString(), filter);
+QString askSavePath(QWidget* parent, const QString& title, const QString& filter,
+                    const QString& suggested) {
+  QFileDialog dialog(parent, title, suggested, filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // The dialog adds it before it asks about replacing a file, so it asks about the right one.
   dialog.setDefaultSuffix(QFileInfo(withFilterExtension(QStringLiteral("x"), filter)).suffix());

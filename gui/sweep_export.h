@@ -18,8 +18,9 @@ void settleCharts();
 QString withFilterExtension(const QString& path, const QString& filter);
 
 // Asks where to save an export, with the filter's extension for a name typed
-// without one; "" when the user cancels.
-QString askSavePath(QWidget* parent, const QString& title, const QString& filter);
+// without one, starting at `suggested` when given; "" when the user cancels.
+QString askSavePath(QWidget* parent, const QString& title, const QString& filter,
+                    const QString& suggested = QString());
 
 // "" when written, else the reason.
 QString saveCopy(const QString& path, const QString& source);

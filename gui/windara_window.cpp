@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -18,6 +17,7 @@
 #include <QStatusBar>
 
 #include "gui/explorer_window.h"
+#include "gui/sweep_export.h"
 
 namespace windara::gui {
 
@@ -50,8 +50,7 @@ WindaraWindow::WindaraWindow(App& app, SyncingDialogs& dialogs, QWidget* parent)
   dialogs_.beforeShow = [this] { sync(); };
   app_.unload = [this] { close(); };
   askPdfPath = [this](const QString& suggested) {
-    return QFileDialog::getSaveFileName(this, pdfDialogTitle_, suggested,
-                                        QStringLiteral("PDF Files (*.pdf)"));
+    return askSavePath(this, pdfDialogTitle_, QString::fromLatin1(kPdfFilter), suggested);
   };
   sweepPlot = [] { return QImage(); };
   onActionError = [this](const std::string& why) {
@@ -178,6 +177,7 @@ void WindaraWindow::sync() {
     a->setText(q(m->caption));
   for (auto [menu, m] : menus_)
     menu->setTitle(q(m->caption));
+  syncFileName();
   syncFreshness();
 }
 

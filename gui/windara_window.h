@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "files/design_file.h"
 #include "gui/syncing_dialogs.h"
 
 class QAction;
@@ -25,6 +26,9 @@ class QPushButton;
 class QRadioButton;
 
 namespace windara::gui {
+
+// The file type the PDF exports offer.
+inline constexpr char kPdfFilter[] = "PDF Files (*.pdf)";
 
 class ElidedLabel;
 class ExplorerWindow;
@@ -55,7 +59,8 @@ class WindaraWindow : public QMainWindow {
 
   // True while an input has changed since the results were calculated.
   bool resultsOutOfDate() const { return stale_; }
-  // The design file last opened or saved, shown in the status bar.
+  // The design file last opened or saved while the form holds its type, shown
+  // in the status bar; "" once another type is chosen.
   const QString& currentFile() const { return currentFile_; }
 
   // The spec'd report written into a PDF file the user names.
@@ -117,6 +122,7 @@ class WindaraWindow : public QMainWindow {
   void syncFreshness();
   void showChecksStatus();
   void setCurrentFile(const std::string& path);
+  void syncFileName();
   void fillRecentMenu();
   void calculate();
   QString suggestedPdfPath(const QString& suffix = QString()) const;
@@ -128,6 +134,7 @@ class WindaraWindow : public QMainWindow {
   bool stale_ = false;
   bool fitted_ = false;
   QString currentFile_;
+  DesignFileContents fileDesign_;
   QString pdfDialogTitle_;
   QLabel* staleLabel_ = nullptr;
   ElidedLabel* checksLabel_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QStatusBar>
 
 #include "gui/qt_file_dialog.h"
+#include "gui/sweep_export.h"
 #include "gui/windara_window.h"
 #include "qtprint/default_printer.h"
 #include "qtprint/engineering_report.h"
@@ -31,7 +32,9 @@ QString WindaraWindow::suggestedPdfPath(const QString& suffix) const {
 
 void WindaraWindow::exportReportPdf() {
   pdfDialogTitle_ = QStringLiteral("Export Report as PDF");
-  const QString path = askPdfPath(suggestedPdfPath());
+  // A name typed without an extension still makes a file that opens as a PDF.
+  const QString path =
+      withFilterExtension(askPdfPath(suggestedPdfPath()), QString::fromLatin1(kPdfFilter));
   if (path.isEmpty()) return;
   act([this, path] {
     const std::string problem = writeReportPdf(app_.session(), path.toStdString(), localPageSize());
@@ -58,7 +61,9 @@ void WindaraWindow::exportEngineeringReport() {
     return;
   }
   pdfDialogTitle_ = q(title);
-  const QString path = askPdfPath(suggestedPdfPath(QStringLiteral("-engineering")));
+  const QString path =
+      withFilterExtension(askPdfPath(suggestedPdfPath(QStringLiteral("-engineering"))),
+                          QString::fromLatin1(kPdfFilter));
   if (path.isEmpty()) return;
   act([&] {
     const QImage sweep = sweepPlot ? sweepPlot() : QImage();

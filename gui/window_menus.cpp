@@ -49,7 +49,8 @@ void WindaraWindow::buildMenus() {
   open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   on(open, [this] {
     const FileOutcome o = mnuOpen_Click(app_);
-    if (o.ok()) setCurrentFile(o.path);
+    // A file that holds no design left the form as it was: it names nothing.
+    if (o.ok() && !o.noDesign) setCurrentFile(o.path);
   });
   QAction* saveAs = menuItem(file, f.mnuSaveAs);
   saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -101,10 +102,30 @@ void WindaraWindow::buildMenus() {
 
 void WindaraWindow::setCurrentFile(const std::string& path) {
   currentFile_ = QFileInfo(q(path)).absoluteFilePath();
-  fileLabel_->setText(QStringLiteral("Design file: ") + QFileInfo(currentFile_).fileName());
-  fileLabel_->setToolTip(currentFile_);
+  // What the form showed once the file was read (or written), calculation and
+  // any re-entered value included: the file is named while the form still shows it.
+  fileDesign_ = designOnForm(app_.form());
   addRecentDesign(currentFile_);
   fillRecentMenu();
+  syncFileName();
+}
+
+void WindaraWindow::syncFileName() {
+  QString shown;
+  if (!currentFile_.isEmpty()) {
+    const DesignFileContents now = designOnForm(app_.form());
+    if (now.type != fileDesign_.type) {
+      // Another type: nothing of that file is on the form any more.
+      currentFile_.clear();
+    } else {
+      const bool same = now.texts == fileDesign_.texts && now.material == fileDesign_.material &&
+                        now.thickness == fileDesign_.thickness;
+      shown = QStringLiteral("Design file: ") + QFileInfo(currentFile_).fileName() +
+              (same ? QString() : QStringLiteral(" (changed)"));
+    }
+  }
+  if (fileLabel_->text() != shown) fileLabel_->setText(shown);
+  fileLabel_->setToolTip(currentFile_);
 }
 
 void WindaraWindow::fillRecentMenu() {
@@ -124,9 +145,9 @@ void WindaraWindow::fillRecentMenu() {
 void WindaraWindow::openRecent(const QString& path) {
   act([this, path] {
     const FileOutcome o = openDesignFile(app_, path.toStdString());
-    if (o.ok()) {
+    if (o.ok() && !o.noDesign) {
       setCurrentFile(o.path);
-    } else if (o.status == FileOutcome::Status::Failed) {
+    } else if (o.noDesign || o.status == FileOutcome::Status::Failed) {
       removeRecentDesign(path);
     }
   });

@@ -28,6 +28,9 @@ void WindaraWindow::buildStatusBar() {
   statusBar()->addWidget(checksLabel_, 1);
   statusBar()->addWidget(staleLabel_, 1);
   statusBar()->addPermanentWidget(fileLabel_);
+  // A passing message ("Report written to ...") takes the place of the
+  // notices while it lasts; they come back when it goes.
+  connect(statusBar(), &QStatusBar::messageChanged, this, [this] { syncFreshness(); });
 }
 
 void WindaraWindow::showChecksStatus() {
@@ -46,9 +49,11 @@ void WindaraWindow::syncFreshness() {
     showChecksStatus();
     if (onCalculated) onCalculated();
   }
-  if (staleLabel_->isHidden() != !stale_) staleLabel_->setVisible(stale_);
+  const bool messageShown = !statusBar()->currentMessage().isEmpty();
+  const bool staleShown = stale_ && !messageShown;
+  if (staleLabel_->isHidden() == staleShown) staleLabel_->setVisible(staleShown);
   // The checks belong to the results: out of date with them, the notice says so instead.
-  const bool checksShown = !stale_ && !checksLabel_->fullText().isEmpty();
+  const bool checksShown = !stale_ && !messageShown && !checksLabel_->fullText().isEmpty();
   if (checksLabel_->isHidden() == checksShown) checksLabel_->setVisible(checksShown);
   if (explorer_) explorer_->setResultsOutOfDate(stale_);
   // Dimmed as well as told: the results no longer belong to the inputs shown.

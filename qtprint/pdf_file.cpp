@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -13,14 +12,8 @@
 namespace windara {
 
 namespace {
-constexpr double kMarginMm = 20.0;
 constexpr int kDotsPerInch = 300;
 }  // namespace
-
-QPageSize::PageSizeId localPageSize() {
-  return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                            : QPageSize::A4;
-}
 
 std::string writePdfFile(const std::filesystem::path& out, QPageSize::PageSizeId page,
                          const QString& title,
@@ -32,7 +25,7 @@ std::string writePdfFile(const std::filesystem::path& out, QPageSize::PageSizeId
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setPageSize(QPageSize(page));
-    writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+    writer.setPageMargins(QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
                           QPageLayout::Millimeter);
     writer.setResolution(kDotsPerInch);
     writer.setCreator(QStringLiteral("Windara"));

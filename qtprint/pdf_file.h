@@ -8,13 +8,11 @@
 #include <functional>
 #include <string>
 
+#include "qtprint/page_setup.h"
+
 class QPdfWriter;
 
 namespace windara {
-
-// The page size a user of this locale expects: Letter where the locale
-// measures in US units, A4 elsewhere.
-QPageSize::PageSizeId localPageSize();
 
 // Draws with `draw` on a PDF writer of the page size and 20 mm margins, into
 // memory, then writes the file. `draw` returns "" or why it failed. Returns ""

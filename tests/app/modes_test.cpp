@@ -45,6 +45,9 @@ TEST(Modes, TraditionalRelabelsWritesDefaultsAndOffersTheAlloyThicknesses) {
   EXPECT_TRUE(f.opt2mil.selected);
   EXPECT_FALSE(f.opt1mil.visible);
   EXPECT_TRUE(f.opt2mil.visible && f.opt4mil.visible);
+  // "Accuracy" is a catalogue loss figure; its tooltip keeps it from being read as a class.
+  EXPECT_NE(f.lblReqL.tooltip.find("not the CT's accuracy class"), std::string::npos);
+  EXPECT_EQ(f.txtRequiredL.tooltip, f.lblReqL.tooltip);
 }
 
 TEST(Modes, HallHidesTheResidualAndAlRowsAndKeepsTheMaterial) {
@@ -83,6 +86,7 @@ TEST(Modes, SmpsAlwaysEndsOnTheFiveKGrade) {
   EXPECT_FALSE(f.optRperm.selected);
   EXPECT_TRUE(f.lblAL.visible && f.txtAL.visible && f.txtResID.visible);
   EXPECT_FALSE(f.frameThick.visible);
+  EXPECT_TRUE(f.lblReqL.tooltip.empty() && f.txtRequiredL.tooltip.empty());
 }
 
 TEST(Modes, FractionalDefaultsFollowTheLocale) {

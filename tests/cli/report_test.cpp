@@ -169,6 +169,14 @@ TEST(Report, PdfHasOneA4PageWithTheReportInsideTheMargins) {
   EXPECT_TRUE(std::regex_search(info, std::regex("Pages:\\s+1\\n"))) << info;
   EXPECT_TRUE(std::regex_search(info, std::regex("Page size:.*\\(A4\\)"))) << info;
 
+  // The paper follows the locale, as the window's export does.
+  const CliRun us =
+      runCli({"report", (kCases / "smps-start" / "design.sps").string(), "--pdf", pdf.string()},
+             "LC_ALL=en_US.UTF-8");
+  ASSERT_EQ(us.status, 0) << us.err;
+  EXPECT_TRUE(std::regex_search(shell("pdfinfo " + quoted(pdf) + " 2>&1"),
+                                std::regex("Page size:.*\\(letter\\)")));
+
   // One rendered page, and something drawn on it.
   shell("pdftoppm -r 40 " + quoted(pdf) + " " + quoted(dir.path() / "page"));
   std::vector<fs::path> pages;

@@ -77,6 +77,19 @@ class HelpWindowTest : public QObject {
     QVERIFY(help.browser()->verticalScrollBar()->value() > 0);
   }
 
+  void theIndexFindsEachToolBeyondTheForm() {
+    HelpWindow help;
+    help.showIndex(helpFile());
+    QStringList listed;
+    for (int i = 0; i < help.index()->count(); ++i)
+      listed << help.index()->item(i)->text();
+    for (const char* name :
+         {"Design Explorer", "Checks", "Accuracy class", "Sweep", "Export Report as PDF",
+          "Export Engineering Report", "Recent Designs"}) {
+      QVERIFY2(listed.contains(QString::fromLatin1(name)), name);
+    }
+  }
+
   void aMissingHelpFileIsToldInWords() {
     HelpWindow help;
     help.showContents("/nonexistent/Windara.hlp");

@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -187,6 +188,58 @@ class WindowUseTest : public QObject {
     QCOMPARE(fx->scripted.events().back().title, std::string("Open Design"));
     QVERIFY(recentDesigns().isEmpty());
     QCOMPARE(box("txtPriCurrent")->text(), QString("12"));
+  }
+
+  void theStatusBarNamesAFileOnlyWhileTheFormShowsIt() {
+    showWindow();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("pump.tct");
+    QVERIFY(writeDesignFile(
+        path, "2\r\n\"5\"\r\n\"60\"\r\n\"12\"\r\n\"5000\"\r\n\"100\"\r\n\"400\"\r\n1\r\n2\r\n"));
+    const QString garbage = dir.filePath("garbage.tct");
+    QVERIFY(writeDesignFile(garbage, "9\r\n"));
+    auto* name = fx->widget<QLabel>("fileName");
+
+    // A file that holds no design is said to hold none, and is neither named nor remembered.
+    fx->window.openRecent(garbage);
+    QVERIFY(name->text().isEmpty());
+    QVERIFY(recentDesigns().isEmpty());
+
+    fx->window.openRecent(path);
+    QCOMPARE(name->text(), QString("Design file: pump.tct"));
+    fx->window.openRecent(garbage);
+    QCOMPARE(name->text(), QString("Design file: pump.tct"));
+    QCOMPARE(recentDesigns(), QStringList{path});
+
+    // An edit is told; undoing it names the file plainly again.
+    box("txtPriCurrent")->setFocus();
+    QTest::keyClick(box("txtPriCurrent"), Qt::Key_3);
+    QCOMPARE(name->text(), QString("Design file: pump.tct (changed)"));
+    QTest::keyClick(box("txtPriCurrent"), Qt::Key_Backspace);
+    QCOMPARE(name->text(), QString("Design file: pump.tct"));
+
+    // Another type leaves nothing of the file on the form, nor does going back.
+    clickOn(fx->widget<QRadioButton>("optHall"));
+    QVERIFY(name->text().isEmpty());
+    clickOn(fx->widget<QRadioButton>("optTradCT"));
+    QVERIFY(name->text().isEmpty());
+    QVERIFY(fx->window.currentFile().isEmpty());
+  }
+
+  void aPassingMessageHidesTheChecksLineUntilItGoes() {
+    showWindow();
+    clickOn(fx->widget<QPushButton>("cmdCalculate"));
+    auto* checks = fx->widget<QLabel>("checksStatus");
+    QVERIFY(checks->isVisible());
+    QTemporaryDir dir;
+    // Typed without an extension, the name still gets one.
+    fx->window.askPdfPath = [&](const QString&) { return dir.filePath("report"); };
+    fx->widget<QAction>("mnuExportPdf")->trigger();
+    QVERIFY(QFile::exists(dir.filePath("report.pdf")));
+    QVERIFY(fx->window.statusBar()->currentMessage().startsWith("Report written to "));
+    QVERIFY(!checks->isVisible());
+    fx->window.statusBar()->clearMessage();
+    QVERIFY(checks->isVisible());
   }
 
   void theReportIsExportedAsAPdfAndAFailureIsTold() {

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QRectF>
 #include <QThread>
 #include <cstdio>
 #include <filesystem>
@@ -50,6 +51,20 @@ std::optional<fs::path> waitForNewPdf(const fs::path& dir,
     QThread::msleep(100);
   }
   return std::nullopt;
+}
+
+TEST(DefaultPrinter, PrintsWellInsideThePaperTheLocaleExpects) {
+  // A printer that reaches 3 mm of the edge gets the program's margins; one
+  // that needs more keeps its own on that side.
+  const QPageLayout letter = reportPageLayout(QPageSize::Letter, QMarginsF(3, 3, 3, 3));
+  EXPECT_EQ(letter.pageSize().id(), QPageSize::Letter);
+  EXPECT_EQ(letter.orientation(), QPageLayout::Portrait);
+  EXPECT_EQ(letter.margins(QPageLayout::Millimeter), QMarginsF(20, 20, 20, 20));
+  const QPageLayout a4 = reportPageLayout(QPageSize::A4, QMarginsF(3, 25.5, 3, 3));
+  EXPECT_EQ(a4.pageSize().id(), QPageSize::A4);
+  EXPECT_EQ(a4.margins(QPageLayout::Millimeter), QMarginsF(20, 25.5, 20, 20));
+  // The printable width is the paper's less both margins: 215.9 - 40 mm on Letter.
+  EXPECT_NEAR(letter.paintRect(QPageLayout::Millimeter).width(), 175.9, 0.1);
 }
 
 TEST(DefaultPrinter, EachModesReportArrivesAsAOnePageJobOnARealQueue) {
