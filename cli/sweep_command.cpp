@@ -87,13 +87,7 @@ int runSweep(const std::vector<std::string>& argv, Environment& env) {
       env.err << "windara-cli: cannot read the design again: " << reason << "\n";
       return kExitUsage;
     }
-    // Each table and the material data are read once here and serve every point.
-    const std::shared_ptr<const CoreTables> tables = readCoreTables(request.programDir);
-    const auto materials = std::make_shared<const MaterialsRead>(readMaterials(request.programDir));
-    const auto makeRunner = [&] {
-      return std::make_unique<SweepRunner>(request.programDir, env.locale, *design, tables,
-                                           materials);
-    };
+    const auto makeRunner = runnersSharingOneRead(request.programDir, env.locale, *design);
     const SweepHeading heading{designTypeName(program.form()), designTypeCode(program.form()),
                                grid->axes(), env.locale};
     const std::unique_ptr<SweepFormat> format =

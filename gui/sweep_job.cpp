@@ -103,9 +103,7 @@ void sweep(const SweepRequest& r, const std::atomic<bool>& cancel, SweepOutcome&
            const std::function<void(std::int64_t, std::int64_t)>& report) {
   const SweepGrid grid({r.axis}, r.locale);
   outcome.total = grid.size();
-  // Read once for every point: an edit of a table during the sweep is not seen.
-  const std::shared_ptr<const CoreTables> tables = readCoreTables(r.programDir);
-  const auto materials = std::make_shared<const MaterialsRead>(readMaterials(r.programDir));
+  const auto newRunner = runnersSharingOneRead(r.programDir, r.locale, r.design);
   const std::unique_ptr<SweepFormat> csv =
       csvSweepFormat({nullptr, r.design.type, grid.axes(), r.locale});
   // The rows go to a file as they come, so the window holds only what it plots.
@@ -122,8 +120,7 @@ void sweep(const SweepRequest& r, const std::atomic<bool>& cancel, SweepOutcome&
   auto last = Clock::now();
   SweepBlocks job;
   job.makeRunner = [&] {
-    auto runner =
-        std::make_unique<SweepRunner>(r.programDir, r.locale, r.design, tables, materials);
+    auto runner = newRunner();
     runner->keepUnrounded(true);
     return runner;
   };

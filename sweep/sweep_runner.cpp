@@ -93,4 +93,13 @@ void SweepRunner::run(const std::vector<BoxValue>& values, SweepPoint& point) {
   }
 }
 
+std::function<std::unique_ptr<SweepRunner>()> runnersSharingOneRead(
+    const std::filesystem::path& programDir, const NumberLocale& locale,
+    const DesignFileContents& design) {
+  std::shared_ptr<const CoreTables> tables = readCoreTables(programDir);
+  auto materials = std::make_shared<const MaterialsRead>(readMaterials(programDir));
+  return
+      [=] { return std::make_unique<SweepRunner>(programDir, locale, design, tables, materials); };
+}
+
 }  // namespace windara

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -59,5 +60,12 @@ class SweepRunner {
   std::optional<FormState> choices_;  // the choices the whole file makes
   bool keepUnrounded_ = false;
 };
+
+// Reads the core tables and the material data of `programDir` once and
+// returns a maker of runners that all share them, one runner per thread:
+// an edit of a table during the sweep is not seen.
+std::function<std::unique_ptr<SweepRunner>()> runnersSharingOneRead(
+    const std::filesystem::path& programDir, const NumberLocale& locale,
+    const DesignFileContents& design);
 
 }  // namespace windara
