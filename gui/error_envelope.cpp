@@ -92,6 +92,7 @@ void draw(QChartView* view, const QString& title, const QString& axis,
   x->setTitleText(QStringLiteral("Primary current (% of rated)"));
   // Zoomed to the class limits: a point far beyond them is drawn at the edge and marked.
   std::vector<double> values;
+  values.reserve(points.size());
   for (const TradPoint& p : points)
     values.push_back(p.*quantity);
   const double reach = envelopeReach(values, limitBoxes(limits));

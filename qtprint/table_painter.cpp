@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
+#include <cstddef>
 #include <numeric>
 
 #include "qtprint/block_painter.h"
@@ -104,12 +105,14 @@ double rowHeight(const Layout& l) {
 Table columns(const Table& t, const std::vector<std::size_t>& which) {
   const auto pick = [&](const std::vector<std::string>& cells) {
     std::vector<std::string> out;
+    out.reserve(which.size());
     for (std::size_t c : which)
       out.push_back(c < cells.size() ? cells[c] : std::string());
     return out;
   };
   Table part;
   part.head = pick(t.head);
+  part.rows.reserve(t.rows.size());
   for (const auto& row : t.rows)
     part.rows.push_back(pick(row));
   part.marked = t.marked;
@@ -126,7 +129,7 @@ std::vector<Table> parts(PageCursor& at, const Table& t) {
   if (total(l) <= at.width() || keys == l.widths.size()) return {t};
   std::vector<std::size_t> key(keys);
   std::iota(key.begin(), key.end(), std::size_t{0});
-  const double keyWidth = std::accumulate(l.widths.begin(), l.widths.begin() + keys, 0.0);
+  const double keyWidth = std::accumulate(l.widths.begin(), l.widths.begin() + static_cast<std::ptrdiff_t>(keys), 0.0);
   std::vector<Table> out;
   std::vector<std::size_t> group = key;
   double width = keyWidth;
