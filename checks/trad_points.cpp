@@ -80,36 +80,51 @@ template <class Error>
 int bestRemoval(Error& error, int mostRemoved, double turns) {
   const double present = error(0);
   if (!(present < 0)) return 0;
-  // The present winding past the peak: adding turns raises the error, but never to zero
-  // (with more turns than the rated ratio Is falls short of it), so the best is the peak.
-  if (mostRemoved < 1 || error(-1) > present) {
-    int lo = -1;
-    while (error(2 * lo) > error(lo))
-      lo *= 2;
-    return peakRemoval(error, 2 * lo, lo / 2);
-  }
-  // A ratio error of e % is about -e / 100 x N turns too many; the error steepens as turns
-  // come off, so that and the secant steps after it fall short of the zero, each at least a
-  // turn further.
+  // With M turns the secondary current is N / M = x of the present one less the exciting
+  // current's share e, which grows with the flux, about as x^2 in the shipped alloys: the zero
+  // is near x = 1 + e x^2, a few steps of which settle for any useful e.
+  const double share = -present / 100;
+  double x = 1.0;
+  for (int i = 0; i < 4; ++i)
+    x = std::min(1.0 + share * x * x, 1.0 + 2 * share);
   int from = 0, prev = 0;
-  int cur = std::clamp(static_cast<int>(std::lround(-present / 100 * turns)), 1, mostRemoved);
+  int cur = std::clamp(static_cast<int>(std::lround(turns * (1 - 1 / x))), 1, mostRemoved);
   while (error(cur) < 0) {
-    if (error(cur) <= error(prev)) return peakRemoval(error, from, cur);
+    if (error(cur) <= error(prev)) {
+      // The present winding past the peak: adding turns raises the error, but never to zero
+      // (with more turns than the rated ratio Is falls short of it), so the best is the peak.
+      if (prev == 0 && error(-1) > present) {
+        int lo = -1;
+        while (error(2 * lo) > error(lo))
+          lo *= 2;
+        return peakRemoval(error, 2 * lo, lo / 2);
+      }
+      // Past the peak: the best is the peak, or the zero before it.
+      const int peak = peakRemoval(error, from, cur);
+      if (error(peak) < 0) return peak;
+      prev = from;
+      cur = peak;
+      break;
+    }
     if (cur == mostRemoved) return cur;
     const double root = cur - error(cur) * (cur - prev) / (error(cur) - error(prev));
     from = prev;
     prev = cur;
     cur = std::clamp(static_cast<int>(std::ceil(root)), cur + 1, mostRemoved);
   }
-  // The zero lies between prev (below) and cur (at or above); narrow to neighbours, by secant
-  // and halving in turn. A winding below zero lies before the zero even if cur is past the
-  // peak, the error being above zero all the way from the zero to cur.
+  // The zero lies between prev (below) and cur (at or above). The whole number nearest the
+  // secant's zero and then its neighbour usually close the bracket; after two steps that
+  // each leave more than half of it, halve it.
   int lo = prev, hi = cur;
-  for (bool halve = false; hi - lo > 1; halve = !halve) {
+  for (int slow = 0; hi - lo > 1;) {
     const double root = lo - error(lo) * (hi - lo) / (error(hi) - error(lo));
-    const int mid = halve ? lo + (hi - lo) / 2
-                          : std::clamp(static_cast<int>(std::lround(root)), lo + 1, hi - 1);
+    const int mid = slow >= 2 ? lo + (hi - lo) / 2
+                              : std::clamp(static_cast<int>(std::lround(root)), lo + 1, hi - 1);
+    const int width = hi - lo;
+    // A winding below zero lies before the zero even if cur is past the peak, the error
+    // being above zero all the way from the zero to cur.
     (error(mid) < 0 ? lo : hi) = mid;
+    slow = slow >= 2 || 2 * (hi - lo) <= width ? 0 : slow + 1;
   }
   return std::fabs(error(hi)) < std::fabs(error(lo)) ? hi : lo;
 }
