@@ -80,6 +80,15 @@ template <class Error>
 int bestRemoval(Error& error, int mostRemoved, double turns) {
   const double present = error(0);
   if (!(present < 0)) return 0;
+  // The present winding past the peak: adding turns raises the error, but never to zero
+  // (with more turns than the rated ratio Is falls short of it), so the best is the peak.
+  auto addedPeak = [&] {
+    int lo = -1;
+    while (error(2 * lo) > error(lo))
+      lo *= 2;
+    return peakRemoval(error, 2 * lo, lo / 2);
+  };
+  if (mostRemoved < 1) return addedPeak();
   // With M turns the secondary current is N / M = x of the present one less the exciting
   // current's share e, which grows with the flux, about as x^2 in the shipped alloys: the zero
   // is near x = 1 + e x^2, a few steps of which settle for any useful e.
@@ -91,14 +100,7 @@ int bestRemoval(Error& error, int mostRemoved, double turns) {
   int cur = std::clamp(static_cast<int>(std::lround(turns * (1 - 1 / x))), 1, mostRemoved);
   while (error(cur) < 0) {
     if (error(cur) <= error(prev)) {
-      // The present winding past the peak: adding turns raises the error, but never to zero
-      // (with more turns than the rated ratio Is falls short of it), so the best is the peak.
-      if (prev == 0 && error(-1) > present) {
-        int lo = -1;
-        while (error(2 * lo) > error(lo))
-          lo *= 2;
-        return peakRemoval(error, 2 * lo, lo / 2);
-      }
+      if (prev == 0 && error(-1) > present) return addedPeak();
       // Past the peak: the best is the peak, or the zero before it.
       const int peak = peakRemoval(error, from, cur);
       if (error(peak) < 0) return peak;

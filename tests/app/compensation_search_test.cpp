@@ -79,5 +79,21 @@ TEST(CompensationSearch, FindsTheBestWholeNumberOfTurns) {
   EXPECT_GT(designs, 200);
 }
 
+// Deep in saturation, or with a single turn, only added turns can raise the error.
+TEST(CompensationSearch, ASaturatedCoreTakesTheTurnsThatRaiseTheErrorMost) {
+  const MaterialsRead materials = readMaterials(testing::dataDir());
+  const TapeMaterial tape = *materials.materials.tape("S", 2);
+  for (const auto& [turns, burden] : {std::pair{100.0, 20.0}, {1.0, 0.02}}) {
+    const TradCheckInputs in{
+        turns,  turns / 10, 60,
+        burden, 1.0,        205.7,
+        0.125,  6,          [](double tesla) { return 0.05 * std::pow(tesla, 1.6); }};
+    const Outcome<TradChecks> c = checkTradCT(in, tape, NumberLocale::period());
+    ASSERT_TRUE(c.checks) << c.unavailable;
+    EXPECT_EQ(c.checks->compensation.turnsRemoved, bruteForce(in, tape)) << turns;
+    EXPECT_LT(c.checks->compensation.turnsRemoved, 0) << turns;
+  }
+}
+
 }  // namespace
 }  // namespace windara
