@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <map>
+#include <utility>
 
 #include "checks/root.h"
 
@@ -51,6 +53,84 @@ std::vector<TradPoint> pointsKnowing(const CtModel& ct, double ratedPrimaryAmps,
   return points;
 }
 
+// The whole number in [lo, hi] at which error, rising to one peak and falling after it, is
+// largest.
+template <class Error>
+int peakRemoval(Error& error, int lo, int hi) {
+  while (hi - lo > 2) {
+    const int third = (hi - lo) / 3;
+    if (error(lo + third) < error(hi - third))
+      lo += third + 1;
+    else
+      hi -= third;
+  }
+  int best = lo;
+  for (int n = lo + 1; n <= hi; ++n)
+    if (error(n) > error(best)) best = n;
+  return best;
+}
+
+// The turns to remove, up to mostRemoved, whose mean error is nearest zero, among the windings
+// that can matter: those of the rising side, where removing a turn raises the error. Past the
+// peak the core saturates at rated current and every further turn removed lowers it again.
+// The present winding's error is below zero (the exciting current only takes from Is), so on
+// the rising side the best winding is one of the two whole numbers either side of its zero,
+// or the peak when the error never reaches zero.
+template <class Error>
+int bestRemoval(Error& error, int mostRemoved, double turns) {
+  const double present = error(0);
+  if (!(present < 0)) return 0;
+  // The present winding past the peak: adding turns raises the error, but never to zero
+  // (with more turns than the rated ratio Is falls short of it), so the best is the peak.
+  auto addedPeak = [&] {
+    int lo = -1;
+    while (error(2 * lo) > error(lo))
+      lo *= 2;
+    return peakRemoval(error, 2 * lo, lo / 2);
+  };
+  if (mostRemoved < 1) return addedPeak();
+  // With M turns the secondary current is N / M = x of the present one less the exciting
+  // current's share e, which grows with the flux, about as x^2 in the shipped alloys: the zero
+  // is near x = 1 + e x^2, a few steps of which settle for any useful e.
+  const double share = -present / 100;
+  double x = 1.0;
+  for (int i = 0; i < 4; ++i)
+    x = std::min(1.0 + share * x * x, 1.0 + 2 * share);
+  int from = 0, prev = 0;
+  int cur = std::clamp(static_cast<int>(std::lround(turns * (1 - 1 / x))), 1, mostRemoved);
+  while (error(cur) < 0) {
+    if (error(cur) <= error(prev)) {
+      if (prev == 0 && error(-1) > present) return addedPeak();
+      // Past the peak: the best is the peak, or the zero before it.
+      const int peak = peakRemoval(error, from, cur);
+      if (error(peak) < 0) return peak;
+      prev = from;
+      cur = peak;
+      break;
+    }
+    if (cur == mostRemoved) return cur;
+    const double root = cur - error(cur) * (cur - prev) / (error(cur) - error(prev));
+    from = prev;
+    prev = cur;
+    cur = std::clamp(static_cast<int>(std::ceil(root)), cur + 1, mostRemoved);
+  }
+  // The zero lies between prev (below) and cur (at or above). The whole number nearest the
+  // secant's zero and then its neighbour usually close the bracket; after two steps that
+  // each leave more than half of it, halve it.
+  int lo = prev, hi = cur;
+  for (int slow = 0; hi - lo > 1;) {
+    const double root = lo - error(lo) * (hi - lo) / (error(hi) - error(lo));
+    const int mid = slow >= 2 ? lo + (hi - lo) / 2
+                              : std::clamp(static_cast<int>(std::lround(root)), lo + 1, hi - 1);
+    const int width = hi - lo;
+    // A winding below zero lies before the zero even if cur is past the peak, the error
+    // being above zero all the way from the zero to cur.
+    (error(mid) < 0 ? lo : hi) = mid;
+    slow = slow >= 2 || 2 * (hi - lo) <= width ? 0 : slow + 1;
+  }
+  return std::fabs(error(hi)) < std::fabs(error(lo)) ? hi : lo;
+}
+
 }  // namespace
 
 std::vector<TradPoint> errorPoints(const CtModel& ct, double ratedPrimaryAmps,
@@ -94,42 +174,39 @@ TurnsChange centreRatioError(const CtModel& ct, double windingOhmsPerTurn, doubl
     c.windingOhms = windingOhmsPerTurn * c.turns;
     return c;
   };
-  // The points at rated current for each burden.
-  auto atRated = [&](const CtModel& c) {
-    std::vector<TradPoint> points;
-    points.reserve(kBurdenPercents.size());
-    for (double b : kBurdenPercents)
-      points.push_back(errorPoint(c, ratedPrimaryAmps, b / 100 * ratedBurdenOhms));
-    return points;
-  };
+  // The mean ratio error at rated current of each winding tried, and its points there.
+  std::map<int, std::pair<double, std::vector<TradPoint>>> tried;
   auto mean = [](const std::vector<TradPoint>& points) {
     double sum = 0.0;
     for (const TradPoint& p : points)
       sum += p.ratioErrorPercent;
     return sum / kBurdenPercents.size();
   };
-  // The present winding's errors at rated current are among its points already.
-  std::vector<TradPoint> present;
-  for (const TradPoint& p : uncompensated)
-    if (p.currentPercent == 100) present.push_back(p);
-  const double uncentred = mean(present);
-  // A ratio error of e % is about e / 100 x N turns too many.
-  const int guess = static_cast<int>(std::nearbyint(-uncentred / 100 * ct.turns));
-  int best = 0;
-  double bestMean = uncentred;
-  std::vector<TradPoint> bestRated;
-  for (int n = guess - 1; n <= guess + 1; ++n) {
-    if (n == 0 || !(ct.turns - n >= 1)) continue;
-    std::vector<TradPoint> rated = atRated(rewound(n));
-    if (const double m = mean(rated); std::fabs(m) < std::fabs(bestMean)) {
-      best = n;
-      bestMean = m;
-      bestRated = std::move(rated);
-    }
+  {
+    // The present winding's errors at rated current are among its points already.
+    std::vector<TradPoint> present;
+    for (const TradPoint& p : uncompensated)
+      if (p.currentPercent == 100) present.push_back(p);
+    const double m = mean(present);
+    tried.emplace(0, std::make_pair(m, std::move(present)));
   }
+  auto error = [&](int removed) {
+    if (const auto it = tried.find(removed); it != tried.end()) return it->second.first;
+    const CtModel c = rewound(removed);
+    std::vector<TradPoint> points;
+    points.reserve(kBurdenPercents.size());
+    for (double b : kBurdenPercents)
+      points.push_back(errorPoint(c, ratedPrimaryAmps, b / 100 * ratedBurdenOhms));
+    const double m = mean(points);
+    tried.emplace(removed, std::make_pair(m, std::move(points)));
+    return m;
+  };
+  const int mostRemoved = static_cast<int>(std::floor(ct.turns - 1.0));
+  const int best = bestRemoval(error, mostRemoved, ct.turns);
   if (best == 0) return {0, uncompensated};
   // That winding's points; those at rated current are the ones just worked out.
-  return {best, pointsKnowing(rewound(best), ratedPrimaryAmps, ratedBurdenOhms, &bestRated)};
+  return {best,
+          pointsKnowing(rewound(best), ratedPrimaryAmps, ratedBurdenOhms, &tried.at(best).second)};
 }
 
 }  // namespace windara

@@ -25,7 +25,10 @@ std::optional<double> largestBurden(const CtModel& ct, double ratedPrimaryAmps,
 
 // Rewinding with fewer turns raises the secondary current by turns / (turns - n): the whole
 // n that brings the mean of the two ratio errors at rated current nearest to zero, with the
-// errors of that winding (the rated ratio stays). windingOhmsPerTurn scales Rw with it.
+// errors of that winding (the rated ratio stays). Only windings below the core's saturation
+// at rated current count: those from the one with the largest mean error up. The error falls
+// as turns are added there, so the search brackets its zero and bisects, a few windings in
+// all. windingOhmsPerTurn scales Rw with it.
 struct TurnsChange {
   int turnsRemoved = 0;
   std::vector<TradPoint> points;
