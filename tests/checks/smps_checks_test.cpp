@@ -24,6 +24,7 @@ SmpsCheckInputs defaults() {
   in.coreAreaCm2 = 0.1;
   in.inductanceMh = 8;
   in.designPeakGauss = 25;
+  in.diodeDropVolts = 0;  // the burden's own volt-seconds only; the diode's are worked below
   return in;
 }
 
@@ -43,6 +44,10 @@ SmpsChecks checked(const SmpsCheckInputs& in, const NumberLocale& loc = NumberLo
 //   reset needed 0.5 x 0.5 / (1 - 0.5) = 0.5 V, exactly the 0.5 V at hand, so D may be at most
 //   0.5 / (0.5 + 0.5) = 0.5
 //   cut-off 5 / (2 pi 8e-3) = 99.4718 Hz; at 6.4 mH 5 / (2 pi 6.4e-3) = 124.340 Hz
+//   exact droop at 6.4 mH: x = 1e-5 x 5 / 6.4e-3 = 7.8125e-3, 0.78125 (1 - e^-x) / x = 0.778206 %
+//   the reset resistor 0.5 V / 6.25e-4 A = 800 ohm = L / toff settles the swing at
+//   50 / (1 - e^-1) = 79.0988 G; with the burden alone the current's mean D Is = 0.05 A holds
+//   8e-3 x 0.05 / (100 x 1e-5) = 0.4 T = 4,000 G
 TEST(SmpsChecks, TheDefaultDesignWorkedByHand) {
   const SmpsChecks c = checked(defaults());
   EXPECT_DOUBLE_EQ(c.secondaryAmps, 0.1);
@@ -62,12 +67,17 @@ TEST(SmpsChecks, TheDefaultDesignWorkedByHand) {
   EXPECT_DOUBLE_EQ(c.maxDutyCycle, 0.5);
   EXPECT_NEAR(c.lowCutoffHz, 99.4718, 1e-4);
   EXPECT_NEAR(c.lowCutoffHzMinAL, 124.340, 1e-3);
+  EXPECT_NEAR(c.droopExactPercentMinAL, 0.778206, 1e-6);
+  EXPECT_NEAR(c.resetFluxSwingGauss, 79.0988, 1e-4);
+  EXPECT_NEAR(c.noResetFluxGauss, 4000, 1e-9);
   EXPECT_TRUE(c.summary.pass);
   EXPECT_EQ(c.summary.items.size(), 4u);
-  EXPECT_EQ(c.summary.verdict, "SMPS checks: pass");
-  EXPECT_EQ(c.summary.statusLine, "SMPS: flux swing 50.0 G, within 3,200 G");
+  EXPECT_EQ(c.summary.verdict,
+            "SMPS checks: pass; without a reset path the core saturates: with the burden alone "
+            "its flux walks up to 4,000 G, above 3,200 G");
+  EXPECT_EQ(c.summary.statusLine, "SMPS: flux swing 79.1 G, within 3,200 G");
   EXPECT_EQ(checked(defaults(), NumberLocale::comma()).summary.statusLine,
-            "SMPS: flux swing 50,0 G, within 3.200 G");
+            "SMPS: flux swing 79,1 G, within 3.200 G");
 }
 
 // Each check failing on its own, from just outside its limit, and its words.
@@ -76,37 +86,38 @@ TEST(SmpsChecks, EachCheckFailsJustBeyondItsLimit) {
     void (*change)(SmpsCheckInputs&);
     const char* verdict;
   } cases[] = {
-      // 5e-6 / (100 x 0.0015e-4) = 0.33333 T = 3,333 G
+      // Settled with the reset resistor: 5e-6 / (100 x 0.0015e-4) / (1 - e^-1) = 5,273 G.
       {[](SmpsCheckInputs& in) { in.coreAreaCm2 = 0.0015; },
-       "SMPS checks: flux swing 3,333 G, above 3,200 G"},
-      // 5e-6 / (100 x 0.0015626e-4) = 0.31998 T = 3,199.8 G: just inside.
-      {[](SmpsCheckInputs& in) { in.coreAreaCm2 = 0.0015626; }, "SMPS checks: pass"},
-      // L = 0.5 mH gives 10 % droop, just the design's allowance; at -20 % AL (0.4 mH) it is
-      // 5e-6 / 4e-4 / 0.1 = 12.5 %.
+       "SMPS checks: flux swing 5,273 G, above 3,200 G"},
+      // 0.1 x 79.0988 / 0.002472 = 3,199.7 G: just inside.
+      {[](SmpsCheckInputs& in) { in.coreAreaCm2 = 0.002472; }, "SMPS checks: pass"},
+      // L = 0.5 mH, 0.4 mH at -20 % AL: x = 1e-5 x 5 / 4e-4 = 0.125, exact droop
+      // 12.5 (1 - e^-x) / x = 11.75 % where the first order says 12.5 %.
       {[](SmpsCheckInputs& in) { in.inductanceMh = 0.5; },
-       "SMPS checks: droop at lowest AL 12.5 %, above 10.0 %"},
-      // 0.6251 mH: 0.50008 mH lowest, 5e-6 / 5.0008e-4 / 0.1 = 9.998 % droop, just inside.
-      {[](SmpsCheckInputs& in) { in.inductanceMh = 0.6251; }, "SMPS checks: pass"},
-      // D = 0.55 needs 0.5 x 0.55 / 0.45 = 0.6111 V of reset; D = 0.5001 needs 0.50020 V.
-      {[](SmpsCheckInputs& in) { in.dutyCycle = 0.55; },
+       "SMPS checks: droop at lowest AL 11.8 %, above 10.0 %"},
+      // Exactly 10 % at x = -ln 0.9, L = 5e-5 / 0.10536 / 0.8 = 0.59320 mH: just inside.
+      {[](SmpsCheckInputs& in) { in.inductanceMh = 0.5933; }, "SMPS checks: pass"},
+      // A clamp at 0.5 V: D = 0.55 needs 0.5 x 0.55 / 0.45 = 0.6111 V, D = 0.5001 0.50020 V.
+      {[](SmpsCheckInputs& in) { in.dutyCycle = 0.55, in.resetVolts = 0.5; },
        "SMPS checks: reset voltage needed 0.611 V, above 0.500 V"},
-      {[](SmpsCheckInputs& in) { in.dutyCycle = 0.5001; },
+      {[](SmpsCheckInputs& in) { in.dutyCycle = 0.5001, in.resetVolts = 0.5; },
        "SMPS checks: reset voltage needed 0.500 V, above 0.500 V"},
       {[](SmpsCheckInputs& in) { in.resetVolts = 0.45; },
        "SMPS checks: reset voltage needed 0.500 V, above 0.450 V"},
-      // A 10 uH winding: droop 5e-6 / 8e-6 / 0.1 = 625 %, cut-off 5 / (2 pi 8e-6) = 99,472 Hz.
+      // A 10 uH winding: exact droop 100 (1 - e^-6.25) = 99.8 % (the first order 625 %),
+      // cut-off 5 / (2 pi 8e-6) = 99,472 Hz.
       {[](SmpsCheckInputs& in) { in.inductanceMh = 0.01; },
-       "SMPS checks: droop at lowest AL 625 %, above 10.0 %; low cut-off at lowest AL 99,472 "
+       "SMPS checks: droop at lowest AL 99.8 %, above 10.0 %; low cut-off at lowest AL 99,472 "
        "Hz, above 50,000 Hz"},
   };
   for (const auto& c : cases) {
     SmpsCheckInputs in = defaults();
     c.change(in);
     const SmpsChecks s = checked(in);
-    EXPECT_EQ(s.summary.verdict, c.verdict);
+    EXPECT_EQ(s.summary.verdict, c.verdict + ("; " + s.resetText));
     EXPECT_EQ(s.summary.pass, std::string(c.verdict) == "SMPS checks: pass");
     if (!s.summary.pass) {
-      EXPECT_EQ(s.summary.statusLine, s.summary.verdict);
+      EXPECT_EQ(s.summary.statusLine, c.verdict);
     }
   }
 }
@@ -137,6 +148,8 @@ TEST(SmpsChecks, FiguresThatDescribeNoDesignAreRefused) {
            "the output voltage must be 0 or more"},
           {[](SmpsCheckInputs& in) { in.inductanceMh = 0; }, "the inductance must be above 0"},
           {[](SmpsCheckInputs& in) { in.resetVolts = 0; }, "the reset voltage must be above 0"},
+          {[](SmpsCheckInputs& in) { in.diodeDropVolts = -0.1; },
+           "the diode's forward drop must be 0 or more"},
       },
       [](const SmpsCheckInputs& in) { return checkSMPS(in, kGrade, NumberLocale::period()); });
 }
