@@ -23,6 +23,9 @@ TextRows tradPointRows(const TradChecks& c, const NumberLocale& locale);
 std::string tightestText(const ClassVerdict& v, const NumberLocale& locale);
 
 // Each figure's name and its value in words.
+// "a 0.700 V diode in series with the burden and 800 ohm across the winding, 1.20 V at the
+// peak magnetizing current; the diode blocks 2.10 V", or with the clamp given instead.
+std::string resetNetworkText(const SmpsChecks& c, const NumberLocale& locale);
 TextRows smpsFigureRows(const SmpsChecks& c, const NumberLocale& locale);
 TextRows hallFigureRows(const HallChecks& c, const NumberLocale& locale);
 

@@ -1,5 +1,6 @@
 #include "gui/checks_figures.h"
 
+#include "checks/check_rows.h"
 #include "checks/wording.h"
 
 namespace windara::gui {
@@ -31,19 +32,30 @@ QStringList smpsFigures(const SmpsChecks& c, const NumberLocale& locale) {
       .add("burden Rb = V / Is", c.burdenOhms, "\u03a9",
            QStringLiteral(", dissipating %1 W").arg(l.num(c.burdenWatts)))
       .add("on-time D / f", c.onTimeSeconds * 1e6, "us")
-      .add("flux swing V ton / (N Ae)", c.fluxSwingGauss, "G",
-           QStringLiteral(" unipolar, room %1 G (the design's symmetric B %2 G)")
-               .arg(l.num(c.fluxSwingLimitGauss), l.num(c.designPeakGauss)))
+      .add("flux swing (V + Vf) ton / (N Ae)", c.fluxSwingGauss, "G",
+           QStringLiteral(" unipolar, %1 G settled with the reset network, room %2 G (the "
+                          "design's symmetric B %3 G)")
+               .arg(l.num(c.resetFluxSwingGauss), l.num(c.fluxSwingLimitGauss),
+                    l.num(c.designPeakGauss)))
       .add("inductance", c.inductanceMh, "mH",
            QStringLiteral(", %1 mH at the lowest AL").arg(l.num(c.minInductanceMh)))
-      .add("droop", c.droopPercent, "%",
-           QStringLiteral(", %1 % at the lowest AL").arg(l.num(c.droopPercentMinAL)))
-      .add("reset voltage V D / (1 - D)", c.resetVoltsNeeded, "V",
+      .add("droop ton Rb / L", c.droopPercent, "%",
+           QStringLiteral(" (exact 1 - exp(-ton Rb / L) %1 %), %2 % (exact %3 %) at the lowest "
+                          "AL; the check uses the exact")
+               .arg(l.num(c.droopExactPercent), l.num(c.droopPercentMinAL),
+                    l.num(c.droopExactPercentMinAL)))
+      .add("reset voltage (V + Vf) D / (1 - D)", c.resetVoltsNeeded, "V",
            QStringLiteral("; with %1 V the duty cycle may reach %2")
                .arg(l.num(c.resetVoltsAvailable), l.num(c.maxDutyCycle)))
+      .add("without a reset path", c.noResetFluxGauss, "G",
+           QStringLiteral(" with the burden alone"))
       .add("low cut-off Rb / (2 pi L)", c.lowCutoffHz, "Hz",
            QStringLiteral(", %1 Hz at the lowest AL").arg(l.num(c.lowCutoffHzMinAL)));
-  return l.lines();
+  QStringList lines = l.lines();
+  lines.insert(
+      lines.size() - 2,
+      QStringLiteral("reset network: %1").arg(QString::fromStdString(resetNetworkText(c, locale))));
+  return lines;
 }
 
 QStringList hallFigures(const HallChecks& c, const NumberLocale& locale) {

@@ -171,15 +171,17 @@ TEST(DesignChecks, TheShippedTapeDataSaturateTheTormixCore) {
 // Worked by hand from row 8 of Ferrite.txt for the smps-start inputs (0.8 V, 50 kHz, 10 A,
 // 400 A/sq cm, 1:100, D 0.5, grade Q): FTQ-0540-210-GX, Ae 0.158 sq cm, AL(Q) 3136:
 //   Lact = 3136 x 100^2 / 10^6 = 31.36 mH; Is = 10 / 100 = 0.1 A; Rb = 0.8 / 0.1 = 8 ohm,
-//   dissipating 0.1^2 x 8 x 0.5 = 0.04 W; ton = 0.5 / 50000 = 10 us; V ton = 8e-6 V s.
-//   Flux swing = 8e-6 / (100 x 0.158e-4 m^2) = 5.06329e-3 T = 50.6329 G, against
+//   dissipating 0.1^2 x 8 x 0.5 = 0.04 W; ton = 0.5 / 50000 = 10 us; with the 0.7 V diode
+//   (V + Vf) ton = 1.5e-5 V s.
+//   Flux swing = 1.5e-5 / (100 x 0.158e-4 m^2) = 9.49367e-3 T = 94.9367 G, against
 //   (0.36 - 0.1) T = 2,600 G; the design's symmetric B = 1e8 x 0.8 / (4 x 0.158 x 50000 x
 //   100) = 25.3165 G.
-//   Lowest L = 31.36 x (1 - 0.25) = 23.52 mH; Im = 8e-6 / 0.03136 = 2.55102e-4 A, at the
-//   lowest L 3.40136e-4 A: droop 0.255102 % and 0.340136 % of Is, within 10 %.
-//   Reset voltage 0.8 x 0.5 / 0.5 = 0.8 V, just what the output voltage gives; largest
-//   duty cycle 0.8 / (0.8 + 0.8) = 0.5. Low cut-off 8 / (2 pi x 0.03136) = 40.6008 Hz, at
-//   the lowest L 8 / (2 pi x 0.02352) = 54.1343 Hz, far below 50 kHz.
+//   Lowest L = 31.36 x (1 - 0.25) = 23.52 mH; Im = 1.5e-5 / 0.03136 = 4.78316e-4 A, at the
+//   lowest L 6.37755e-4 A: droop 0.478316 % and 0.637755 % of Is, within 10 %.
+//   Reset voltage 1.5 x 0.5 / 0.5 = 1.5 V from Rr = 1.5 / 4.78316e-4 = 3,136 ohm; largest
+//   duty cycle 1.5 / (1.5 + 1.5) = 0.5; settled swing 94.9367 / (1 - e^-1) = 150.188 G. Low cut-off
+//   8 / (2 pi x 0.03136) = 40.6008 Hz, at the lowest L 8 / (2 pi x 0.02352) = 54.1343 Hz, far below
+//   50 kHz.
 TEST(DesignChecks, SmpsWorkedByHandFromTheTableRow) {
   const NumberLocale locales[] = {NumberLocale::period(), NumberLocale::comma()};
   for (const NumberLocale& loc : locales) {
@@ -200,22 +202,24 @@ TEST(DesignChecks, SmpsWorkedByHandFromTheTableRow) {
         {"Rb", c.burdenOhms, 8, 1e-6},
         {"Rb power", c.burdenWatts, 0.04, 1e-8},
         {"ton", c.onTimeSeconds, 1e-5, 1e-15},
-        {"flux swing", c.fluxSwingGauss, 50.6329, 1e-4},
+        {"flux swing", c.fluxSwingGauss, 94.9367, 1e-4},
+        {"settled flux swing", c.resetFluxSwingGauss, 150.188, 1e-3},
         {"flux room", c.fluxSwingLimitGauss, 2600, 1e-9},
         {"design B", c.designPeakGauss, 25.3165, 1e-4},
         {"L min", c.minInductanceMh, 23.52, 1e-9},
-        {"Im", c.magnetizingAmps, 2.55102e-4, 1e-9},
-        {"Im min AL", c.magnetizingAmpsMinAL, 3.40136e-4, 1e-9},
-        {"droop", c.droopPercent, 0.255102, 1e-6},
-        {"droop min AL", c.droopPercentMinAL, 0.340136, 1e-6},
-        {"reset", c.resetVoltsNeeded, 0.8, 1e-7},
+        {"Im", c.magnetizingAmps, 4.78316e-4, 1e-9},
+        {"Im min AL", c.magnetizingAmpsMinAL, 6.37755e-4, 1e-9},
+        {"droop", c.droopPercent, 0.478316, 1e-6},
+        {"droop min AL", c.droopPercentMinAL, 0.637755, 1e-6},
+        {"reset", c.resetVoltsNeeded, 1.5, 1e-7},
+        {"reset resistor", c.resetResistorOhms, 3136, 1e-6},
         {"max D", c.maxDutyCycle, 0.5, 1e-12},
         {"cut-off", c.lowCutoffHz, 40.6008, 1e-4},
         {"cut-off min AL", c.lowCutoffHzMinAL, 54.1343, 1e-4},
     });
     EXPECT_TRUE(c.summary.pass);
-    EXPECT_EQ(d.statusLine, loc.decimal == '.' ? "SMPS: flux swing 50.6 G, within 2,600 G"
-                                               : "SMPS: flux swing 50,6 G, within 2.600 G");
+    EXPECT_EQ(d.statusLine, loc.decimal == '.' ? "SMPS: flux swing 150 G, within 2,600 G"
+                                               : "SMPS: flux swing 150 G, within 2.600 G");
   }
 }
 
