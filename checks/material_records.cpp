@@ -8,7 +8,9 @@ namespace windara {
 namespace {
 
 constexpr const char* kHeader = "Windara materials";
-constexpr double kLayoutVersion = 1;
+// Layout 2 adds to each tape where its loss law holds; layout 1 files still read.
+constexpr double kFirstLayout = 1;
+constexpr double kLayoutVersion = 2;
 constexpr double kMostPoints = 64;
 
 // Fields of the file with the context a reader needs to say what is wrong.
@@ -39,7 +41,7 @@ class Parser {
   FieldReader& reader_;
 };
 
-TapeMaterial readTape(Parser& p) {
+TapeMaterial readTape(Parser& p, double layout) {
   TapeMaterial t;
   t.alloy = p.text("tape alloy");
   const double mils = p.positive("tape thickness");
@@ -67,6 +69,11 @@ TapeMaterial readTape(Parser& p) {
       p.fail(name + ": field strength does not grow with flux density");
   }
   if (t.curve.back().peakTesla > t.saturationTesla) p.fail(name + ": curve runs past saturation");
+  if (layout < kLayoutVersion) return t;
+  t.lawFromTesla = p.positive(name + " lowest flux density of the loss law");
+  if (!(t.lawFromTesla < t.saturationTesla))
+    p.fail(name + ": loss law starts at or above saturation");
+  t.resistivityOhmM = p.positive(name + " resistivity");
   return t;
 }
 
@@ -104,13 +111,14 @@ Materials readMaterialRecords(FieldReader& reader) {
   Parser p(reader);
   if (p.text("header") != kHeader)
     p.fail(std::string("the first field must be \"") + kHeader + "\"");
-  if (p.number("layout version") != kLayoutVersion) p.fail("layout version is not 1");
+  const double layout = p.number("layout version");
+  if (layout != kFirstLayout && layout != kLayoutVersion) p.fail("layout version is not 1 or 2");
   Materials m;
   for (;;) {
     const std::string kind = p.text("record kind");
     if (kind == "end") return m;
     if (kind == "tape") {
-      TapeMaterial t = readTape(p);
+      TapeMaterial t = readTape(p, layout);
       if (m.tape(t.alloy, t.mils))
         p.fail("tape " + t.alloy + " " + std::to_string(t.mils) + " mil twice");
       m.tapes.push_back(std::move(t));

@@ -24,6 +24,11 @@ struct TapeMaterial {
   int mils = 0;
   double saturationTesla = 0.0;
   std::vector<PermeabilityPoint> curve;  // ascending in flux density
+  // The lowest peak flux density (T) at which the design's loss law was fitted, and the
+  // resistivity (ohm m) that sets the eddy loss below it; both 0 in a layout 1 file, which
+  // has neither, and then the law is taken all the way down.
+  double lawFromTesla = 0.0;
+  double resistivityOhmM = 0.0;
 };
 
 // A MnZn ferrite grade.

@@ -24,8 +24,11 @@ TradPoint excite(const CtModel& ct, double Is, double burdenOhms) {
   p.Es = Is * (ct.windingOhms + burdenOhms);
   p.B = peakTesla(ct, p.Es);
   p.muA = ct.curve->at(p.B);
-  const double H = p.B / (kMu0 * p.muA);  // peak, A/m
-  p.Im = H * ct.pathLengthM / (std::numbers::sqrt2 * ct.turns);
+  // Amperes rms of magnetizing current per unit of mu, from H = B / (mu0 mu) peak.
+  const double perMu = p.B / kMu0 * ct.pathLengthM / (std::numbers::sqrt2 * ct.turns);
+  const CyclePermeability cycle = ct.cycle->at(p.B);
+  p.Im = perMu / cycle.fundamental;
+  p.ImRms = perMu / cycle.rms;
   p.Ia = p.Es > 0 ? (*ct.coreLossWatts)(p.B) / p.Es : 0.0;
   return p;
 }
@@ -70,7 +73,8 @@ double solveSecondary(Miss miss, double target, double over) {
 }  // namespace
 
 double peakTesla(const CtModel& ct, double secondaryVolts) {
-  return secondaryVolts / (4.44 * ct.frequencyHz * ct.turns * ct.coreAreaM2);
+  return secondaryVolts /
+         (std::numbers::pi * std::numbers::sqrt2 * ct.frequencyHz * ct.turns * ct.coreAreaM2);
 }
 
 TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "checks/cycle_permeability.h"
 #include "checks/materials.h"
 #include "checks/permeability.h"
 
@@ -20,6 +21,7 @@ struct CtModel {
   double pathLengthM = 0.0;
   const PermeabilityCurve* curve = nullptr;                      // amplitude permeability
   const std::function<double(double)>* coreLossWatts = nullptr;  // Pfe at B peak (T)
+  const CycleCurve* cycle = nullptr;  // the exciting field over a cycle of the same tape
 };
 
 struct TradPoint {
@@ -29,14 +31,18 @@ struct TradPoint {
   double Es = 0.0;              // secondary induced voltage, V rms
   double B = 0.0;               // peak flux density, T
   double muA = 0.0;             // amplitude permeability at B
-  double Im = 0.0;              // magnetizing current, A rms, 90 degrees behind Es
-  double Ia = 0.0;              // core-loss current, A rms, in phase with Es
+  // The fundamental (A rms, 90 degrees behind Es) of the magnetizing current over a cycle of
+  // sinusoidal flux: it sets the errors.
+  double Im = 0.0;
+  double Ia = 0.0;  // core-loss current, A rms, in phase with Es
   double ratioErrorPercent = 0.0;
   double phaseMinutes = 0.0;  // positive: secondary leads
+  double ImRms = 0.0;         // the whole magnetizing current's rms (A), harmonics and all
 };
 
-// The peak flux density (T) that a secondary voltage (V rms) drives through the core:
-// Es / (4.44 f N Ae).
+// The peak flux density (T) that a secondary voltage (V rms) drives through the core when the
+// flux is a sine: Es / (pi sqrt2 f N Ae). (The design rounds pi sqrt2 = 4.4429 to 4.44 for its
+// own B; the checks, which judge a class to a few hundredths of a percent, do not.)
 double peakTesla(const CtModel& ct, double secondaryVolts);
 
 // The point for a primary current (A rms) and a burden (ohm, resistive). Is is solved so

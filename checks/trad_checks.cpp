@@ -1,10 +1,12 @@
 #include "checks/trad_checks.h"
 
 #include <cmath>
+#include <memory>
 #include <utility>
 
 #include "checks/class_points.h"
 #include "checks/permeability.h"
+#include "checks/tape_loss.h"
 #include "checks/trad_points.h"
 #include "checks/trad_texts.h"
 #include "checks/with_material.h"
@@ -48,8 +50,15 @@ double windingOhmsPerTurn(const TradCheckInputs& in) {
   return in.meanTurnInches / 12000.0 * in.wireOhmsPer1000ft;
 }
 
-// The wound core; it points into `in` and `curve`, which must outlive it.
-CtModel model(const TradCheckInputs& in, const PermeabilityCurve& curve) {
+// The core's loss at any peak flux density: the design's law, continued below its range.
+std::function<double(double)> coreLoss(const TradCheckInputs& in, const TapeMaterial& tape) {
+  const double volumeM3 = in.coreAreaCm2 * kM2PerCm2 * in.pathLengthCm * kMPerCm;
+  return tapeLoss(in.coreLossWatts, tape, in.frequencyHz, volumeM3);
+}
+
+// The wound core; it points into `in`, `curve`, `loss` and `cycle`, which must outlive it.
+CtModel model(const TradCheckInputs& in, const PermeabilityCurve& curve,
+              const std::function<double(double)>& loss, const CycleCurve& cycle) {
   return {in.turns,
           in.turns,
           in.frequencyHz,
@@ -57,7 +66,8 @@ CtModel model(const TradCheckInputs& in, const PermeabilityCurve& curve) {
           in.coreAreaCm2 * kM2PerCm2,
           in.pathLengthCm * kMPerCm,
           &curve,
-          &in.coreLossWatts};
+          &loss,
+          &cycle};
 }
 
 const TradPoint& pointAt(const std::vector<TradPoint>& points, double current) {
@@ -74,7 +84,9 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
   TradChecks c;
   const double ohmsPerTurn = windingOhmsPerTurn(in);
   const PermeabilityCurve curve(tape.curve);
-  const CtModel ct = model(in, curve);
+  const std::function<double(double)> loss = coreLoss(in, tape);
+  const std::shared_ptr<const CycleCurve> cycle = cycleCurve(tape);
+  const CtModel ct = model(in, curve, loss, *cycle);
   c.windingOhms = ct.windingOhms;
   if (detail == CheckDetail::Figures) {
     JudgedPoints judged = judgeFromFewPoints(ct, in.ratedPrimaryAmps, in.burdenOhms);
@@ -109,7 +121,9 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
 Outcome<ClassVerdict> tradClass(const TradCheckInputs& in, const TapeMaterial& tape) {
   if (const std::string why = unusable(in); !why.empty()) return Outcome<ClassVerdict>::none(why);
   const PermeabilityCurve curve(tape.curve);
-  const CtModel ct = model(in, curve);
+  const std::function<double(double)> loss = coreLoss(in, tape);
+  const std::shared_ptr<const CycleCurve> cycle = cycleCurve(tape);
+  const CtModel ct = model(in, curve, loss, *cycle);
   return Outcome<ClassVerdict>::done(
       judgeClass(asErrorPoints(errorPoints(ct, in.ratedPrimaryAmps, in.burdenOhms))));
 }

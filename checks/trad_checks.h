@@ -55,7 +55,7 @@ struct TradChecks {
   // keeps it below the knee however hard the burden drives the core.
   double peakTeslaAt120 = 0.0;
   // The flux the burden and winding ask for at 120 %: the ideal secondary current through
-  // Rw + Rb, (1.2 Ip / N)(Rw + Rb) / (4.44 f N Ae). Above Bsat the core saturates.
+  // Rw + Rb, (1.2 Ip / N)(Rw + Rb) / (pi sqrt2 f N Ae). Above Bsat the core saturates.
   double demandTeslaAt120 = 0.0;
   bool saturates = false;
   // The multiple of rated current at which that demand reaches Bsat (0: no flux at all).

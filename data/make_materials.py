@@ -4,12 +4,16 @@
 The file uses the same sequential text fields as the core tables: quoted texts and plain
 numbers with a period, commas between fields, CR LF at line ends (how fields spread over
 lines does not matter to the reader). SI units throughout: flux densities in tesla, field
-strengths in A/m, temperatures in degrees Celsius.
+strengths in A/m, resistivities in ohm metres, temperatures in degrees Celsius. Layout 1, the
+same without BLAW,RHO, still reads (the loss law is then taken all the way down).
 
-  "Windara materials",1                          header and layout version
+  "Windara materials",2                          header and layout version
   "tape",ALLOY,MILS,BSAT,COUNT                   a tape alloy in one thickness, then
   B1,B2,...                                      COUNT peak flux densities (T), ascending
   MU1,MU2,...                                    COUNT amplitude permeabilities at 50/60 Hz
+  BLAW,RHO                                       the lowest peak flux density (T) at which
+                                                 the design's loss law holds, and the
+                                                 resistivity (ohm m)
   "ferrite",GRADE,BSAT25,BSAT100,BR,ALTOL,CURIE  a ferrite grade; ALTOL is the lower AL
                                                  tolerance in percent (negative)
   "hall",NAME,MU,BSAT,HC,TC                      a Hall core material: permeability, Bsat (T),
@@ -77,6 +81,29 @@ TAPES = [
      [35000, 43000, 60000, 80000, 110000, 120000, 115000, 95000, 60000, 35000, 13000]),
 ]
 
+# Where each tape's loss law holds, and its resistivity. The designs' laws k f^a B^b are fits
+# to makers' 50/60 Hz loss curves, and those curves start at a few hundredths of a tesla
+# (below that a loss is too small to read off a wattmeter on a test core); the checks take
+# the law down to BLAW only. Below it a tape loses the classical eddy-current loss
+# pi^2 d^2 f^2 B^2 / (6 rho) per unit volume, and its hysteresis loss falls as B^3 (the
+# Rayleigh region), so the checks carry on with those two, meeting the law at BLAW.
+#   S: grain-oriented 3 % silicon iron, 47-50 micro-ohm cm (Bozorth, Ferromagnetism, the
+#      iron-silicon chapter; McLyman's table of iron alloys gives 50); loss curves of thin
+#      silicon-iron tape cores are drawn from about 0.05 T.
+#   T: 50 % nickel-iron, 45-48 micro-ohm cm (Bozorth, the iron-nickel chapter; McLyman gives
+#      45 for the square-loop and 48 for the round-loop grade); curves from about 0.03 T.
+#   P: 80 % nickel-iron with molybdenum, 55-60 micro-ohm cm (Bozorth: 55 for 4-79
+#      molybdenum permalloy; McLyman gives 57 for permalloy 80); curves from about 0.02 T.
+#   (ALLOY, MILS): (BLAW T, RHO ohm m)
+LOSS_LAW_RANGE = {
+    ("S", 2): (0.05, 50e-8),
+    ("S", 4): (0.05, 50e-8),
+    ("T", 2): (0.03, 48e-8),
+    ("T", 4): (0.03, 48e-8),
+    ("P", 1): (0.02, 57e-8),
+    ("P", 2): (0.02, 57e-8),
+}
+
 # --- Ferrite grades (MnZn) ---------------------------------------------------------------
 # Saturation falls with temperature towards the Curie point, the more so the higher the
 # permeability; a unipolar current transformer swings from the remanence Br up, so its room
@@ -127,13 +154,17 @@ def check(tape):
 
 
 def lines():
-    out = [[quoted("Windara materials"), "1"]]
+    out = [[quoted("Windara materials"), "2"]]
     for tape in TAPES:
         check(tape)
         alloy, mils, bsat, bs, mus = tape
         out.append([quoted("tape"), quoted(alloy), str(mils), number(bsat), str(len(bs))])
         out.append([number(b) for b in bs])
         out.append([number(mu) for mu in mus])
+        blaw, rho = LOSS_LAW_RANGE[(alloy, mils)]
+        if not 0 < blaw < bsat or rho <= 0:
+            raise SystemExit("tape %s %d mil: loss law range out of bounds" % (alloy, mils))
+        out.append([number(blaw), ("%.10f" % rho).rstrip("0")])
     for grade, b25, b100, br, tol, curie in FERRITES:
         out.append([quoted("ferrite"), quoted(grade), number(b25), number(b100), number(br),
                     str(tol), str(curie)])

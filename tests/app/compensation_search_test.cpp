@@ -4,10 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "app/type_checks.h"
+#include "checks/cycle_permeability.h"
+#include "checks/tape_loss.h"
 #include "support/support.h"
 
 namespace windara {
@@ -17,6 +21,9 @@ namespace {
 // against the rated ratio N: 100 (N Is / Ip - 1).
 double meanError(TradCheckInputs in, const TapeMaterial& tape, int removed) {
   const PermeabilityCurve curve(tape.curve);
+  const std::function<double(double)> loss = tapeLoss(
+      in.coreLossWatts, tape, in.frequencyHz, in.coreAreaCm2 * 1e-4 * in.pathLengthCm * 1e-2);
+  const std::shared_ptr<const CycleCurve> cycle = cycleCurve(tape);
   const double M = in.turns - removed, perTurn = in.meanTurnInches / 12000 * in.wireOhmsPer1000ft;
   const CtModel ct{M,
                    in.turns,
@@ -25,7 +32,8 @@ double meanError(TradCheckInputs in, const TapeMaterial& tape, int removed) {
                    in.coreAreaCm2 * 1e-4,
                    in.pathLengthCm * 1e-2,
                    &curve,
-                   &in.coreLossWatts};
+                   &loss,
+                   cycle.get()};
   double sum = 0;
   for (double b : {1.0, 0.25})
     sum += 100 * (in.turns * errorPoint(ct, in.ratedPrimaryAmps, b * in.burdenOhms).Is /

@@ -32,9 +32,10 @@ TEST(ClassFromFewPoints, GivesTheVerdictOfAllThePoints) {
   std::size_t fewest = 12;
   for (const TapeMaterial& t : read.materials.tapes) {
     const PermeabilityCurve curve(t.curve);
+    const std::shared_ptr<const CycleCurve> cycle = cycleCurve(t);
     for (double area : {1e-2, 1e-3, 1e-4, 2e-5, 5e-6}) {
       for (double turns : {50.0, 400.0, 2000.0}) {
-        const CtModel ct{turns, turns, 50, turns / 100, area, 0.1, &curve, &loss};
+        const CtModel ct{turns, turns, 50, turns / 100, area, 0.1, &curve, &loss, cycle.get()};
         for (double burden : {0.0, 0.2, 2.0, 20.0}) {
           SCOPED_TRACE(::testing::Message() << t.alloy << t.mils << " area " << area << " turns "
                                             << turns << " burden " << burden);

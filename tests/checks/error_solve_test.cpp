@@ -21,10 +21,11 @@ TEST(ErrorPoint, SolvesTheSecondaryCurrentOnEveryTapeAndCore) {
   const std::function<double(double)> loss = [](double tesla) { return 0.05 * tesla * tesla; };
   for (const TapeMaterial& t : read.materials.tapes) {
     const PermeabilityCurve curve(t.curve);
+    const std::shared_ptr<const CycleCurve> cycle = cycleCurve(t);
     // Burden drop over the core's area: from a tenth of saturation at rated current to ten
     // times it.
     for (double area : {1e-3, 1e-4, 2e-5, 5e-6, 1e-6}) {
-      const CtModel ct{100, 100, 60, 1.0, area, 0.1, &curve, &loss};
+      const CtModel ct{100, 100, 60, 1.0, area, 0.1, &curve, &loss, cycle.get()};
       for (double burden : {0.0, 1.0, 10.0}) {
         for (double amps : {0.1, 1.0, 10.0, 12.0}) {
           SCOPED_TRACE(::testing::Message() << t.alloy << t.mils << " area " << area << " burden "

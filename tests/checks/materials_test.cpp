@@ -56,6 +56,8 @@ TEST(Materials, TheShippedFileHoldsEveryMaterialTheDesignsOffer) {
   EXPECT_DOUBLE_EQ(s.curve.front().permeability, 1300);
   EXPECT_DOUBLE_EQ(s.curve.back().peakTesla, 1.75);
   EXPECT_DOUBLE_EQ(s.curve.back().permeability, 1800);
+  EXPECT_DOUBLE_EQ(s.lawFromTesla, 0.05);
+  EXPECT_DOUBLE_EQ(s.resistivityOhmM, 5e-7);
   // Thicknesses that are not made are not there.
   EXPECT_FALSE(m.tape("P", 4));
   EXPECT_FALSE(m.tape("S", 1));
@@ -79,6 +81,18 @@ TEST(Materials, HowFieldsSpreadOverLinesDoesNotMatter) {
   ASSERT_TRUE(read.ok()) << read.problem;
   EXPECT_DOUBLE_EQ(read.materials.tape("P", 2).value().curve[5].permeability, 120000);
   EXPECT_DOUBLE_EQ(read.materials.hall("Ferrite").value().coerciveAmpsPerMetre, 16);
+}
+
+// A file of the first layout has no loss-law range: its tapes read without one.
+TEST(Materials, AFirstLayoutFileStillReads) {
+  std::string text = edited("\"Windara materials\",2", "\"Windara materials\",1");
+  for (const char* range : {"0.05,0.0000005\r\n", "0.03,0.00000048\r\n", "0.02,0.00000057\r\n"})
+    for (std::size_t at; (at = text.find(range)) != std::string::npos;)
+      text.erase(at, std::string(range).size());
+  const MaterialsRead read = readText(text);
+  ASSERT_TRUE(read.ok()) << read.problem;
+  EXPECT_EQ(read.materials.tape("T", 4).value().lawFromTesla, 0);
+  EXPECT_EQ(read.materials.tape("P", 1).value().curve.back().permeability, 15000);
 }
 
 TEST(Materials, AnEditedFileTakesEffectAtTheNextRead) {
@@ -109,7 +123,9 @@ TEST(Materials, AMalformedFileSaysWhatIsWrong) {
     const char* says;
   } cases[] = {
       {"\"Windara materials\"", "\"Materials\"", "the first field must be"},
-      {"\"Windara materials\",1", "\"Windara materials\",2", "layout version is not 1"},
+      {"\"Windara materials\",2", "\"Windara materials\",3", "layout version is not 1 or 2"},
+      {"0.05,0.0000005", "1.8,0.0000005", "loss law starts at or above saturation"},
+      {"0.05,0.0000005", "0.05,0", "tape S 2 mil resistivity must be above 0"},
       {"\"tape\",\"S\",2,1.8", "\"tape\",\"S\",2,high", "tape S 2 mil saturation is not a number"},
       {"\"tape\",\"S\",2,1.8,15", "\"tape\",\"S\",2,1.8,1", "needs 2 to 64 points"},
       {"\"tape\",\"S\",2,1.8,15", "\"tape\",\"S\",2,1.8,14.5", "needs 2 to 64 points"},

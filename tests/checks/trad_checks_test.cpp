@@ -47,22 +47,23 @@ TradChecks checked(const TradCheckInputs& in, const TapeMaterial& tape,
 // proportion to Is, so the errors are the same at every current:
 //   Rw = N x MLT / 12000 x WireOhms = 200 x 1.5 / 12000 x 100 = 2.5 ohm
 //   Z = Rw + b Rb = 3.0 ohm at 100 % burden, 2.625 ohm at 25 %
-//   B / Es = 1 / (4.44 f N Ae) = 1 / (4.44 x 50 x 200 x 1e-4) = 1 / 4.44 = 0.225225 T/V
-//   Im / Is = Z (B / Es) le / (mu0 mu sqrt2 N) = Z x 0.225225 x 0.05 / (0.0628319 x 282.843)
-//           = Z x 0.0112613 / 17.7715 = Z x 6.33669e-4
-//   Ia / Is = Pfe / (Es Is) = 0.03 (0.225225 Es)^2 / (Es Is) = Z x 0.03 x 0.0507264
-//           = Z x 1.52179e-3
-// At 100 % burden: alpha = Ia / Is = 4.56538e-3, beta = Im / Is = 1.90101e-3.
-//   |Is + Ie| = Is sqrt((1 + alpha)^2 + beta^2) = Is sqrt(1.0091516 + 0.0000036) = 1.0045672 Is
+//   B / Es = 1 / (pi sqrt2 f N Ae) = 1 / (4.442883 x 50 x 200 x 1e-4) = 0.225079 T/V
+//   (a straight B-H line: the field over a cycle is a sine, its fundamental H itself)
+//   Im / Is = Z (B / Es) le / (mu0 mu sqrt2 N) = Z x 0.225079 x 0.05 / (0.0628319 x 282.843)
+//           = Z x 0.0112540 / 17.7715 = Z x 6.33257e-4
+//   Ia / Is = Pfe / (Es Is) = 0.03 (0.225079 Es)^2 / (Es Is) = Z x 0.03 x 0.0506606
+//           = Z x 1.51982e-3
+// At 100 % burden: alpha = Ia / Is = 4.55945e-3, beta = Im / Is = 1.89977e-3.
+//   |Is + Ie| = Is sqrt((1 + alpha)^2 + beta^2) = Is sqrt(1.0091397 + 0.0000036) = 1.0045612 Is
 //   and that is the primary current referred to the secondary, k Ip / N = k x 1 A, so
-//   Is = k x 0.9954536 A, eps = 100 (0.9954536 - 1) = -0.454641 %,
-//   delta = atan(beta / (1 + alpha)) = atan(1.89236e-3) = 1.89236e-3 rad = 6.50547 min.
-//   At rated current Es = 0.9954536 x 3.0 = 2.986361 V, B = 2.986361 / 4.44 = 0.672604 T,
-//   H = B / (mu0 mu) = 0.672604 / 0.0628319 = 10.7048 A/m, Im = 10.7048 x 0.05 / 282.843
-//   = 1.89236e-3 A, Ia = 0.03 x 0.672604^2 / 2.986361 = 4.54462e-3 A.
-// At 25 % burden: alpha = 3.99470e-3, beta = 1.66338e-3: sqrt(1.0080054 + 0.0000028)
-//   = 1.0039961, Is = k x 0.9960198 A, eps = -0.398018 %, delta = 5.69552 min;
-//   at rated current Es = 2.614552 V, B = 0.588863 T, Im = 1.65676e-3 A, Ia = 3.97880e-3 A.
+//   Is = k x 0.9954595 A, eps = 100 (0.9954595 - 1) = -0.454054 %,
+//   delta = atan(beta / (1 + alpha)) = atan(1.89115e-3) = 1.89115e-3 rad = 6.50129 min.
+//   At rated current Es = 0.9954595 x 3.0 = 2.986378 V, B = 2.986378 / 4.442883 = 0.672171 T,
+//   H = B / (mu0 mu) = 0.672171 / 0.0628319 = 10.6980 A/m, Im = 10.6980 x 0.05 / 282.843
+//   = 1.89115e-3 A, Ia = 0.03 x 0.672171^2 / 2.986378 = 4.53875e-3 A.
+// At 25 % burden: alpha = 3.98952e-3, beta = 1.66230e-3: sqrt(1.0079950 + 0.0000028)
+//   = 1.0039909, Is = k x 0.9960250 A, eps = -0.397503 %, delta = 5.69186 min;
+//   at rated current Es = 2.614566 V, B = 0.588484 T, Im = 1.65569e-3 A, Ia = 3.97366e-3 A.
 TEST(TradChecks, ErrorsOfALinearCoreWorkedByHand) {
   const TradChecks c = checked(linearCore(), flatTape());
   EXPECT_DOUBLE_EQ(c.windingOhms, 2.5);
@@ -70,8 +71,8 @@ TEST(TradChecks, ErrorsOfALinearCoreWorkedByHand) {
   const struct {
     double burden, Is, Es, B, Im, Ia, eps, delta;
   } rated[] = {
-      {100, 0.9954536, 2.986361, 0.672604, 1.89236e-3, 4.54462e-3, -0.454641, 6.50547},
-      {25, 0.9960198, 2.614552, 0.588863, 1.65676e-3, 3.97880e-3, -0.398018, 5.69552},
+      {100, 0.9954595, 2.986378, 0.672171, 1.89115e-3, 4.53875e-3, -0.454054, 6.50129},
+      {25, 0.9960250, 2.614566, 0.588484, 1.65569e-3, 3.97366e-3, -0.397503, 5.69186},
   };
   const double currents[] = {1, 5, 20, 50, 100, 120};
   for (std::size_t i = 0; i < c.points.size(); ++i) {
@@ -93,73 +94,73 @@ TEST(TradChecks, ErrorsOfALinearCoreWorkedByHand) {
   }
 }
 
-// Class from those errors: 0.1, 0.2S and 0.2 fail on the ratio error (0.455 % > 0.1, 0.2);
-// 0.5S holds: 0.455 % within 0.5 at 20 to 120 %, 0.75 at 5 %, 1.5 at 1 %, and 6.5 min within
-// every phase limit. Tightest: the ratio error at 100 % burden, (0.5 - 0.454641) / 0.5
-// = 0.090718 of its limit left.
+// Class from those errors: 0.1, 0.2S and 0.2 fail on the ratio error (0.454 % > 0.1, 0.2);
+// 0.5S holds: 0.454 % within 0.5 at 20 to 120 %, 0.75 at 5 %, 1.5 at 1 %, and 6.5 min within
+// every phase limit. Tightest: the ratio error at 100 % burden, (0.5 - 0.454054) / 0.5
+// = 0.091892 of its limit left.
 TEST(TradChecks, TheLinearCoreReachesClassHalfSWithItsMargin) {
   const TradChecks c = checked(linearCore(), flatTape());
   ASSERT_EQ(c.verdict.className.value_or("none"), "0.5S");
   EXPECT_EQ(c.verdict.tightest.quantity, "ratio error");
   EXPECT_EQ(c.verdict.tightest.burdenPercent, 100);
-  EXPECT_NEAR(c.verdict.tightest.margin, 0.090718, 1e-6);
+  EXPECT_NEAR(c.verdict.tightest.margin, 0.091892, 1e-6);
   EXPECT_EQ(c.classText, "IEC 61869-2 class 0.5S at 100 % and 25 % burden");
 }
 
 // The largest burden keeping 0.5S: the ratio error at 100 % of it reaches -0.5 %, so
-//   (1 + h Z)^2 + (g Z)^2 = 1 / 0.995^2 with h = 1.52179e-3, g = 6.33669e-4 per ohm:
-//   (h^2 + g^2) Z^2 + 2 h Z - 0.0100755 = 0, h^2 + g^2 = 2.71739e-6,
-//   Z = (-3.04358e-3 + sqrt(9.26339e-6 + 4 x 2.71739e-6 x 0.0100755)) / 5.43477e-6
-//     = (-3.04358e-3 + 3.06152e-3) / 5.43477e-6 = 3.30068 ohm, so Rb = 3.30068 - 2.5 = 0.80068.
-//   There the phase is atan(g Z / (1 + h Z)) = 7.15 min, far inside 30, and the 25 % burden
+//   (1 + h Z)^2 + (g Z)^2 = 1 / 0.995^2 with h = 1.51982e-3, g = 6.33257e-4 per ohm:
+//   (h^2 + g^2) Z^2 + 2 h Z - 0.0100755 = 0, h^2 + g^2 = 2.71086e-6,
+//   Z = (-3.039636e-3 + sqrt(9.239384e-6 + 4 x 2.710861e-6 x 0.0100755)) / 5.421722e-6
+//     = (-3.039636e-3 + 3.057554e-3) / 5.421722e-6 = 3.304966 ohm, so Rb = 0.804966.
+//   There the phase is atan(g Z / (1 + h Z)) = 7.16 min, far inside 30, and the 25 % burden
 //   (Z = 2.7 ohm) is easier.
 TEST(TradChecks, TheLargestBurdenIsWhereTheTightestLimitIsReached) {
   const TradChecks c = checked(linearCore(), flatTape());
   EXPECT_EQ(c.maxBurdenClass, "0.5S");
   ASSERT_TRUE(c.maxBurdenOhms);
-  EXPECT_NEAR(*c.maxBurdenOhms, 0.800680, 2e-6);
-  EXPECT_EQ(c.burdenText, "class 0.5S holds up to a burden of 0.801 \u03a9");
+  EXPECT_NEAR(*c.maxBurdenOhms, 0.804966, 2e-6);
+  EXPECT_EQ(c.burdenText, "class 0.5S holds up to a burden of 0.805 \u03a9");
 }
 
-// The mean ratio error at rated current is (-0.454641 - 0.398018) / 2 = -0.42633 %, about
-// 0.0042633 x 200 = 0.85 turns too many: one turn off. With 199 turns
+// The mean ratio error at rated current is (-0.454054 - 0.397503) / 2 = -0.42578 %, about
+// 0.0042578 x 200 = 0.85 turns too many: one turn off. With 199 turns
 //   Rw = 199 x 1.5 / 12000 x 100 = 2.4875 ohm, Z = 2.9875 and 2.6125 ohm,
-//   B / Es = 1 / (4.44 x 50 x 199 x 1e-4) = 0.226357 T/V,
-//   Im / Is = Z x 0.226357 x 0.05 / (0.0628319 x sqrt2 x 199) = Z x 6.40053e-4,
-//   Ia / Is = Z x 0.03 x 0.226357^2 = Z x 1.53712e-3,
-//   at 100 % burden sqrt((1 + 4.59216e-3)^2 + (1.91216e-3)^2) = 1.0045940 and, against the
-//   rated ratio of 200, eps = 100 (200 / 199 / 1.0045940 - 1) = +0.042917 %;
-//   at 25 % burden sqrt((1 + 4.01574e-3)^2 + (1.67214e-3)^2) = 1.0040171, eps = +0.100396 %.
-//   Class 0.1 fails (0.100396 > 0.1, and 6.54 min > 5); 0.2S holds.
+//   B / Es = 1 / (4.442883 x 50 x 199 x 1e-4) = 0.226210 T/V,
+//   Im / Is = Z x 0.226210 x 0.05 / (0.0628319 x sqrt2 x 199) = Z x 6.39638e-4,
+//   Ia / Is = Z x 0.03 x 0.226210^2 = Z x 1.53513e-3,
+//   at 100 % burden sqrt((1 + 4.58620e-3)^2 + (1.91092e-3)^2) = 1.0045880 and, against the
+//   rated ratio of 200, eps = 100 (200 / 199 / 1.0045880 - 1) = +0.043511 %;
+//   at 25 % burden sqrt((1 + 4.01053e-3)^2 + (1.67105e-3)^2) = 1.0040119, eps = +0.100916 %.
+//   Class 0.1 fails (0.100916 > 0.1, and 6.54 min > 5); 0.2S holds.
 TEST(TradChecks, RemovingATurnCentresTheRatioError) {
   const TradChecks c = checked(linearCore(), flatTape());
   const TurnsCompensation& t = c.compensation;
   EXPECT_EQ(t.turnsRemoved, 1);
   ASSERT_EQ(t.points.size(), 12u);
-  EXPECT_NEAR(t.points[4].ratioErrorPercent, 0.042917, 1e-5);
-  EXPECT_NEAR(t.points[10].ratioErrorPercent, 0.100396, 1e-5);
+  EXPECT_NEAR(t.points[4].ratioErrorPercent, 0.043511, 1e-5);
+  EXPECT_NEAR(t.points[10].ratioErrorPercent, 0.100916, 1e-5);
   EXPECT_EQ(t.verdict.className.value_or("none"), "0.2S");
   EXPECT_EQ(c.compensationText,
-            "removing 1 turn centres the ratio error at rated current (+0.043 %, +0.100 %): "
+            "removing 1 turn centres the ratio error at rated current (+0.044 %, +0.101 %): "
             "class 0.2S");
 }
 
-// The flux the burden and winding ask for at 120 %: 1.2 x 1 A x 3.0 ohm / 4.44
-// = 0.810811 T, below 1.8 T; the point itself, with the exciting current taken, has
-// 1.2 x 0.672604 = 0.807125 T. The security factor estimate is
-// 1.8 / (1 A x 3.0 ohm / 4.44) = 1.8 / 0.675676 = 2.664 times rated current.
+// The flux the burden and winding ask for at 120 %: 1.2 x 1 A x 3.0 ohm / 4.442883
+// = 0.810285 T, below 1.8 T; the point itself, with the exciting current taken, has
+// 1.2 x 0.672171 = 0.806606 T. The security factor estimate is
+// 1.8 / (1 A x 3.0 ohm / 4.442883) = 1.8 / 0.675237 = 2.665730 times rated current.
 TEST(TradChecks, SaturationAndSecurityFactorOfTheLinearCore) {
   const TradChecks c = checked(linearCore(), flatTape());
-  EXPECT_NEAR(c.demandTeslaAt120, 0.810811, 1e-6);
-  EXPECT_NEAR(c.peakTeslaAt120, 0.807125, 1e-6);
+  EXPECT_NEAR(c.demandTeslaAt120, 0.810285, 1e-6);
+  EXPECT_NEAR(c.peakTeslaAt120, 0.806606, 1e-6);
   EXPECT_FALSE(c.saturates);
-  EXPECT_NEAR(c.securityFactor, 2.664, 1e-9);
+  EXPECT_NEAR(c.securityFactor, 2.665730, 1e-6);
   EXPECT_EQ(c.saturationText,
-            "B at 120 % of rated current 0.811 T, within the saturation of 1.80 T "
-            "(instrument security factor about 2.66)");
+            "B at 120 % of rated current 0.810 T, within the saturation of 1.80 T "
+            "(instrument security factor about 2.67)");
   EXPECT_EQ(checked(linearCore(), flatTape(), NumberLocale::comma()).saturationText,
-            "B at 120 % of rated current 0,811 T, within the saturation of 1,80 T "
-            "(instrument security factor about 2,66)");
+            "B at 120 % of rated current 0,810 T, within the saturation of 1,80 T "
+            "(instrument security factor about 2,67)");
 }
 
 // A wound core of S 2 mil tape at a realistic size, the core loss a power law of B.
@@ -219,17 +220,17 @@ TEST(TradChecks, ASiliconCoreFollowsItsPermeabilityCurve) {
 
 // Sized at 1.5 T for the burden alone, the core saturates once the winding's resistance adds
 // its drop: Rw = 100 x 1.0 / 12000 x 205.7 = 1.714167 ohm, so at 120 % current the burden and
-// winding ask for 1.2 x 0.1 A x 6.714167 ohm / (4.44 x 60 x 100 x 0.125e-4 m^2)
-// = 0.805700 / 0.333 = 2.419520 T, above 1.8 T; the security factor is
-// 1.8 / (2.419520 / 1.2) = 0.892740. The point found stays below the knee: the core takes the
+// winding ask for 1.2 x 0.1 A x 6.714167 ohm / (4.442883 x 60 x 100 x 0.125e-4 m^2)
+// = 0.805700 / 0.333216 = 2.417950 T, above 1.8 T; the security factor is
+// 1.8 / (2.417950 / 1.2) = 0.893319. The point found stays below the knee: the core takes the
 // rest as exciting current, and the errors are far beyond any class.
 TEST(TradChecks, ACoreSizedWithoutTheWindingSaturates) {
   const TradCheckInputs in = siliconCore(0.125);
   const TradChecks c = checked(in, shippedTape("S", 2));
   expectSolvedPoints(in, c.points);
   EXPECT_TRUE(c.saturates);
-  EXPECT_NEAR(c.demandTeslaAt120, 2.419520, 1e-6);
-  EXPECT_NEAR(c.securityFactor, 0.892740, 1e-6);
+  EXPECT_NEAR(c.demandTeslaAt120, 2.417950, 1e-6);
+  EXPECT_NEAR(c.securityFactor, 0.893319, 1e-6);
   EXPECT_LT(c.peakTeslaAt120, 1.75);
   EXPECT_EQ(c.saturationText,
             "B at 120 % of rated current 2.42 T, above the saturation of 1.80 T: the core "
