@@ -137,6 +137,7 @@ std::vector<const char*> figureCaptions(int typeCode) {
 
 std::vector<std::string> sweepCaptions(const Form& form, const SweepHeading& heading) {
   std::vector<std::string> out;
+  out.reserve(kInputLabels.size() + heading.axes.size() + 2 * kOutputLabels.size() + 4);
   for (Label Form::*label : kInputLabels)
     out.push_back(captionOf(form.*label));
   for (const SweepAxis& a : heading.axes) {
