@@ -33,8 +33,8 @@ const SweepPoint& CandidateRunner::run(const std::array<std::string, 6>& texts) 
   return point_;
 }
 
-std::optional<DesignChecks> CandidateRunner::checks() const {
-  return checkDesign(runner_->session(), CheckDetail::Figures);
+std::optional<DesignChecks> CandidateRunner::checks(CheckDetail detail) const {
+  return checkDesign(runner_->session(), detail);
 }
 
 Candidate CandidateRunner::describe() {

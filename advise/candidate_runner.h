@@ -40,8 +40,8 @@ class CandidateRunner {
   bool found() const { return point_.found; }
   // The last run's output box of that member (&Form::txtCore...).
   const std::string& output(TextBox Form::*box) { return (runner_->form().*box).text; }
-  // The checks of the last run's core, figures only.
-  std::optional<DesignChecks> checks() const;
+  // The checks of the last run's core, by default the figures only.
+  std::optional<DesignChecks> checks(CheckDetail detail = CheckDetail::Figures) const;
   // The last run as a candidate, before it is judged: its state and output texts.
   Candidate describe();
 

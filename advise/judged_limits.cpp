@@ -29,7 +29,7 @@ void keepNearest(std::vector<Candidate>& failing, std::size_t count) {
     if (a.meetsClass != b.meetsClass) return a.meetsClass;
     if (a.meetsClass && a.missed.size() != b.missed.size())
       return a.missed.size() < b.missed.size();
-    return a.meetsClass ? ranksBefore(a, b) : a.margin > b.margin;
+    return a.meetsClass || a.margin == b.margin ? ranksBefore(a, b) : a.margin > b.margin;
   });
   if (failing.size() > count) failing.resize(count);
 }

@@ -8,7 +8,10 @@ namespace windara {
 
 bool ranksBefore(const Candidate& a, const Candidate& b) {
   if (a.volumeCm3 != b.volumeCm3) return a.volumeCm3 < b.volumeCm3;
-  return a.margin > b.margin;
+  if (a.margin != b.margin) return a.margin > b.margin;
+  // Ties in a fixed order, whichever thread found them first.
+  if (a.group != b.group) return a.group < b.group;
+  return a.state.texts < b.state.texts;
 }
 
 std::vector<Candidate> bestPerGroup(std::vector<Candidate> all, std::size_t count) {

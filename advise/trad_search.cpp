@@ -101,7 +101,7 @@ bool failsLess(const Candidate& a, const Candidate& b) {
   }
   if (classRank(a.className) != classRank(b.className))
     return classRank(a.className) < classRank(b.className);
-  return a.margin > b.margin;
+  return a.margin == b.margin ? ranksBefore(a, b) : a.margin > b.margin;
 }
 
 class ComboSearch {
@@ -363,6 +363,17 @@ Advice adviseTrad(const SearchData& data, const TradRequirement& req, std::size_
   }
   std::stable_sort(failing.begin(), failing.end(), failsLess);
   if (failing.size() > count) failing.resize(count);
+  // Without a class the figures alone name a different tightest check than the window's
+  // checks do; those shown are worked out in full.
+  for (Candidate& c : failing) {
+    CandidateRunner runner(data, kTypeTraditional, c.state.material, c.state.thickness);
+    runner.run(c.state.texts);
+    const std::optional<DesignChecks> d = runner.checks(CheckDetail::Full);
+    if (!d || !d->trad) continue;
+    c.margin = d->trad->verdict.tightest.margin;
+    c.tightest = limitWords(d->trad->verdict.tightest, data.locale);
+  }
+  std::stable_sort(failing.begin(), failing.end(), failsLess);
   advice.reason = tradReason(failing, req, data.locale);
   advice.candidates = std::move(failing);
   return advice;

@@ -1,0 +1,330 @@
+// The adviser against brute force over every combination, against a fresh Calculate of
+// every candidate it reports, and against each limit of a requirement.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <random>
+#include <set>
+
+#include "advise/advise.h"
+#include "files/design_file.h"
+#include "support/harness.h"
+#include "support/table_copy.h"
+#include "sweep/named_boxes.h"
+#include "sweep/shown_number.h"
+#include "sweep/sweep_runner.h"
+
+namespace windara::testing {
+namespace {
+
+const NumberLocale kLocale = NumberLocale::period();
+
+// A program folder whose tape table holds every fourth shipped core, so that brute force
+// over it stays quick.
+class SmallProgram {
+ public:
+  SmallProgram() {
+    for (const char* name : {"Ferrite.txt", "Hall.txt", "Materials.txt"})
+      dir_.write(name, readFile(dataDir() / name));
+    TableText shipped(readFile(dataDir() / "TWC.txt"));
+    TableText cut("");
+    int row = 1;
+    for (int r = 1; r <= 45; r += 4)
+      cut.insertLine(row++, shipped.line(r));
+    while (row <= 47)
+      cut.insertLine(row++, shipped.line(47));
+    dir_.write("TWC.txt", cut.text());
+  }
+  const std::filesystem::path& path() const { return dir_.path(); }
+
+ private:
+  TempDir dir_;
+};
+
+double volumeOf(Form& f) {
+  const auto in = [&](const TextBox& b) { return shownNumber(b.text, kLocale).value_or(0); };
+  const double od = in(f.txtOD), id = in(f.txtID);
+  return std::numbers::pi / 4 * (od * od - id * id) * in(f.txtHt) * 16.387064;
+}
+
+// What Calculate shows for a candidate's state, opened from a design file on a fresh program.
+struct Shown {
+  std::array<std::string, 6> texts;
+  std::string core, wire, hole, od;
+  std::optional<DesignChecks> checks;
+};
+
+Shown calculate(const std::filesystem::path& program, const Candidate& c) {
+  TempDir dir;
+  std::string text = std::to_string(c.state.type) + "\r\n";
+  for (const std::string& t : c.state.texts)
+    text += "\"" + t + "\"\r\n";
+  text += std::to_string(c.state.material) + "\r\n";
+  if (c.state.type == kTypeTraditional) text += std::to_string(c.state.thickness) + "\r\n";
+  Harness h(program, kLocale);
+  openDesignFile(h.app, dir.write("d.txt", text).string());
+  h.app.cmdCalculate_Click();
+  Shown s;
+  for (std::size_t k = 0; k < kDesignFileBoxes.size(); ++k)
+    s.texts[k] = (h.form().*kDesignFileBoxes[k]).text;
+  s.core = h.form().txtCore.text;
+  s.wire = h.form().txtWireSize.text;
+  s.hole = h.form().txtResID.text;
+  s.od = h.form().txtOD.text;
+  s.checks = checkDesign(h.session);
+  return s;
+}
+
+// Every reported candidate is what Calculate shows for its state, with the same verdict.
+void expectReproduced(const std::filesystem::path& program, const Advice& a) {
+  for (const Candidate& c : a.candidates) {
+    const Shown s = calculate(program, c);
+    ASSERT_TRUE(s.checks && s.checks->available()) << c.core;
+    EXPECT_EQ(s.texts, c.state.texts);
+    EXPECT_EQ(s.core, c.core);
+    EXPECT_EQ(s.wire, c.wire);
+    EXPECT_EQ(s.hole, c.hole);
+    if (s.checks->trad) {
+      EXPECT_EQ(s.checks->trad->verdict.className, c.className) << c.core;
+      EXPECT_DOUBLE_EQ(s.checks->trad->verdict.tightest.margin, c.margin) << c.core;
+      EXPECT_DOUBLE_EQ(s.checks->trad->securityFactor, c.securityFactor.value_or(-1));
+    }
+    if (s.checks->smps) {
+      EXPECT_DOUBLE_EQ(s.checks->smps->droopExactPercentMinAL, c.droopPercent.value_or(-1));
+    }
+    if (s.checks->hall) {
+      EXPECT_DOUBLE_EQ(s.checks->hall->saturationGauss / s.checks->hall->coreFluxGauss - 1,
+                       c.saturationMargin.value_or(-1));
+    }
+  }
+  if (a.best) {
+    EXPECT_TRUE(a.candidates.at(*a.best).pass);
+  }
+  EXPECT_EQ(a.best.has_value(), a.reason.empty());
+}
+
+struct Best {
+  double volume = 1e300;
+  double margin = -1e300;
+  std::string core;
+  void offer(double v, double m, const std::string& c) {
+    if (v < volume - 1e-9 || (std::fabs(v - volume) <= 1e-9 && m > margin)) *this = {v, m, c};
+  }
+};
+
+// Every alloy, thickness, gauge and number of turns, at Bmax on a grid fine enough that no
+// core is stepped over (the cut table's areas grow by more than 1.2 from core to core).
+TEST(AdviseTrad, FindsTheBestThatBruteForceFinds) {
+  SmallProgram program;
+  TradRequirement req;
+  req.burdenOhms = 2;
+  req.className = "1";
+  req.turns = {96, 104};
+  req.thinnestAwg = 24;
+  const std::set<std::string> serving = {"0.1", "0.2S", "0.2", "0.5S", "0.5", "1"};
+  Best best;
+  const std::pair<int, std::array<int, 2>> alloys[] = {{1, {2, 4}}, {2, {2, 4}}, {3, {1, 2}}};
+  const double limits[] = {15000, 11500, 6000};
+  for (const auto& [material, thicknesses] : alloys)
+    for (int mils : thicknesses) {
+      DesignFileContents d{kTypeTraditional, {"2", "60", "10", "1", "1", "1"}, material, mils};
+      auto runner = runnersSharingOneRead(program.path(), kLocale, d)();
+      SweepPoint p;
+      for (int n = req.turns.lowest; n <= req.turns.highest; ++n)
+        for (int awg = 12; awg <= 24; ++awg) {
+          const double density = 1.889 * 10.0 / n * std::exp(awg / 4.31);
+          std::set<std::string> seen;
+          for (double bmax = limits[material - 1]; bmax > 1; bmax /= 1.15) {
+            runner->run({{{"", &Form::txtRatio}, 0, std::to_string(n)},
+                         {{"", &Form::txtCurDens}, 0, formatGeneral(density, kLocale)},
+                         {{"", &Form::txtDutyCyc}, 0, formatGeneral(bmax, kLocale)}},
+                        p);
+            if (!p.found || !p.messages.empty() || !seen.insert(p.outputs[2]).second) continue;
+            ASSERT_EQ(p.outputs[1], std::to_string(awg));
+            const auto checks = checkDesign(runner->session(), CheckDetail::Figures);
+            const auto& v = checks->trad->verdict;
+            if (v.className && serving.contains(*v.className))
+              best.offer(volumeOf(runner->form()), v.tightest.margin, p.outputs[2]);
+          }
+        }
+    }
+  const Advice a = advise(program.path(), kLocale, req, {2, 2});
+  ASSERT_TRUE(a.best) << a.reason;
+  EXPECT_EQ(a.candidates[0].core, best.core);
+  EXPECT_NEAR(a.candidates[0].volumeCm3, best.volume, 1e-9);
+  EXPECT_DOUBLE_EQ(a.candidates[0].margin, best.margin);
+  expectReproduced(program.path(), a);
+}
+
+// Every grade, number of turns and current density up to the largest allowed.
+TEST(AdviseSmps, FindsTheBestThatBruteForceFinds) {
+  SmpsRequirement req;
+  req.outputVolts = 1;
+  req.peakAmps = 5;
+  req.resetVolts = 5;
+  req.maxDroopPercent = 5;
+  req.turns = {30, 45};
+  req.maxCurrentDensity = 500;
+  Best best;
+  for (int grade = 1; grade <= 3; ++grade) {
+    DesignFileContents d{kTypeSMPS, {"1", "50", "5", "0.5", "1", "1"}, grade, 0};
+    auto runner = runnersSharingOneRead(dataDir(), kLocale, d)();
+    SweepPoint p;
+    for (int n = req.turns.lowest; n <= req.turns.highest; ++n)
+      for (double density = 500; density > 20; density /= 1.05) {
+        runner->run({{{"", &Form::txtRatio}, 0, std::to_string(n)},
+                     {{"", &Form::txtCurDens}, 0, formatGeneral(density, kLocale)}},
+                    p);
+        if (!p.found) continue;
+        const auto s = checkDesign(runner->session(), CheckDetail::Figures)->smps;
+        const double margin =
+            std::min({(5 - s->droopExactPercentMinAL) / 5,
+                      (s->fluxSwingLimitGauss - s->resetFluxSwingGauss) / s->fluxSwingLimitGauss,
+                      (5 - s->resetVoltsNeeded) / 5});
+        if (margin >= 0) best.offer(volumeOf(runner->form()), margin, p.outputs[2]);
+      }
+  }
+  const Advice a = advise(dataDir(), kLocale, req, {2, 2});
+  ASSERT_TRUE(a.best) << a.reason;
+  EXPECT_EQ(a.candidates[0].core, best.core);
+  EXPECT_NEAR(a.candidates[0].volumeCm3, best.volume, 1e-9);
+  EXPECT_DOUBLE_EQ(a.candidates[0].margin, best.margin);
+  expectReproduced(dataDir(), a);
+}
+
+// Each limit, set just beyond what the best unconstrained candidate has, excludes it, and
+// every candidate left keeps the limit as Calculate shows it.
+TEST(AdviseTrad, EachLimitExcludesTheCandidateBeyondIt) {
+  SmallProgram program;
+  TradRequirement free;
+  free.className = "1";
+  free.turns = {100, 400};
+  const Advice base = advise(program.path(), kLocale, free, {2, 2});
+  ASSERT_TRUE(base.best) << base.reason;
+  const Candidate& b = base.candidates[0];
+  const double od = shownNumber(calculate(program.path(), b).od, kLocale).value();
+  const double hole = shownNumber(b.hole, kLocale).value();
+  const int awg = std::stoi(b.wire);
+  struct Limit {
+    const char* name;
+    TradRequirement req;
+    std::function<bool(const Candidate&, const Shown&)> keeps;
+  };
+  std::vector<Limit> limits(5, {"", free, {}});
+  limits[0] = {"OD", free, [&](const Candidate&, const Shown& s) {
+                 return shownNumber(s.od, kLocale).value() < od;
+               }};
+  limits[0].req.maxOdIn = od - 0.001;
+  limits[1] = {"hole", free, [&](const Candidate&, const Shown& s) {
+                 return shownNumber(s.hole, kLocale).value() > hole;
+               }};
+  limits[1].req.minHoleIn = hole + 0.001;
+  limits[2] = {"security factor", free, [&](const Candidate&, const Shown& s) {
+                 return s.checks->trad->securityFactor < *b.securityFactor;
+               }};
+  limits[2].req.maxSecurityFactor = *b.securityFactor * 0.999;
+  limits[3] = {"wire", free,
+               [&](const Candidate&, const Shown& s) { return std::stoi(s.wire) < awg; }};
+  limits[3].req.thinnestAwg = awg - 1;
+  limits[4] = {"losses", free, [&](const Candidate& c, const Shown&) {
+                 return shownNumber(c.losses, kLocale).value() <
+                        shownNumber(b.losses, kLocale).value();
+               }};
+  limits[4].req.maxLossesMw = shownNumber(b.losses, kLocale).value() * 0.999;
+  for (const Limit& l : limits) {
+    const Advice a = advise(program.path(), kLocale, l.req, {2, 2});
+    for (const Candidate& c : a.candidates) {
+      if (!c.pass) continue;
+      EXPECT_TRUE(l.keeps(c, calculate(program.path(), c))) << l.name << " " << c.core;
+      EXPECT_FALSE(c.core == b.core && c.state.texts == b.state.texts) << l.name;
+    }
+  }
+  // With fixed turns every candidate has them.
+  TradRequirement fixed = free;
+  fixed.turns = {250, 250};
+  const Advice a = advise(program.path(), kLocale, fixed, {2, 2});
+  ASSERT_FALSE(a.candidates.empty());
+  for (const Candidate& c : a.candidates)
+    EXPECT_EQ(c.state.texts[4], "250");
+}
+
+// A requirement nothing meets says what came nearest and names it.
+TEST(Advise, SaysWhyNothingMeetsTheRequirement) {
+  SmallProgram program;
+  TradRequirement strict;
+  strict.className = "0.1";
+  strict.turns = {20, 20};
+  Advice a = advise(program.path(), kLocale, strict, {2, 2});
+  EXPECT_FALSE(a.best);
+  ASSERT_FALSE(a.candidates.empty());
+  EXPECT_TRUE(a.reason.starts_with("class ") || a.reason.starts_with("no class at all"))
+      << a.reason;
+  EXPECT_NE(a.reason.find(a.candidates[0].core + " with 20 turns"), std::string::npos);
+  EXPECT_NE(a.reason.find(a.candidates[0].tightest), std::string::npos);
+  expectReproduced(program.path(), a);
+
+  TradRequirement tooSmall;
+  tooSmall.className = "1";
+  tooSmall.maxOdIn = 0.1;
+  a = advise(program.path(), kLocale, tooSmall, {2, 2});
+  EXPECT_FALSE(a.best);
+  EXPECT_NE(a.reason.find("OD "), std::string::npos) << a.reason;
+  EXPECT_NE(a.reason.find("above 0.1"), std::string::npos) << a.reason;
+
+  HallRequirement hall;
+  hall.maxOffsetPercent = 0.01;
+  a = advise(dataDir(), kLocale, hall, {2, 2});
+  EXPECT_FALSE(a.best);
+  EXPECT_NE(a.reason.find("hysteresis offset"), std::string::npos) << a.reason;
+}
+
+// Generated requirements of all three types: whatever the adviser reports, Calculate on its
+// state shows.
+TEST(Advise, EveryCandidateReproducesThroughCalculate) {
+  SmallProgram program;
+  std::mt19937 random(21);
+  const auto pick = [&](double low, double high) {
+    return std::round(std::uniform_real_distribution<double>(low, high)(random) * 100) / 100;
+  };
+  const char* classes[] = {"", "0.5", "1", "3"};
+  int candidates = 0;
+  for (int k = 0; k < 48; ++k) {
+    TradRequirement t;
+    t.burdenOhms = pick(0.1, 10);
+    t.ratedAmps = pick(1, 200);
+    t.frequencyHz = k % 2 ? 50 : 60;
+    t.className = classes[k % 4];
+    const int turns = static_cast<int>(pick(20, 400));
+    t.turns = {turns, turns + (k % 3 == 0 ? 0 : 5)};
+    t.thinnestAwg = 16 + k % 12;
+    Advice a = advise(program.path(), kLocale, t, {1, 2});
+    expectReproduced(program.path(), a);
+    candidates += static_cast<int>(a.candidates.size());
+
+    SmpsRequirement s;
+    s.outputVolts = pick(0.2, 5);
+    s.peakAmps = pick(1, 40);
+    s.frequencyKhz = pick(20, 300);
+    s.maxDutyCycle = pick(0.2, 0.7);
+    s.resetVolts = pick(1, 20);
+    const int n = static_cast<int>(pick(10, 200));
+    s.turns = {n, n + 4};
+    a = advise(dataDir(), kLocale, s, {1, 2});
+    expectReproduced(dataDir(), a);
+    candidates += static_cast<int>(a.candidates.size());
+
+    HallRequirement h;
+    h.maxAmps = pick(5, 500);
+    h.conductorIn = pick(0.05, 0.3);
+    h.maxOffsetPercent = pick(0.5, 5);
+    a = advise(dataDir(), kLocale, h, {1, 2});
+    expectReproduced(dataDir(), a);
+    candidates += static_cast<int>(a.candidates.size());
+  }
+  EXPECT_GT(candidates, 200);
+}
+
+}  // namespace
+}  // namespace windara::testing
