@@ -26,7 +26,8 @@
 // The checks do not depend on the wire, and for one core and grade more turns only help: the
 // flux swing and the droop fall as 1 / N, the reset voltage asked stays the same, and the
 // thinnest wire allowed (the largest hole left) grows thinner. So the turns are walked from
-// the most allowed down, and a core reached again with fewer turns is not checked again.
+// the most allowed down, and a core reached again with fewer turns is not checked again; once
+// every row from some row on has been reached, a hole search starting there is not calculated.
 // The candidates rank by core volume first, so once `count` cores of a grade pass, a row whose
 // every possible core (it or any later one) is larger than theirs is not calculated.
 
@@ -94,6 +95,8 @@ class GradeSearch {
         if (it == rows_.end()) break;
         const std::ptrdiff_t holeRow = it - rows_.begin();
         if (holeRow == lastHoleRow || holeRow <= passedUpTo) continue;
+        // Every row from here on was reached with more turns already.
+        if (static_cast<std::size_t>(holeRow) >= checkedFrom(checked)) continue;
         lastHoleRow = holeRow;
         if (passed.size() >= count && it->smallestFromHere > passed[count - 1]) break;
         const double density = 1.889 * secondary * std::exp(awg / 4.31);
@@ -129,6 +132,14 @@ class GradeSearch {
   std::int64_t runs() const { return runner_.runs(); }
 
  private:
+  // The first row from which every row to the end was reached.
+  std::size_t checkedFrom(const std::map<std::size_t, bool>& checked) const {
+    std::size_t from = rows_.size();
+    while (from > 0 && checked.contains(from - 1))
+      --from;
+    return from;
+  }
+
   Candidate judge(int turns, const FerriteRow& row) {
     Candidate c = runner_.describe();
     c.group = kGrades[grade_];
