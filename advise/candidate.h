@@ -32,8 +32,10 @@ struct Candidate {
   std::optional<double> securityFactor;
   std::optional<double> droopPercent;
   std::optional<double> saturationMargin;
-  // The limits of the requirement it misses, each "OD 1.250 in above 1 in".
+  // The limits of the requirement it misses, each "OD 1.250 in above 1".
   std::vector<std::string> missed;
+  // For one that misses the class: what alone would let it hold it, in words; may be empty.
+  std::string relaxation;
 };
 
 struct Advice {

@@ -318,6 +318,34 @@ class ComboSearch {
   double k_;  // K x N^2: the area a 2 mil core must exceed is k_ / (N^2 Bmax)
 };
 
+// The largest burden at which the candidate's core, turns and wire hold class `wanted`, found
+// by halving: the errors grow with the burden. Bmax is scaled with the burden so that the
+// design chooses the same core (its area search compares R / Bmax).
+std::optional<double> largestBurden(CandidateRunner& runner, const Candidate& c,
+                                    const std::string& wanted) {
+  const NumberLocale& locale = runner.locale();
+  const auto burden = parseNumber(c.state.texts[0], locale);
+  const auto bmax = parseNumber(c.state.texts[3], locale);
+  if (!burden || !bmax) return std::nullopt;
+  const auto holds = [&](double scale) {
+    std::array<std::string, 6> texts = c.state.texts;
+    texts[0] = formatGeneral(*burden * scale, locale);
+    texts[3] = formatGeneral(*bmax * scale, locale);
+    runner.run(texts);
+    if (!runner.quiet() || runner.output(&Form::txtCore) != c.core) return false;
+    const std::optional<DesignChecks> d = runner.checks();
+    return d && d->trad && classServes(d->trad->verdict.className, wanted);
+  };
+  double low = std::max(1e-3, 1 / *bmax);  // Bmax stays above 0.99 G
+  double high = 1;
+  if (!holds(low)) return std::nullopt;
+  for (int step = 0; step < 30 && high - low > 1e-4 * high; ++step) {
+    const double mid = std::sqrt(low * high);
+    (holds(mid) ? low : high) = mid;
+  }
+  return *burden * low;
+}
+
 }  // namespace
 
 bool classServes(const std::optional<std::string>& reached, const std::string& wanted) {
@@ -372,6 +400,12 @@ Advice adviseTrad(const SearchData& data, const TradRequirement& req, std::size_
     if (!d || !d->trad) continue;
     c.margin = d->trad->verdict.tightest.margin;
     c.tightest = limitWords(d->trad->verdict.tightest, data.locale);
+    if (c.meetsClass || req.className.empty()) continue;
+    // The burden is the application's, but how far it is from holding the class is the
+    // clearest measure of the gap.
+    if (const auto ohms = largestBurden(runner, c, req.className))
+      c.relaxation = "it holds class " + req.className + " up to a burden of " +
+                     formatPattern(*ohms, "0.000", data.locale) + " ohm";
   }
   std::stable_sort(failing.begin(), failing.end(), failsLess);
   advice.reason = tradReason(failing, req, data.locale);

@@ -35,8 +35,10 @@ std::string tradReason(const std::vector<Candidate>& failing, const TradRequirem
   }
   const std::string reached =
       best.className ? "class " + *best.className + " at most" : "no class at all";
-  return reached + ": the best candidate, " + candidateWords(best, locale) + ", has " +
-         best.tightest;
+  std::string s =
+      reached + ": the best candidate, " + candidateWords(best, locale) + ", has " + best.tightest;
+  if (!best.relaxation.empty()) s += "; " + best.relaxation;
+  return s;
 }
 
 }  // namespace windara
