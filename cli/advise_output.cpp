@@ -74,10 +74,10 @@ std::string requirementJson(const Requirement& req) {
 
 std::string candidateJson(const Candidate& c) {
   JsonMembers inputs;
-  for (std::size_t k = 0; k < kInputBoxes.size(); ++k)
+  // In the order design --json lists them; the state holds them in a design file's order.
+  for (const NamedBox& box : kInputBoxes)
     for (std::size_t f = 0; f < kDesignFileBoxes.size(); ++f)
-      if (kDesignFileBoxes[f] == kInputBoxes[k].box)
-        inputs.text(kInputBoxes[k].name, c.state.texts[f]);
+      if (kDesignFileBoxes[f] == box.box) inputs.text(box.name, c.state.texts[f]);
   std::vector<std::string> missed;
   for (const std::string& m : c.missed)
     missed.push_back(jsonText(m));
