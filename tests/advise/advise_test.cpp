@@ -57,14 +57,15 @@ struct Shown {
   std::optional<DesignChecks> checks;
 };
 
-Shown calculate(const std::filesystem::path& program, const Candidate& c) {
+Shown calculate(const std::filesystem::path& program, const Candidate& c,
+                const NumberLocale& locale = kLocale) {
   TempDir dir;
   std::string text = std::to_string(c.state.type) + "\r\n";
   for (const std::string& t : c.state.texts)
     text += "\"" + t + "\"\r\n";
   text += std::to_string(c.state.material) + "\r\n";
   if (c.state.type == kTypeTraditional) text += std::to_string(c.state.thickness) + "\r\n";
-  Harness h(program, kLocale);
+  Harness h(program, locale);
   openDesignFile(h.app, dir.write("d.txt", text).string());
   h.app.cmdCalculate_Click();
   Shown s;
@@ -79,9 +80,10 @@ Shown calculate(const std::filesystem::path& program, const Candidate& c) {
 }
 
 // Every reported candidate is what Calculate shows for its state, with the same verdict.
-void expectReproduced(const std::filesystem::path& program, const Advice& a) {
+void expectReproduced(const std::filesystem::path& program, const Advice& a,
+                      const NumberLocale& locale = kLocale) {
   for (const Candidate& c : a.candidates) {
-    const Shown s = calculate(program, c);
+    const Shown s = calculate(program, c, locale);
     ASSERT_TRUE(s.checks && s.checks->available()) << c.core;
     EXPECT_EQ(s.texts, c.state.texts);
     EXPECT_EQ(s.core, c.core);
@@ -332,6 +334,8 @@ TEST(Advise, EveryCandidateReproducesThroughCalculate) {
   const char* classes[] = {"", "0.5", "1", "3"};
   int candidates = 0;
   for (int k = 0; k < 48; ++k) {
+    // Every other requirement in a locale whose decimal separator is a comma.
+    const NumberLocale locale = k % 2 ? NumberLocale::comma() : kLocale;
     TradRequirement t;
     t.burdenOhms = pick(0.1, 10);
     t.ratedAmps = pick(1, 200);
@@ -340,8 +344,8 @@ TEST(Advise, EveryCandidateReproducesThroughCalculate) {
     const int turns = static_cast<int>(pick(20, 400));
     t.turns = {turns, turns + (k % 3 == 0 ? 0 : 5)};
     t.thinnestAwg = 16 + k % 12;
-    Advice a = advise(program.path(), kLocale, t, {1, 2});
-    expectReproduced(program.path(), a);
+    Advice a = advise(program.path(), locale, t, {1, 2});
+    expectReproduced(program.path(), a, locale);
     candidates += static_cast<int>(a.candidates.size());
 
     SmpsRequirement s;
@@ -352,16 +356,16 @@ TEST(Advise, EveryCandidateReproducesThroughCalculate) {
     s.resetVolts = pick(1, 20);
     const int n = static_cast<int>(pick(10, 200));
     s.turns = {n, n + 4};
-    a = advise(dataDir(), kLocale, s, {1, 2});
-    expectReproduced(dataDir(), a);
+    a = advise(dataDir(), locale, s, {1, 2});
+    expectReproduced(dataDir(), a, locale);
     candidates += static_cast<int>(a.candidates.size());
 
     HallRequirement h;
     h.maxAmps = pick(5, 500);
     h.conductorIn = pick(0.05, 0.3);
     h.maxOffsetPercent = pick(0.5, 5);
-    a = advise(dataDir(), kLocale, h, {1, 2});
-    expectReproduced(dataDir(), a);
+    a = advise(dataDir(), locale, h, {1, 2});
+    expectReproduced(dataDir(), a, locale);
     candidates += static_cast<int>(a.candidates.size());
   }
   EXPECT_GT(candidates, 200);
