@@ -7,6 +7,8 @@
 
 #include "advise/parallel.h"
 #include "advise/ranking.h"
+#include "advise/tape_records.h"
+#include "advise/trad_class.h"
 #include "advise/trad_words.h"
 #include "checks/accuracy_class.h"
 #include "sweep/shown_number.h"
@@ -41,68 +43,6 @@
 namespace windara {
 
 namespace {
-
-struct TapeCombo {
-  int material;
-  int mils;
-  const char* alloy;
-  float factor;
-  double bmaxLimit;
-};
-
-constexpr TapeCombo kCombos[] = {
-    {1, 2, "S", 1.0F, 15000},  {1, 4, "S", 1.06F, 15000}, {2, 2, "T", 1.0F, 11500},
-    {2, 4, "T", 1.06F, 11500}, {3, 1, "P", 0.88F, 6000},  {3, 2, "P", 1.0F, 6000},
-};
-
-struct TapeRecord {
-  std::string stem;
-  double area = 0;
-  double window = 0;
-  double od = 0;
-  double height = 0;
-  double volume = 0;
-  double areaBefore = 0;  // the largest area of the records before it
-};
-
-std::vector<TapeRecord> tapeRecords(const TapeCoreTable& t, const NumberLocale& locale) {
-  std::vector<TapeRecord> out;
-  double largest = 0;
-  for (int r = 1; r <= TapeCoreTable::kRecords; ++r) {
-    const auto area = comparable(t.at(r, kTapeArea2mil));
-    const auto window = comparable(t.at(r, kTapeWindow));
-    const auto id = comparable(t.at(r, kTapeID));
-    const auto od = comparable(t.at(r, kTapeOD));
-    const auto height = comparable(t.at(r, kTapeHeight));
-    if (!area || !window || !id || !od || !height) continue;
-    // The end marker stops both searches: nothing after it is ever chosen.
-    if (*area >= kTapeAreaEnd || *window >= kTapeWindowEnd) break;
-    out.push_back({t.at(r, kTapeStem).generalText(locale), *area, *window, *od, *height,
-                   toroidVolumeCm3(*id, *od, *height), largest});
-    largest = std::max(largest, *area);
-  }
-  return out;
-}
-
-// The worse of two failing candidates comes later: one that holds the class but misses a
-// limit first, then by the class reached, then by margin.
-int classRank(const std::optional<std::string>& name) {
-  const auto& all = accuracyClasses();
-  for (std::size_t i = 0; name && i < all.size(); ++i)
-    if (*name == all[i].name) return static_cast<int>(i);
-  return std::numeric_limits<int>::max();
-}
-
-bool failsLess(const Candidate& a, const Candidate& b) {
-  if (a.meetsClass != b.meetsClass) return a.meetsClass;
-  if (a.meetsClass) {
-    if (a.missed.size() != b.missed.size()) return a.missed.size() < b.missed.size();
-    return ranksBefore(a, b);
-  }
-  if (classRank(a.className) != classRank(b.className))
-    return classRank(a.className) < classRank(b.className);
-  return a.margin == b.margin ? ranksBefore(a, b) : a.margin > b.margin;
-}
 
 class ComboSearch {
  public:
@@ -318,51 +258,7 @@ class ComboSearch {
   double k_;  // K x N^2: the area a 2 mil core must exceed is k_ / (N^2 Bmax)
 };
 
-// The largest burden at which the candidate's core, turns and wire hold class `wanted`, found
-// by halving: the errors grow with the burden. Bmax is scaled with the burden so that the
-// design chooses the same core (its area search compares R / Bmax).
-std::optional<double> largestBurden(CandidateRunner& runner, const Candidate& c,
-                                    const std::string& wanted) {
-  const NumberLocale& locale = runner.locale();
-  const auto burden = parseNumber(c.state.texts[0], locale);
-  const auto bmax = parseNumber(c.state.texts[3], locale);
-  if (!burden || !bmax) return std::nullopt;
-  const auto holds = [&](double scale) {
-    std::array<std::string, 6> texts = c.state.texts;
-    texts[0] = formatGeneral(*burden * scale, locale);
-    texts[3] = formatGeneral(*bmax * scale, locale);
-    runner.run(texts);
-    if (!runner.quiet() || runner.output(&Form::txtCore) != c.core) return false;
-    const std::optional<DesignChecks> d = runner.checks();
-    return d && d->trad && classServes(d->trad->verdict.className, wanted);
-  };
-  double low = std::max(1e-3, 1 / *bmax);  // Bmax stays above 0.99 G
-  double high = 1;
-  if (!holds(low)) return std::nullopt;
-  for (int step = 0; step < 30 && high - low > 1e-4 * high; ++step) {
-    const double mid = std::sqrt(low * high);
-    (holds(mid) ? low : high) = mid;
-  }
-  return *burden * low;
-}
-
 }  // namespace
-
-bool classServes(const std::optional<std::string>& reached, const std::string& wanted) {
-  if (!reached) return false;
-  if (wanted.empty() || *reached == wanted) return true;
-  const std::optional<AccuracyClass> r = accuracyClass(*reached);
-  const std::optional<AccuracyClass> w = accuracyClass(wanted);
-  if (!r || !w) return false;
-  const auto tighter = [](double mine, double asked) {
-    return asked == 0 || (mine > 0 && mine <= asked);
-  };
-  for (std::size_t k = 0; k < kCurrentPercents.size(); ++k)
-    if (!tighter(r->ratioPercent[k], w->ratioPercent[k]) ||
-        !tighter(r->phaseMinutes[k], w->phaseMinutes[k]))
-      return false;
-  return true;
-}
 
 Advice adviseTrad(const SearchData& data, const TradRequirement& req, std::size_t count,
                   int threads) {
