@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -265,6 +266,52 @@ TEST(AdviseTrad, EachLimitExcludesTheCandidateBeyondIt) {
   ASSERT_FALSE(a.candidates.empty());
   for (const Candidate& c : a.candidates)
     EXPECT_EQ(c.state.texts[4], "250");
+}
+
+// The same for the limits of the other types, and their fixed turns.
+TEST(Advise, SmpsAndHallLimitsAndFixedTurns) {
+  // A candidate beyond a limit never passes and names it among those it misses.
+  const auto expectKept = [](const Candidate& c, bool within, const char* limit) {
+    EXPECT_TRUE(within || !c.pass) << c.core;
+    const bool named = std::any_of(c.missed.begin(), c.missed.end(),
+                                   [&](const std::string& m) { return m.starts_with(limit); });
+    EXPECT_NE(within, named) << c.core;
+  };
+  SmpsRequirement smps;
+  smps.resetVolts = 5;
+  smps.turns = {40, 80};
+  const Advice base = advise(dataDir(), kLocale, smps, {2, 2});
+  ASSERT_TRUE(base.best) << base.reason;
+  const Candidate& b = base.candidates[0];
+  const double od = shownNumber(calculate(dataDir(), b).od, kLocale).value();
+  const double hole = shownNumber(b.hole, kLocale).value();
+  SmpsRequirement narrow = smps;
+  narrow.maxOdIn = od - 0.001;
+  Advice a = advise(dataDir(), kLocale, narrow, {2, 2});
+  for (const Candidate& c : a.candidates)
+    expectKept(c, shownNumber(calculate(dataDir(), c).od, kLocale).value() < od, "OD ");
+  narrow = smps;
+  narrow.minHoleIn = hole + 0.001;
+  a = advise(dataDir(), kLocale, narrow, {2, 2});
+  for (const Candidate& c : a.candidates)
+    expectKept(c, shownNumber(c.hole, kLocale).value() > hole, "hole ");
+  narrow = smps;
+  narrow.turns = {57, 57};
+  for (const Candidate& c : advise(dataDir(), kLocale, narrow, {2, 2}).candidates)
+    EXPECT_EQ(c.state.texts[4], "57");
+
+  HallRequirement hall;
+  hall.maxOffsetPercent = 5;
+  const Advice hallBase = advise(dataDir(), kLocale, hall, {2, 2});
+  ASSERT_TRUE(hallBase.best) << hallBase.reason;
+  const double hallOd =
+      shownNumber(calculate(dataDir(), hallBase.candidates[0]).od, kLocale).value();
+  hall.maxOdIn = hallOd - 0.001;
+  hall.turns = {3, 3};
+  for (const Candidate& c : advise(dataDir(), kLocale, hall, {2, 2}).candidates) {
+    EXPECT_EQ(c.state.texts[4], "3");
+    expectKept(c, shownNumber(calculate(dataDir(), c).od, kLocale).value() < hallOd, "OD ");
+  }
 }
 
 // A requirement nothing meets says what came nearest and names it.
