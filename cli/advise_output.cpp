@@ -142,7 +142,8 @@ std::string adviceText(const Requirement& req, const Advice& advice, const Numbe
     const Candidate& c = advice.candidates[k];
     s += "\n" + std::to_string(k + 1) + ". " + c.core + (c.pass ? "" : " (fails)") + "\n";
     s += "   material " + (c.material.empty() ? c.group : c.material) + ", turns " +
-         formatGeneral(c.turns, locale) + ", volume " +
+         formatGeneral(c.turns, locale) +
+         (type == kTypeTraditional ? ", Bmax " + c.state.texts[3] + " G" : "") + ", volume " +
          formatPattern(c.volumeCm3, "0.000", locale) + " cm3\n";
     s += "   inputs:";
     for (std::size_t b = 0; b < kDesignFileBoxes.size(); ++b)

@@ -219,11 +219,12 @@ one takes an input that is a number only with the other decimal separator
 (a period for a comma, or the reverse) as that number, in the locale's way.
 
 Exit status:
-  0  the calculations ran (a design that finds no core is a result too)
+  0  the calculations ran (a design that finds no core is a result too, and
+     so is an advise that finds no candidate)
   2  bad arguments, or FILE cannot be opened or read, or OUT (--save, --pdf,
-     --out) cannot be written, or FILE holds no design (check, explain,
-     sweep, report --engineering; design and report name it on standard
-     error and go on with the start design, as Open Design does)
+     --out, --apply) cannot be written, or FILE holds no design (check,
+     explain, sweep, advise, report --engineering; design and report name it
+     on standard error and go on with the start design, as Open Design does)
   3  an input box needed an answer and no --answer was left
 )";
 }
