@@ -40,6 +40,10 @@ constexpr Target kTargets[] = {
     {"sweep of 10,000 points / design, .tct in 0.5S (wall)", "BM_PairSweepDesign/trad_class",
      nullptr, 10.0},
     {"sweep of 10,000 points / design, .hef (wall)", "BM_PairSweepDesign/hall", nullptr, 10.0},
+    {"advise, class 0.5, free turns / design, .tct (wall)", "BM_PairAdviseDesign/trad", nullptr,
+     50.0},
+    {"advise / design, .sps (wall)", "BM_PairAdviseDesign/smps", nullptr, 20.0},
+    {"advise / design, .hef (wall)", "BM_PairAdviseDesign/hall", nullptr, 20.0},
 };
 
 // Console output as usual, keeping each benchmark's time per iteration (or

@@ -6,6 +6,7 @@
 #include <random>
 #include <sstream>
 
+#include "cli/advise_command.h"
 #include "cli/check_command.h"
 #include "cli/check_tables_command.h"
 #include "cli/explain_command.h"
@@ -109,6 +110,11 @@ std::string helpText() {
   windara-cli sweep FILE --vary BOX=FROM:TO:COUNT[:log] [--vary BOX=...]
               [--csv [--captions] | --json] [--out PATH] [--program-dir DIR]
               [--answer TEXT]...
+  windara-cli advise FILE [--class C] [--turns N | --turns-range A:B] [--max-od IN]
+              [--max-height IN] [--min-hole IN] [--max-fs X] [--max-losses MW]
+              [--thinnest-awg G] [--max-droop PCT] [--reset-volts V]
+              [--max-offset PCT] [--max-drift PPM] [--count K] [--json]
+              [--apply OUT] [--program-dir DIR] [--answer TEXT]...
   windara-cli --help
 
 design    Opens the design file FILE (.sps, .tct or .hef; "-" reads it from
@@ -148,6 +154,15 @@ sweep     Opens FILE as design does, then calculates it at COUNT values of
           of txtVoltage, txtFrequency, txtPriCurrent, txtCurDens, txtRatio,
           txtDutyCyc; COUNT is 2 to 1,000,000. The core tables are read once
           at the start: an edit of a table during a sweep is not seen.
+advise    Opens FILE as design does and takes its rated current, frequency,
+          burden or output voltage, sensor and conductor as the requirement,
+          with the options below. Searches every alloy and thickness (or
+          grade, or material), core, wire gauge and number of turns, each
+          calculated and checked as Calculate would, and prints the smallest
+          cores that meet it, best first, each with the inputs that choose
+          it; when none does, why. The best K of each alloy, grade or
+          material are kept (--count, default 3). --apply OUT writes the
+          best as a design file that design reproduces.
 
 Options:
   --json             Print the result as one JSON object (design: inputs,
@@ -173,6 +188,27 @@ Options:
                      output; an existing PATH is replaced only by a complete
                      new file.
   --engineering      report: the engineering report; needs --pdf OUT.
+  --class C          advise, Traditional: the IEC 61869-2 measuring class
+                     wanted (0.1, 0.2S, 0.2, 0.5S, 0.5, 1, 3, 5) or any (the
+                     default).
+  --turns N, --turns-range A:B
+                     advise: the secondary (Hall Effect: primary) turns, fixed
+                     or free within A to B (defaults: Traditional 10:5000,
+                     SMPS 10:1000, Hall Effect 1:10).
+  --max-od IN, --max-height IN, --min-hole IN
+                     advise: the largest core OD and height, the smallest hole
+                     left for the primary conductor, in inches.
+  --max-fs X, --max-losses MW, --thinnest-awg G
+                     advise, Traditional: the largest instrument security
+                     factor, total losses and wire gauge number.
+  --max-droop PCT, --reset-volts V
+                     advise, SMPS: the largest droop (default 5 %) and the
+                     reset voltage available (default the output voltage).
+  --max-offset PCT, --max-drift PPM
+                     advise, Hall Effect: the largest hysteresis offset (% of
+                     the current, default 1) and sensitivity drift (ppm/K,
+                     default 100).
+  --apply OUT        advise: write the best candidate to the design file OUT.
   --program-dir DIR  Read TWC.txt, Ferrite.txt, Hall.txt, Materials.txt and the
                      icons from DIR instead of the folder of windara-cli.
   --                 Everything after it is a file name.
@@ -183,11 +219,12 @@ one takes an input that is a number only with the other decimal separator
 (a period for a comma, or the reverse) as that number, in the locale's way.
 
 Exit status:
-  0  the calculations ran (a design that finds no core is a result too)
+  0  the calculations ran (a design that finds no core is a result too, and
+     so is an advise that finds no candidate)
   2  bad arguments, or FILE cannot be opened or read, or OUT (--save, --pdf,
-     --out) cannot be written, or FILE holds no design (check, explain,
-     sweep, report --engineering; design and report name it on standard
-     error and go on with the start design, as Open Design does)
+     --out, --apply) cannot be written, or FILE holds no design (check,
+     explain, sweep, advise, report --engineering; design and report name it
+     on standard error and go on with the start design, as Open Design does)
   3  an input box needed an answer and no --answer was left
 )";
 }
@@ -207,6 +244,7 @@ int runCli(const std::vector<std::string>& args, Environment& env) {
   if (command == "check") return runCheck(rest, env);
   if (command == "check-tables") return runCheckTables(rest, env);
   if (command == "sweep") return runSweep(rest, env);
+  if (command == "advise") return runAdvise(rest, env);
   return usage(env, "unknown command " + command);
 }
 

@@ -85,7 +85,7 @@ void SweepRunner::run(const std::vector<BoxValue>& values, SweepPoint& point) {
   for (std::size_t k = 0; k < kOutputBoxes.size(); ++k)
     point.outputs[k] = point.invalid ? std::string() : (f.*kOutputBoxes[k].box).text;
   point.found = !point.invalid && f.txtCore.text != "N/A";
-  point.checks = point.found ? pointChecks(session_) : std::nullopt;
+  point.checks = point.found && keepChecks_ ? pointChecks(session_) : std::nullopt;
   if (keepUnrounded_ && point.found) {
     point.unrounded = unroundedOutputs(session_);
   } else {

@@ -48,8 +48,14 @@ class SweepRunner {
   // Whether each point also keeps its unrounded outputs (for a plot; a CSV needs none).
   void keepUnrounded(bool keep) { keepUnrounded_ = keep; }
 
+  // Whether each point's checks are worked out (pointChecks); a caller that judges the
+  // design with checks of its own turns them off rather than have them worked out twice.
+  void keepChecks(bool keep) { keepChecks_ = keep; }
+
   // The form as the last point left it.
   Form& form() { return session_.form; }
+  // The session the last point was calculated in, for checking its design (checkDesign).
+  const Session& session() const { return session_; }
 
  private:
   PointDialogs dialogs_;
@@ -59,6 +65,7 @@ class SweepRunner {
   std::optional<FormState> start_;    // as the type's reaction leaves the form
   std::optional<FormState> choices_;  // the choices the whole file makes
   bool keepUnrounded_ = false;
+  bool keepChecks_ = true;
 };
 
 // Reads the core tables and the material data of `programDir` once and

@@ -1,0 +1,31 @@
+#pragma once
+// Judging a candidate by figures against limits, for the types whose checks give figures
+// rather than a class: the tightest limit sets its margin, and why none passes is told
+// from the best that failed.
+
+#include <string>
+#include <vector>
+
+#include "advise/candidate.h"
+#include "common/number.h"
+
+namespace windara {
+
+struct JudgedFigure {
+  std::string name;  // "droop"
+  double value = 0;
+  double limit = 0;  // the value may be at most this
+  std::string unit;  // " %"
+};
+
+// Sets the candidate's margin, tightest check and meetsClass from the figures.
+void judgeFigures(Candidate& c, const std::vector<JudgedFigure>& figures,
+                  const NumberLocale& locale);
+
+// Keeps at most `count` failing candidates, those nearest to passing first.
+void keepNearest(std::vector<Candidate>& failing, std::size_t count);
+
+// Why none of `failing` (nearest first) passes.
+std::string figuresReason(const std::vector<Candidate>& failing, const NumberLocale& locale);
+
+}  // namespace windara

@@ -1,0 +1,44 @@
+#include "advise/trad_words.h"
+
+namespace windara {
+
+std::string limitWords(const LimitCheck& check, const NumberLocale& locale) {
+  const bool ratio = check.quantity == "ratio error";
+  std::string s =
+      check.quantity + " " + formatPattern(check.value, ratio ? "0.00" : "0.0", locale) +
+      (ratio ? " %" : " min") + " at " + formatGeneral(check.currentPercent, locale) + " %";
+  if (check.burdenPercent != 100)
+    s += ", " + formatGeneral(check.burdenPercent, locale) + " % burden";
+  return s;
+}
+
+std::string candidateWords(const Candidate& c, const NumberLocale& locale) {
+  return c.core + " with " + formatPattern(c.turns, "###,###,##0", locale) + " turns";
+}
+
+std::string tradReason(const std::vector<Candidate>& failing, const TradRequirement& req,
+                       const NumberLocale& locale) {
+  if (failing.empty())
+    return "no core of the table takes the windings: the turns allowed need a larger window "
+           "or core area than any core offers";
+  const Candidate& best = failing.front();
+  const std::string asked = req.className.empty() ? "a class" : "class " + req.className;
+  if (best.meetsClass) {
+    std::string s = asked +
+                    " is reached only outside the limits: the smallest candidate "
+                    "holding it, " +
+                    candidateWords(best, locale) + ", has ";
+    for (std::size_t k = 0; k < best.missed.size(); ++k)
+      s += (k ? ", " : "") + best.missed[k];
+    if (best.missed.size() == 1) s += "; relaxing that limit alone lets it pass";
+    return s;
+  }
+  const std::string reached =
+      best.className ? "class " + *best.className + " at most" : "no class at all";
+  std::string s =
+      reached + ": the best candidate, " + candidateWords(best, locale) + ", has " + best.tightest;
+  if (!best.relaxation.empty()) s += "; " + best.relaxation;
+  return s;
+}
+
+}  // namespace windara

@@ -1,0 +1,422 @@
+// The adviser against brute force over every combination, against a fresh Calculate of
+// every candidate it reports, and against each limit of a requirement.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <random>
+#include <set>
+
+#include "advise/advise.h"
+#include "files/design_file.h"
+#include "support/harness.h"
+#include "support/table_copy.h"
+#include "sweep/named_boxes.h"
+#include "sweep/shown_number.h"
+#include "sweep/sweep_runner.h"
+
+namespace windara::testing {
+namespace {
+
+const NumberLocale kLocale = NumberLocale::period();
+
+// A program folder whose tape table holds every fourth shipped core, so that brute force
+// over it stays quick.
+class SmallProgram {
+ public:
+  SmallProgram() {
+    for (const char* name : {"Ferrite.txt", "Hall.txt", "Materials.txt"})
+      dir_.write(name, readFile(dataDir() / name));
+    TableText shipped(readFile(dataDir() / "TWC.txt"));
+    TableText cut("");
+    int row = 1;
+    for (int r = 1; r <= 45; r += 4)
+      cut.insertLine(row++, shipped.line(r));
+    while (row <= 47)
+      cut.insertLine(row++, shipped.line(47));
+    dir_.write("TWC.txt", cut.text());
+  }
+  const std::filesystem::path& path() const { return dir_.path(); }
+
+ private:
+  TempDir dir_;
+};
+
+double volumeOf(Form& f) {
+  const auto in = [&](const TextBox& b) { return shownNumber(b.text, kLocale).value_or(0); };
+  const double od = in(f.txtOD), id = in(f.txtID);
+  return std::numbers::pi / 4 * (od * od - id * id) * in(f.txtHt) * 16.387064;
+}
+
+// What Calculate shows for a candidate's state, opened from a design file on a fresh program.
+struct Shown {
+  std::array<std::string, 6> texts;
+  std::string core, wire, hole, od;
+  std::optional<DesignChecks> checks;
+};
+
+Shown calculate(const std::filesystem::path& program, const Candidate& c,
+                const NumberLocale& locale = kLocale) {
+  TempDir dir;
+  std::string text = std::to_string(c.state.type) + "\r\n";
+  for (const std::string& t : c.state.texts)
+    text += "\"" + t + "\"\r\n";
+  text += std::to_string(c.state.material) + "\r\n";
+  if (c.state.type == kTypeTraditional) text += std::to_string(c.state.thickness) + "\r\n";
+  Harness h(program, locale);
+  openDesignFile(h.app, dir.write("d.txt", text).string());
+  h.app.cmdCalculate_Click();
+  Shown s;
+  for (std::size_t k = 0; k < kDesignFileBoxes.size(); ++k)
+    s.texts[k] = (h.form().*kDesignFileBoxes[k]).text;
+  s.core = h.form().txtCore.text;
+  s.wire = h.form().txtWireSize.text;
+  s.hole = h.form().txtResID.text;
+  s.od = h.form().txtOD.text;
+  s.checks = checkDesign(h.session);
+  return s;
+}
+
+// Every reported candidate is what Calculate shows for its state, with the same verdict.
+void expectReproduced(const std::filesystem::path& program, const Advice& a,
+                      const NumberLocale& locale = kLocale) {
+  for (const Candidate& c : a.candidates) {
+    const Shown s = calculate(program, c, locale);
+    ASSERT_TRUE(s.checks && s.checks->available()) << c.core;
+    EXPECT_EQ(s.texts, c.state.texts);
+    EXPECT_EQ(s.core, c.core);
+    EXPECT_EQ(s.wire, c.wire);
+    EXPECT_EQ(s.hole, c.hole);
+    if (s.checks->trad) {
+      EXPECT_EQ(s.checks->trad->verdict.className, c.className) << c.core;
+      EXPECT_DOUBLE_EQ(s.checks->trad->verdict.tightest.margin, c.margin) << c.core;
+      EXPECT_DOUBLE_EQ(s.checks->trad->securityFactor, c.securityFactor.value_or(-1));
+    }
+    if (s.checks->smps) {
+      EXPECT_DOUBLE_EQ(s.checks->smps->droopExactPercentMinAL, c.droopPercent.value_or(-1));
+    }
+    if (s.checks->hall) {
+      EXPECT_DOUBLE_EQ(s.checks->hall->saturationGauss / s.checks->hall->coreFluxGauss - 1,
+                       c.saturationMargin.value_or(-1));
+    }
+  }
+  if (a.best) {
+    EXPECT_TRUE(a.candidates.at(*a.best).pass);
+  }
+  EXPECT_EQ(a.best.has_value(), a.reason.empty());
+}
+
+// The best margin brute force finds for each core that passes, and the best of all.
+struct Best {
+  double volume = 1e300;
+  double margin = -1e300;
+  std::string core;
+  std::map<std::string, double> perCore;
+  void offer(double v, double m, const std::string& c) {
+    if (v < volume - 1e-9 || (std::fabs(v - volume) <= 1e-9 && m > margin)) {
+      volume = v;
+      margin = m;
+      core = c;
+    }
+    if (!perCore.contains(c) || m > perCore[c]) perCore[c] = m;
+  }
+};
+
+// The adviser, keeping every passing core, names the best and finds every core brute force
+// finds with the same best margin.
+void expectSameAsBruteForce(const std::filesystem::path& program, const Requirement& req,
+                            const Best& best) {
+  const Advice a = advise(program, kLocale, req, {100, 2});
+  ASSERT_TRUE(a.best) << a.reason;
+  EXPECT_EQ(a.candidates[0].core, best.core);
+  EXPECT_NEAR(a.candidates[0].volumeCm3, best.volume, 1e-9);
+  EXPECT_DOUBLE_EQ(a.candidates[0].margin, best.margin);
+  std::map<std::string, double> found;
+  for (const Candidate& c : a.candidates)
+    found[c.core] = c.margin;
+  EXPECT_EQ(found, best.perCore);
+}
+
+// Every alloy, thickness, gauge and number of turns, at Bmax on a grid fine enough that no
+// core is stepped over (the cut table's areas grow by more than 1.2 from core to core).
+TEST(AdviseTrad, FindsTheBestThatBruteForceFinds) {
+  SmallProgram program;
+  TradRequirement req;
+  req.burdenOhms = 2;
+  req.className = "1";
+  req.turns = {96, 104};
+  req.thinnestAwg = 24;
+  const std::set<std::string> serving = {"0.1", "0.2S", "0.2", "0.5S", "0.5", "1"};
+  Best best;
+  const std::pair<int, std::array<int, 2>> alloys[] = {{1, {2, 4}}, {2, {2, 4}}, {3, {1, 2}}};
+  const double limits[] = {15000, 11500, 6000};
+  for (const auto& [material, thicknesses] : alloys)
+    for (int mils : thicknesses) {
+      DesignFileContents d{kTypeTraditional, {"2", "60", "10", "1", "1", "1"}, material, mils};
+      auto runner = runnersSharingOneRead(program.path(), kLocale, d)();
+      SweepPoint p;
+      for (int n = req.turns.lowest; n <= req.turns.highest; ++n)
+        for (int awg = 12; awg <= 24; ++awg) {
+          const double density = 1.889 * 10.0 / n * std::exp(awg / 4.31);
+          std::set<std::string> seen;
+          for (double bmax = limits[material - 1]; bmax > 1; bmax /= 1.15) {
+            runner->run({{{"", &Form::txtRatio}, 0, std::to_string(n)},
+                         {{"", &Form::txtCurDens}, 0, formatGeneral(density, kLocale)},
+                         {{"", &Form::txtDutyCyc}, 0, formatGeneral(bmax, kLocale)}},
+                        p);
+            if (!p.found || !p.messages.empty() || !seen.insert(p.outputs[2]).second) continue;
+            ASSERT_EQ(p.outputs[1], std::to_string(awg));
+            const auto checks = checkDesign(runner->session(), CheckDetail::Figures);
+            const auto& v = checks->trad->verdict;
+            if (v.className && serving.contains(*v.className))
+              best.offer(volumeOf(runner->form()), v.tightest.margin, p.outputs[2]);
+          }
+        }
+    }
+  expectSameAsBruteForce(program.path(), req, best);
+  expectReproduced(program.path(), advise(program.path(), kLocale, req, {2, 2}));
+}
+
+// Every grade, number of turns and current density up to the largest allowed.
+TEST(AdviseSmps, FindsTheBestThatBruteForceFinds) {
+  SmpsRequirement req;
+  req.outputVolts = 1;
+  req.peakAmps = 5;
+  req.resetVolts = 5;
+  req.maxDroopPercent = 5;
+  req.turns = {30, 45};
+  req.maxCurrentDensity = 500;
+  Best best;
+  for (int grade = 1; grade <= 3; ++grade) {
+    DesignFileContents d{kTypeSMPS, {"1", "50", "5", "0.5", "1", "1"}, grade, 0};
+    auto runner = runnersSharingOneRead(dataDir(), kLocale, d)();
+    SweepPoint p;
+    for (int n = req.turns.lowest; n <= req.turns.highest; ++n)
+      for (double density = 500; density > 1; density /= 1.05) {
+        runner->run({{{"", &Form::txtRatio}, 0, std::to_string(n)},
+                     {{"", &Form::txtCurDens}, 0, formatGeneral(density, kLocale)}},
+                    p);
+        if (!p.found) continue;
+        const auto s = checkDesign(runner->session(), CheckDetail::Figures)->smps;
+        const double margin =
+            std::min({(5 - s->droopExactPercentMinAL) / 5,
+                      (s->fluxSwingLimitGauss - s->resetFluxSwingGauss) / s->fluxSwingLimitGauss,
+                      (5 - s->resetVoltsNeeded) / 5});
+        if (margin >= 0) best.offer(volumeOf(runner->form()), margin, p.outputs[2]);
+      }
+  }
+  expectSameAsBruteForce(dataDir(), req, best);
+  expectReproduced(dataDir(), advise(dataDir(), kLocale, req, {2, 2}));
+}
+
+// Each limit, set just beyond what the best unconstrained candidate has, excludes it, and
+// every candidate left keeps the limit as Calculate shows it.
+TEST(AdviseTrad, EachLimitExcludesTheCandidateBeyondIt) {
+  SmallProgram program;
+  TradRequirement free;
+  free.className = "1";
+  free.turns = {100, 400};
+  const Advice base = advise(program.path(), kLocale, free, {2, 2});
+  ASSERT_TRUE(base.best) << base.reason;
+  const Candidate& b = base.candidates[0];
+  const double od = shownNumber(calculate(program.path(), b).od, kLocale).value();
+  const double hole = shownNumber(b.hole, kLocale).value();
+  const int awg = std::stoi(b.wire);
+  struct Limit {
+    const char* name;
+    TradRequirement req;
+    std::function<bool(const Candidate&, const Shown&)> keeps;
+  };
+  std::vector<Limit> limits(5, {"", free, {}});
+  limits[0] = {"OD", free, [&](const Candidate&, const Shown& s) {
+                 return shownNumber(s.od, kLocale).value() < od;
+               }};
+  limits[0].req.maxOdIn = od - 0.001;
+  limits[1] = {"hole", free, [&](const Candidate&, const Shown& s) {
+                 return shownNumber(s.hole, kLocale).value() > hole;
+               }};
+  limits[1].req.minHoleIn = hole + 0.001;
+  limits[2] = {"security factor", free, [&](const Candidate&, const Shown& s) {
+                 return s.checks->trad->securityFactor < *b.securityFactor;
+               }};
+  limits[2].req.maxSecurityFactor = *b.securityFactor * 0.999;
+  limits[3] = {"wire", free,
+               [&](const Candidate&, const Shown& s) { return std::stoi(s.wire) < awg; }};
+  limits[3].req.thinnestAwg = awg - 1;
+  limits[4] = {"losses", free, [&](const Candidate& c, const Shown&) {
+                 return shownNumber(c.losses, kLocale).value() <
+                        shownNumber(b.losses, kLocale).value();
+               }};
+  limits[4].req.maxLossesMw = shownNumber(b.losses, kLocale).value() * 0.999;
+  for (const Limit& l : limits) {
+    const Advice a = advise(program.path(), kLocale, l.req, {2, 2});
+    for (const Candidate& c : a.candidates) {
+      if (!c.pass) continue;
+      EXPECT_TRUE(l.keeps(c, calculate(program.path(), c))) << l.name << " " << c.core;
+      EXPECT_FALSE(c.core == b.core && c.state.texts == b.state.texts) << l.name;
+    }
+  }
+  // With fixed turns every candidate has them.
+  TradRequirement fixed = free;
+  fixed.turns = {250, 250};
+  const Advice a = advise(program.path(), kLocale, fixed, {2, 2});
+  ASSERT_FALSE(a.candidates.empty());
+  for (const Candidate& c : a.candidates)
+    EXPECT_EQ(c.state.texts[4], "250");
+}
+
+// The same for the limits of the other types, and their fixed turns.
+TEST(Advise, SmpsAndHallLimitsAndFixedTurns) {
+  // A candidate beyond a limit never passes and names it among those it misses.
+  const auto expectKept = [](const Candidate& c, bool within, const char* limit) {
+    EXPECT_TRUE(within || !c.pass) << c.core;
+    const bool named = std::any_of(c.missed.begin(), c.missed.end(),
+                                   [&](const std::string& m) { return m.starts_with(limit); });
+    EXPECT_NE(within, named) << c.core;
+  };
+  SmpsRequirement smps;
+  smps.resetVolts = 5;
+  smps.turns = {40, 80};
+  const Advice base = advise(dataDir(), kLocale, smps, {2, 2});
+  ASSERT_TRUE(base.best) << base.reason;
+  const Candidate& b = base.candidates[0];
+  const double od = shownNumber(calculate(dataDir(), b).od, kLocale).value();
+  const double hole = shownNumber(b.hole, kLocale).value();
+  SmpsRequirement narrow = smps;
+  narrow.maxOdIn = od - 0.001;
+  Advice a = advise(dataDir(), kLocale, narrow, {2, 2});
+  for (const Candidate& c : a.candidates)
+    expectKept(c, shownNumber(calculate(dataDir(), c).od, kLocale).value() < od, "OD ");
+  narrow = smps;
+  narrow.minHoleIn = hole + 0.001;
+  a = advise(dataDir(), kLocale, narrow, {2, 2});
+  for (const Candidate& c : a.candidates)
+    expectKept(c, shownNumber(c.hole, kLocale).value() > hole, "hole ");
+  narrow = smps;
+  narrow.turns = {57, 57};
+  for (const Candidate& c : advise(dataDir(), kLocale, narrow, {2, 2}).candidates)
+    EXPECT_EQ(c.state.texts[4], "57");
+
+  HallRequirement hall;
+  hall.maxOffsetPercent = 5;
+  const Advice hallBase = advise(dataDir(), kLocale, hall, {2, 2});
+  ASSERT_TRUE(hallBase.best) << hallBase.reason;
+  const double hallOd =
+      shownNumber(calculate(dataDir(), hallBase.candidates[0]).od, kLocale).value();
+  hall.maxOdIn = hallOd - 0.001;
+  for (const Candidate& c : advise(dataDir(), kLocale, hall, {2, 2}).candidates)
+    expectKept(c, shownNumber(calculate(dataDir(), c).od, kLocale).value() < hallOd, "OD ");
+  hall.turns = {3, 3};
+  for (const Candidate& c : advise(dataDir(), kLocale, hall, {2, 2}).candidates)
+    EXPECT_EQ(c.state.texts[4], "3");
+}
+
+// A requirement nothing meets says what came nearest and names it.
+TEST(Advise, SaysWhyNothingMeetsTheRequirement) {
+  SmallProgram program;
+  TradRequirement strict;
+  strict.className = "0.1";
+  strict.turns = {20, 20};
+  Advice a = advise(program.path(), kLocale, strict, {2, 2});
+  EXPECT_FALSE(a.best);
+  ASSERT_FALSE(a.candidates.empty());
+  EXPECT_TRUE(a.reason.starts_with("class ") || a.reason.starts_with("no class at all"))
+      << a.reason;
+  EXPECT_NE(a.reason.find(a.candidates[0].core + " with 20 turns"), std::string::npos);
+  EXPECT_NE(a.reason.find(a.candidates[0].tightest), std::string::npos);
+  expectReproduced(program.path(), a);
+
+  // Class 0.5 out of reach at 100 turns: the reason gives the burden that would hold it.
+  TradRequirement burden;
+  burden.className = "0.5";
+  burden.turns = {100, 100};
+  burden.burdenOhms = 20;
+  a = advise(program.path(), kLocale, burden, {1, 2});
+  ASSERT_FALSE(a.best);
+  const std::string holds = "; it holds class 0.5 up to a burden of ";
+  const std::size_t at = a.reason.find(holds);
+  ASSERT_NE(at, std::string::npos) << a.reason;
+  const double largest = std::stod(a.reason.substr(at + holds.size()));
+  EXPECT_LT(largest, 20);
+  // Just below that burden (with Bmax scaled alike, so that the same core is chosen) the
+  // class holds; just above it does not.
+  for (const double scale : {0.99, 1.01}) {
+    Candidate c = a.candidates[0];
+    c.state.texts[0] = formatGeneral(largest * scale, kLocale);
+    c.state.texts[3] = formatGeneral(std::stod(c.state.texts[3]) * largest * scale / 20, kLocale);
+    const Shown s = calculate(program.path(), c);
+    EXPECT_EQ(s.core, a.candidates[0].core);
+    const auto& found = s.checks->trad->verdict.className;
+    EXPECT_EQ(scale < 1, found && (*found == "0.5" || *found == "0.5S" || *found == "0.2" ||
+                                   *found == "0.2S" || *found == "0.1"))
+        << scale << " " << found.value_or("none");
+  }
+
+  TradRequirement tooSmall;
+  tooSmall.className = "1";
+  tooSmall.maxOdIn = 0.1;
+  a = advise(program.path(), kLocale, tooSmall, {2, 2});
+  EXPECT_FALSE(a.best);
+  EXPECT_NE(a.reason.find("OD "), std::string::npos) << a.reason;
+  EXPECT_NE(a.reason.find("above 0.1"), std::string::npos) << a.reason;
+
+  HallRequirement hall;
+  hall.maxOffsetPercent = 0.01;
+  a = advise(dataDir(), kLocale, hall, {2, 2});
+  EXPECT_FALSE(a.best);
+  EXPECT_NE(a.reason.find("hysteresis offset"), std::string::npos) << a.reason;
+}
+
+// Generated requirements of all three types: whatever the adviser reports, Calculate on its
+// state shows.
+TEST(Advise, EveryCandidateReproducesThroughCalculate) {
+  SmallProgram program;
+  std::mt19937 random(21);
+  const auto pick = [&](double low, double high) {
+    return std::round(std::uniform_real_distribution<double>(low, high)(random) * 100) / 100;
+  };
+  const char* classes[] = {"", "0.5", "1", "3"};
+  int candidates = 0;
+  for (int k = 0; k < 48; ++k) {
+    // Every other requirement in a locale whose decimal separator is a comma.
+    const NumberLocale locale = k % 2 ? NumberLocale::comma() : kLocale;
+    TradRequirement t;
+    t.burdenOhms = pick(0.1, 10);
+    t.ratedAmps = pick(1, 200);
+    t.frequencyHz = k % 2 ? 50 : 60;
+    t.className = classes[k % 4];
+    const int turns = static_cast<int>(pick(20, 400));
+    t.turns = {turns, turns + (k % 3 == 0 ? 0 : 5)};
+    t.thinnestAwg = 16 + k % 12;
+    Advice a = advise(program.path(), locale, t, {1, 2});
+    expectReproduced(program.path(), a, locale);
+    candidates += static_cast<int>(a.candidates.size());
+
+    SmpsRequirement s;
+    s.outputVolts = pick(0.2, 5);
+    s.peakAmps = pick(1, 40);
+    s.frequencyKhz = pick(20, 300);
+    s.maxDutyCycle = pick(0.2, 0.7);
+    s.resetVolts = pick(1, 20);
+    const int n = static_cast<int>(pick(10, 200));
+    s.turns = {n, n + 4};
+    a = advise(dataDir(), locale, s, {1, 2});
+    expectReproduced(dataDir(), a, locale);
+    candidates += static_cast<int>(a.candidates.size());
+
+    HallRequirement h;
+    h.maxAmps = pick(5, 500);
+    h.conductorIn = pick(0.05, 0.3);
+    h.maxOffsetPercent = pick(0.5, 5);
+    a = advise(dataDir(), locale, h, {1, 2});
+    expectReproduced(dataDir(), a, locale);
+    candidates += static_cast<int>(a.candidates.size());
+  }
+  EXPECT_GT(candidates, 200);
+}
+
+}  // namespace
+}  // namespace windara::testing
