@@ -117,7 +117,10 @@ std::vector<Rating> iecProtection(const RatedCore& core, const Burden& burden,
       r.holds = false;
       for (auto f = kStandardAlfs.rbegin(); f != kStandardAlfs.rend() && !*r.holds; ++f)
         r.holds = judgeAt(*f);
-      if (*r.holds) r.rating = withFactor(c.name, r.alf);
+      if (*r.holds)
+        r.rating = withFactor(c.name, r.alf);
+      else
+        r.note = std::string("no standard accuracy limit factor holds for class ") + c.name;
     }
     r.alfAtBurden = factorAtLimit(core, burden, c.compositePercent);
     out.push_back(std::move(r));
