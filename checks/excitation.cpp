@@ -13,8 +13,11 @@ namespace {
 constexpr double kMu0 = 4e-7 * std::numbers::pi;
 constexpr double kKneeStep = 1.1;     // IEC: the e.m.f. raised by 10 %
 constexpr double kKneeCurrent = 1.5;  // raises the exciting current by 50 %
-constexpr int kStepsPerDecade = 100;  // the scan for the first bracket
+// The scans for a first bracket: the curves are smooth at this spacing, and evaluations past
+// the knee are costly.
+constexpr int kStepsPerDecade = 10;
 constexpr double kRelativeTolerance = 1e-10;
+constexpr double kGoldenTolerance = 1e-6;
 
 int scanSteps(double lowest, double highest) {
   return static_cast<int>(std::ceil(std::log10(highest / lowest) * kStepsPerDecade));
@@ -79,7 +82,7 @@ double ansiKnee(const std::function<double(double)>& ie, double lowest, double h
   double a = lnLo + std::max(best - 1, 0) * step, b = lnLo + std::min(best + 1, steps) * step;
   double c = b - invPhi * (b - a), d = a + invPhi * (b - a);
   double fc = height(c), fd = height(d);
-  while (b - a > kRelativeTolerance) {
+  while (b - a > kGoldenTolerance) {
     if (fc > fd) {
       b = d;
       d = c;

@@ -15,11 +15,10 @@ namespace windara {
 namespace {
 
 constexpr const char* kIec = "IEC 61869-2";
-constexpr double kFactorStep = 1.05;  // the scan for the factor at which the limit is reached
 constexpr double kLargestFactor = 1e4;
 // The excitation curve is searched from this flux density up to this many times Bsat.
-constexpr double kLowestTesla = 1e-4;
-constexpr double kSaturationsAbove = 4.0;
+constexpr double kLowestTesla = 1e-3;
+constexpr double kSaturationsAbove = 2.0;
 
 Rating entry(const char* kind, const Burden& burden, const RatedCore& core) {
   Rating r;
@@ -39,13 +38,13 @@ double margin(double value, double limit) {
 }
 
 // The factor, from 1 up, at which the composite error first reaches `limit`; none when it is
-// beyond it at rated current already.
+// beyond it at rated current already. The error may fall at first (the permeability rising
+// with the flux) but, once rising, rises on: doubling the factor brackets the crossing.
 double factorAtLimit(const RatedCore& core, const Burden& b, double limit) {
   auto over = [&](double lnF) { return compositeErrorPercent(core, b, std::exp(lnF)) - limit; };
   double lo = 0.0, flo = over(lo);
   if (flo > 0) return kNoFigure;
-  for (double hi = std::log(kFactorStep); hi < std::log(kLargestFactor);
-       hi += std::log(kFactorStep)) {
+  for (double hi = std::log(2.0); hi < std::log(kLargestFactor); hi += std::log(2.0)) {
     if (const double fhi = over(hi); fhi > 0)
       return std::exp(findRoot(over, {lo, flo, hi, fhi, hi}, 1e-9, 0.0).lo);
     else
@@ -98,6 +97,14 @@ std::vector<Rating> iecProtection(const RatedCore& core, const Burden& burden,
                                   std::optional<double> alf) {
   std::vector<Rating> out;
   const TradPoint rated = burdenPoint(core.hot, core.ratedPrimaryAmps, burden);
+  // The classes judge the same factors: each composite error is worked out once.
+  std::vector<std::pair<double, double>> known;
+  auto composite = [&](double factor) {
+    for (const auto& [f, e] : known)
+      if (f == factor) return e;
+    known.emplace_back(factor, compositeErrorPercent(core, burden, factor));
+    return known.back().second;
+  };
   for (const IecProtectionClass& c : iecProtectionClasses()) {
     Rating r = entry("protection", burden, core);
     r.points.push_back(ratingPoint(rated, 100, 100));
@@ -105,7 +112,7 @@ std::vector<Rating> iecProtection(const RatedCore& core, const Burden& burden,
                                     margin(rated.phaseMinutes, c.phaseMinutes));
     auto judgeAt = [&](double factor) {
       r.alf = factor;
-      r.compositeErrorPercent = compositeErrorPercent(core, burden, factor);
+      r.compositeErrorPercent = composite(factor);
       r.eAlfVolts = factor * core.ratedSecondaryAmps * loopOhms(core.hot, burden);
       r.margin = std::min(atRated, margin(r.compositeErrorPercent, c.compositePercent));
       return r.margin >= 0;

@@ -14,8 +14,8 @@ namespace windara {
 namespace {
 
 constexpr const char* kIeee = "IEEE C57.13";
-constexpr double kLowestTesla = 1e-4;
-constexpr double kSaturationsAbove = 4.0;
+constexpr double kLowestTesla = 1e-3;
+constexpr double kSaturationsAbove = 2.0;
 constexpr double kMeteringCurrents[] = {100, 10, 5};
 
 Rating entry(const char* kind, const Burden& burden, const RatedCore& core) {
@@ -48,12 +48,27 @@ Burden relayingBurden(const RatedCore& core, const IeeeRelayingClass& c) {
   return {z * pf, z * std::sqrt(1 - pf * pf), BurdenForm::Standard, c.burden};
 }
 
-// The e.m.f. at which the rms exciting current reaches `amps`, between lo and hi.
-double emfFor(const CtModel& ct, double amps, double lo, double hi) {
-  auto over = [&](double lnE) { return excitingRms(ct, std::exp(lnE)) - amps; };
-  Bracket b{std::log(lo), over(std::log(lo)), std::log(hi), over(std::log(hi)), 0.0};
-  if (b.flo > 0) return 0.0;
-  if (b.fhi <= 0) return hi;
+// The e.m.f. at which the rms exciting current, rising with it, reaches `amps`, between lo and
+// hi, looked for from `near` (past the knee the curve is steep: doubling the e.m.f. soon
+// brackets it). On log-log axes the excitation curve is nearly straight piece by piece, so the
+// root finder closes in within a few steps there.
+double emfFor(const CtModel& ct, double amps, double lo, double hi, double near) {
+  auto over = [&](double lnE) { return std::log(excitingRms(ct, std::exp(lnE)) / amps); };
+  Bracket b{std::log(near), over(std::log(near)), std::log(hi), 0.0, 0.0};
+  if (b.flo > 0) {
+    b.hi = b.lo;
+    b.fhi = b.flo;
+    b.lo = std::log(lo);
+    b.flo = over(b.lo);
+    if (b.flo > 0) return 0.0;
+  } else {
+    for (b.hi = std::min(b.lo + std::log(2.0), std::log(hi)); (b.fhi = over(b.hi)) <= 0;
+         b.hi = std::min(b.hi + std::log(2.0), std::log(hi))) {
+      if (b.hi >= std::log(hi)) return hi;
+      b.lo = b.hi;
+      b.flo = b.fhi;
+    }
+  }
   return std::exp(findRoot(over, b, 1e-12, 0.0).lo);
 }
 
@@ -89,14 +104,37 @@ Rating ieeeMetering(const RatedCore& core, const Burden& burden) {
   return r;
 }
 
+std::vector<Rating> ieeeMeteringAtEachBurden(const RatedCore& core) {
+  std::vector<Rating> out;
+  std::optional<std::string> failed;  // the burden at which no class held
+  for (const IeeeBurden& b : ieeeBurdens()) {
+    if (b.relaying) continue;
+    const Burden burden =
+        burdenFor({BurdenForm::Standard, b.ohms, b.powerFactor, b.name}, core.ratedSecondaryAmps);
+    if (failed) {
+      Rating r = entry("metering", burden, core);
+      r.holds = false;
+      r.note = "no class: none holds at the smaller burden " + *failed;
+      out.push_back(std::move(r));
+      continue;
+    }
+    out.push_back(ieeeMetering(core, burden));
+    if (!*out.back().holds) failed = b.name;
+  }
+  return out;
+}
+
 Rating ieeeRelaying(const RatedCore& core, const std::optional<std::string>& burdenName) {
   const double isr = core.ratedSecondaryAmps;
   const CtModel& ct = core.hot;
   const double lo = emfAt(ct, kLowestTesla);
   const double hi = emfAt(ct, kSaturationsAbove * core.saturationTesla);
   const double amps = kRelayingMultiple * isr;
+  // The knee lies below saturation, where the permeability still falls gently.
+  const double knee =
+      ansiKnee([&](double e) { return excitingRms(ct, e); }, lo, emfAt(ct, core.saturationTesla));
   // |Rct + Z (pf + j sin)| = E / (20 Isr) solved for Z.
-  const double loop = emfFor(ct, kRelayingCorrectionPercent / 100 * amps, lo, hi) / amps;
+  const double loop = emfFor(ct, kRelayingCorrectionPercent / 100 * amps, lo, hi, knee) / amps;
   const double rct = ct.windingOhms, pf = kRelayingPowerFactor;
   const double root = std::sqrt(std::max(0.0, loop * loop - rct * rct * (1 - pf * pf)));
   const double largest = std::max(0.0, root - rct * pf);
@@ -110,12 +148,14 @@ Rating ieeeRelaying(const RatedCore& core, const std::optional<std::string>& bur
   }
   Rating r = entry("relaying", relayingBurden(core, *judged), core);
   r.terminalVoltsAt20x = amps * largest;
-  r.ansiKneeVolts = ansiKnee([&](double e) { return excitingRms(ct, e); }, lo, hi);
+  r.ansiKneeVolts = knee;
   r.margin = largest / r.burden.impedance() - 1;
   r.holds = reached && r.margin >= 0;
   if (reached) r.rating = judged->name;
-  const TradPoint p = burdenPoint(ct, kRelayingMultiple * core.ratedPrimaryAmps, r.burden);
-  r.points.push_back(ratingPoint(p, 100 * kRelayingMultiple, 100));
+  if (*r.holds) {
+    const TradPoint p = burdenPoint(ct, kRelayingMultiple * core.ratedPrimaryAmps, r.burden);
+    r.points.push_back(ratingPoint(p, 100 * kRelayingMultiple, 100));
+  }
   return r;
 }
 

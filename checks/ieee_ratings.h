@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "checks/rating.h"
 
@@ -21,11 +22,17 @@ double parallelogramMargin(double rcf, double phaseMinutes, double tolerance);
 // current; "0.3B0.5" for a standard burden, the class alone for another.
 Rating ieeeMetering(const RatedCore& core, const Burden& burden);
 
+// The same at each standard metering burden, smallest first. Once one holds no class, the
+// larger ones are not worked out: the errors only grow with the burden (the same power
+// factor, more e.m.f. for the same current). They are listed as failing, without points.
+std::vector<Rating> ieeeMeteringAtEachBurden(const RatedCore& core);
+
 // Relaying class C, the winding at 75 C: the largest burden at the relaying power factor the
 // CT drives at 20 x rated current within a 10 % ratio correction (the rms exciting current at
 // most a tenth of the secondary current), the terminal voltage across it, and the highest
 // class whose standard burden (scaled to the rated secondary current) is no larger. With the
-// name of a class's burden ("B-2"), that class is judged. The ANSI knee point beside it.
+// name of a class's burden ("B-2"), that class is judged. The ANSI knee point beside it, and
+// when the class holds, the point at 20 x rated current through its burden.
 Rating ieeeRelaying(const RatedCore& core, const std::optional<std::string>& burdenName);
 
 }  // namespace windara

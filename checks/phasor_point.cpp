@@ -12,6 +12,7 @@ namespace {
 
 constexpr double kMinutesPerRadian = 180.0 / std::numbers::pi * 60.0;
 constexpr double kTolerance = 1e-13;
+constexpr int kStepsDown = 64;
 
 // Is and the exciting current, Ie's parts along Is and at right angles to it.
 struct Phasors {
@@ -44,16 +45,46 @@ TradPoint burdenPoint(const CtModel& ct, double primaryAmps, const Burden& burde
   auto referred = [](const Phasors& p) { return std::hypot(p.point.Is + p.along, p.across); };
   const double target = primaryAmps / ct.turns;
   Phasors p = excite(target);
-  // The exciting current has a part along Is (both of its parts lie within 90 degrees of
-  // it), so |Is + Ie| >= Is and the root lies between no current and the target.
+  // The exciting current has a part along Is (both of its parts lie within 90 degrees of it),
+  // so |Is + Ie| >= Is and the root lies below the target. On log-log axes |Is + Ie| against Is
+  // is nearly straight piece by piece, even where the core saturates and Is hardly moves: the
+  // root is found there. The first step down is the secant through no current and the target;
+  // while that leaves |Is + Ie| above the target, steps Is (target / |Is + Ie|)^2 go on down,
+  // twice the fixed-point step in ln Is so as to pass the root rather than creep up to it.
   if (const double over = referred(p) - target; target > 0 && over > 0) {
-    auto miss = [&](double Is) {
-      p = excite(Is);
-      return referred(p) - target;
+    auto miss = [&](double lnIs) {
+      p = excite(std::exp(lnIs));
+      return std::log(referred(p) / target);
     };
-    const Bracket b = findRoot(miss, {0.0, -target, target, over, target}, kTolerance * target,
-                               kTolerance * target);
-    if (p.point.Is != b.last) p = excite(b.last);
+    Bracket b{0.0, 1.0, std::log(target), std::log1p(over / target), 0.0};
+    double is = target * target / (target + over);
+    for (int i = 0; i < kStepsDown && b.flo > 0; ++i) {
+      b.lo = std::log(is);
+      b.flo = miss(b.lo);
+      if (b.flo > 0) {
+        b.hi = b.lo;
+        b.fhi = b.flo;
+        const double ratio = target / referred(p);
+        is *= ratio * ratio;
+      }
+    }
+    if (b.flo > 0) {
+      // Not bracketed (no such core in sight): the root lies between no current and the last
+      // estimate, found in Is itself.
+      const double hi = std::exp(b.hi);
+      auto linearMiss = [&](double Is) {
+        p = excite(Is);
+        return referred(p) - target;
+      };
+      const Bracket linear = findRoot(linearMiss, {0.0, -target, hi, linearMiss(hi), hi},
+                                      kTolerance * target, kTolerance * target);
+      if (p.point.Is != linear.last) p = excite(linear.last);
+    } else {
+      b = findRoot(miss, b, kTolerance, kTolerance);
+      // The end nearer the root: the estimate that met the tolerance is one of them.
+      const double best = std::exp(std::fabs(b.flo) <= std::fabs(b.fhi) ? b.lo : b.hi);
+      if (p.point.Is != best) p = excite(best);
+    }
   }
   const double ip = referred(p);
   p.point.ratioErrorPercent =

@@ -82,11 +82,8 @@ Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMat
     if (isMeteringBurden(name)) {
       out.push_back(ieeeMetering(core, burden));
     } else {
-      for (const IeeeBurden& b : ieeeBurdens())
-        if (!b.relaying)
-          out.push_back(
-              ieeeMetering(core, burdenFor({BurdenForm::Standard, b.ohms, b.powerFactor, b.name},
-                                           core.ratedSecondaryAmps)));
+      for (Rating& r : ieeeMeteringAtEachBurden(core))
+        out.push_back(std::move(r));
     }
     out.push_back(ieeeRelaying(core, isRelayingBurden(name) ? std::optional(name) : std::nullopt));
   }

@@ -30,7 +30,10 @@ std::string figures(const Rating& r, const NumberLocale& loc) {
   auto v = [&](double x) { return std::isfinite(x) ? readable(x, loc) : std::string("none"); };
   if (r.kind == "protection" && r.holds)
     return "composite error " + v(r.compositeErrorPercent) + " % at ALF " + v(r.alf) + " (E_ALF " +
-           v(r.eAlfVolts) + " V); the class limit is reached at ALF " + v(r.alfAtBurden);
+           v(r.eAlfVolts) + " V); " +
+           (std::isfinite(r.alfAtBurden)
+                ? "the class limit is reached at ALF " + v(r.alfAtBurden)
+                : std::string("beyond the class limit from rated current on"));
   if (r.kind == "PX")
     return "Ek " + v(r.kneeVolts) + " V, Ie at Ek " + v(r.kneeExcitingAmps) +
            " A, Rct at 75 \u00b0C " + v(r.windingOhms75c) + " \u03a9" +

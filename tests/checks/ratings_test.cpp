@@ -116,6 +116,32 @@ TEST(Ratings, AnInductiveBurdenTurnsTheExcitingCurrentByItsAngle) {
   EXPECT_GT(m.points[9].phaseMinutes, 0);
 }
 
+// Every point at an inductive burden is solved: |Is + Ie| is the primary current referred to
+// the secondary, Ie = (Ia - j Im) turned by the angle of Rw + Zb (Rw = 200 x 1.5 / 12000 x 100
+// = 2.5 ohm), from the linear region to deep saturation (the IEEE burdens on a 1 A secondary,
+// 2.5 to 45 ohm, drive this small core far past 1.6 T).
+TEST(Ratings, EveryInductivePointMeetsThePrimaryCurrent) {
+  const std::vector<Rating> all = rated(core(200, 200, 0.5, 1.5, 1, 5, 0.03), bentTape(),
+                                        asking(Standards::All, order("10VA@0.8")));
+  int checked = 0;
+  for (const Rating& r : all) {
+    if (r.kind != "measuring" && r.kind != "metering") continue;
+    for (const RatingPoint& p : r.points) {
+      // (The lower burden, 2.5 VA, is resistive.)
+      if (p.burdenPercent != 100) continue;
+      const Burden& b = r.burden;
+      const std::complex<double> loop(2.5 + b.ohms, b.reactanceOhms);
+      const std::complex<double> ie =
+          std::complex<double>(p.inPhaseAmps, -p.quadratureAmps) * loop / std::abs(loop);
+      const double target = p.currentPercent / 100;  // Ip / N = 1 A at rated current
+      EXPECT_NEAR(std::abs(p.Is + ie), target, 1e-12 * target)
+          << r.kind << " " << p.currentPercent << " %";
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 9);
+}
+
 // The protection classes' composite error on a core driven past its saturation, against the
 // rms of the exciting current worked out here by a fine trapezoid over one cycle of sinusoidal
 // flux: i(t) = H(B sin wt) le / N, plus the loss current in quadrature. The fundamental alone
