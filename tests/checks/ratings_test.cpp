@@ -16,7 +16,6 @@ namespace windara {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr double kMu0 = 4e-7 * kPi;
 
 TradCheckInputs core(double turns, double primary, double burden, double mlt, double areaCm2,
                      double pathCm, double lossPerTesla2) {

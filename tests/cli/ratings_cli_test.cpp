@@ -42,7 +42,7 @@ TEST(CheckRatings, TheJsonAddsRatingsAndLeavesTheChecksAlone) {
     EXPECT_EQ(points[i]["ratio_error_percent"], own[i]["ratio_error_percent"]);
     EXPECT_EQ(points[i]["phase_minutes"], own[i]["phase_minutes"]);
   }
-  for (const QJsonValue& v : ratings) {
+  for (const auto& v : ratings) {
     const QJsonObject r = v.toObject();
     EXPECT_EQ(r["standard"].toString(), "IEC 61869-2");
     for (const char* key : {"ohms", "reactance_ohms", "va", "power_factor", "name"})
