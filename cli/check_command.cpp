@@ -1,6 +1,6 @@
 #include "cli/check_command.h"
 
-#include <cmath>
+#include <algorithm>
 #include <ostream>
 
 #include "app/design_checks.h"
@@ -14,18 +14,20 @@ namespace windara::cli {
 
 namespace {
 
-// A factor above 0, or a UsageError naming the option and what it takes.
-double factorOption(const ParsedArgs& args, const std::string& name, const char* accepted) {
+// A factor above 0, with the locale's decimal separator or a period, or a UsageError naming
+// the option and what it takes.
+double factorOption(const ParsedArgs& args, const std::string& name, const char* accepted,
+                    const NumberLocale& locale) {
   const std::string text = args.last(name);
-  char* end = nullptr;
-  const double value = std::strtod(text.c_str(), &end);
-  if (text.empty() || *end != '\0' || !std::isfinite(value) || !(value > 0))
+  std::optional<double> value = parseNumber(text, locale);
+  if (!value) value = parseNumber(text, NumberLocale::period());
+  if (!value || !(*value > 0))
     throw UsageError("--" + name + ": expected " + accepted + ", not '" + text + "'");
-  return value;
+  return *value;
 }
 
 // The ratings asked for, or none when no rating option is given.
-std::optional<RatingRequest> ratingRequest(const ParsedArgs& args) {
+std::optional<RatingRequest> ratingRequest(const ParsedArgs& args, const NumberLocale& locale) {
   if (!args.has("standard") && !args.has("burden") && !args.has("alf") && !args.has("kx"))
     return std::nullopt;
   RatingRequest request;
@@ -39,7 +41,10 @@ std::optional<RatingRequest> ratingRequest(const ParsedArgs& args) {
       throw UsageError("--standard: expected iec, ieee or all, not '" + s + "'");
   }
   if (args.has("burden")) {
-    request.burden = parseBurden(args.last("burden"));
+    // Its figures with the locale's decimal separator or a period.
+    std::string text = args.last("burden");
+    std::replace(text.begin(), text.end(), locale.decimal, '.');
+    request.burden = parseBurden(text);
     if (!request.burden)
       throw UsageError(
           "--burden: expected ohms (5ohm), VA at a power factor (2.5VA@0.8, or 2.5VA "
@@ -48,8 +53,10 @@ std::optional<RatingRequest> ratingRequest(const ParsedArgs& args) {
           args.last("burden") + "'");
   }
   if (args.has("alf"))
-    request.alf = factorOption(args, "alf", "an accuracy limit factor above 0 (5, 10, 15, 20, 30)");
-  if (args.has("kx")) request.kx = factorOption(args, "kx", "a dimensioning factor above 0 (1.5)");
+    request.alf =
+        factorOption(args, "alf", "an accuracy limit factor above 0 (5, 10, 15, 20, 30)", locale);
+  if (args.has("kx"))
+    request.kx = factorOption(args, "kx", "a dimensioning factor above 0 (1.5)", locale);
   return request;
 }
 
@@ -62,7 +69,7 @@ int runCheck(const std::vector<std::string>& argv, Environment& env) {
     request = parseDesignRequest(
         argv, {{"json", false}, {"standard", true}, {"burden", true}, {"alf", true}, {"kx", true}},
         env);
-    rating = ratingRequest(request.args);
+    rating = ratingRequest(request.args, env.locale);
   } catch (const UsageError& e) {
     env.err << "windara-cli: check: " << e.what() << "\nTry 'windara-cli --help'.\n";
     return kExitUsage;

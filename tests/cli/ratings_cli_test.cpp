@@ -74,6 +74,23 @@ TEST(CheckRatings, AnIeeeBurdenByName) {
   EXPECT_EQ(ratings[1]["rating"].toString(), "C50");
 }
 
+// Only a Traditional core is rated; figures take the locale's decimal separator.
+TEST(CheckRatings, OtherTypesAndTheLocalesDecimalSeparator) {
+  const std::string smps =
+      (std::filesystem::path(WINDARA_CASES_DIR) / "smps-start" / "design.sps").string();
+  const CliRun text = runCli({"check", smps, "--standard", "all"});
+  EXPECT_NE(text.out.find("\nRatings:\n  only a Traditional core is rated\n"), std::string::npos);
+  EXPECT_TRUE(parsed(runCli({"check", smps, "--json", "--kx", "2"}).out)["ratings"].isNull());
+  const CliRun comma = runCli(
+      {"check", kTormix, "--json", "--standard", "iec", "--alf", "7,5", "--burden", "2,5VA@0,8"},
+      "LC_ALL=de_DE.UTF-8");
+  ASSERT_EQ(comma.status, 0) << comma.err;
+  const QJsonArray ratings = parsed(comma.out)["ratings"].toArray();
+  EXPECT_EQ(ratings[1]["alf"].toDouble(), 7.5);
+  EXPECT_NEAR(ratings[0]["burden"]["va"].toDouble(), 2.5, 1e-12);
+  EXPECT_NEAR(ratings[0]["burden"]["power_factor"].toDouble(), 0.8, 1e-12);
+}
+
 TEST(CheckRatings, TextOnlyWhenAskedAndBadValuesRefused) {
   EXPECT_EQ(runCli({"check", kTormix}).out.find("Ratings:"), std::string::npos);
   const CliRun text = runCli({"check", kTormix, "--kx", "1.5"});
