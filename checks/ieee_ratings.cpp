@@ -75,7 +75,7 @@ double emfFor(const CtModel& ct, double amps, double lo, double hi, double near)
 }  // namespace
 
 double tcf(double rcf, double phaseMinutes) {
-  return rcf + phaseMinutes / kTcfMinutes;
+  return rcf - phaseMinutes / kTcfMinutes;
 }
 
 double parallelogramMargin(double rcf, double phaseMinutes, double tolerance) {

@@ -10,7 +10,7 @@
 
 namespace windara {
 
-// The TCF at a power factor of 0.6 lagging: RCF + beta / 2600.
+// The TCF at a power factor of 0.6 lagging: RCF - beta / 2600.
 double tcf(double rcf, double phaseMinutes);
 
 // How far a point lies inside the parallelogram of a class at one current, whose RCF and TCF

@@ -64,10 +64,13 @@ struct IeeeMeteringClass {
   double lowTolerance;
 };
 std::span<const IeeeMeteringClass> ieeeMeteringClasses();
-// TCF = RCF + beta / 2600 for a current transformer, beta the phase angle in minutes, positive
-// when the secondary current leads the primary (IEEE C57.13-2016, 5.3). The 2600 is the
-// standard's rounding of 3437.75 / tan(acos 0.6) = 2578.3 min: the TCF at a power factor of 0.6
-// lagging, the far side of the parallelogram the classes span from 0.6 to 1.0.
+// The TCF of a current transformer at a power factor of 0.6 lagging, the far side of the
+// parallelogram the classes span from 0.6 to 1.0: TCF = RCF - beta / 2600, beta the phase angle in
+// minutes, positive when the secondary current leads the primary. It follows from IEEE C57.13's
+// definitions (TCF: true watts over measured secondary watts, divided by the marked ratio): Is
+// leading by beta meets the voltage at theta - beta, so TCF = RCF cos theta / cos(theta - beta)
+// = RCF (1 - beta tan theta) to first order, and beta tan(acos 0.6) in minutes is beta / 2578.3,
+// which the standard rounds to 2600. A leading CT makes a lagging load's watts read high.
 inline constexpr double kTcfMinutes = 2600.0;
 
 // The relaying classes C of IEEE C57.13-2016, 6.4.1 and Table 7: the secondary terminal

@@ -188,17 +188,23 @@ TEST(Ratings, KneePointsOfCurvesWithKnownKnees) {
   EXPECT_FALSE(iecKnee([](double e) { return 3 * e; }, 1, 1e3));
 }
 
-// Class 0.3 at 100 % current: RCF and TCF = RCF + beta / 2600 within 0.997 to 1.003. The
-// corner RCF 1.003, TCF 0.997 lies at beta = 2600 x (0.997 - 1.003) = -15.6 min; the corner
-// RCF 0.997, TCF 1.003 at +15.6 min. A leading secondary raises the TCF.
+// The TCF from its definition, true watts V Ip cos theta over measured watts V Is cos(theta -
+// beta) over the marked ratio, at cos theta = 0.6 and beta = +26 min (the secondary leading):
+// RCF x 0.6 / cos(53.1301 - 0.4333 deg) = RCF x 0.6 / 0.606021 = 0.990066 RCF; the standard's
+// RCF - beta / 2600 gives 0.99 (its 2600 rounds 2578.3).
+// Class 0.3 at 100 % current: RCF and TCF within 0.997 to 1.003. The corner RCF 1.003,
+// TCF 0.997 lies at beta = 2600 x (1.003 - 0.997) = +15.6 min, the corner RCF 0.997, TCF 1.003
+// at -15.6 min.
 TEST(Ratings, ParallelogramCornersJustInsideAndOutside) {
-  EXPECT_NEAR(tcf(1.0, 26), 1.01, 1e-15);
+  const double theta = std::acos(0.6), beta = 26.0 / 60 * kPi / 180;
+  EXPECT_NEAR(tcf(1.0, 26), std::cos(theta) / std::cos(theta - beta), 1e-4);
+  EXPECT_NEAR(tcf(1.0, 26), 0.99, 1e-15);
   const double tol = 0.003;
-  EXPECT_GE(parallelogramMargin(1.0029, -15.3, tol), 0);  // TCF 0.997015
-  EXPECT_LT(parallelogramMargin(1.0029, -15.5, tol), 0);  // TCF 0.996938
-  EXPECT_LT(parallelogramMargin(1.0031, -15.6, tol), 0);  // RCF beyond
-  EXPECT_GE(parallelogramMargin(0.9971, 15.3, tol), 0);   // TCF 1.002985
-  EXPECT_LT(parallelogramMargin(0.9971, 15.7, tol), 0);   // TCF 1.003138
+  EXPECT_GE(parallelogramMargin(1.0029, 15.3, tol), 0);   // TCF 0.997015
+  EXPECT_LT(parallelogramMargin(1.0029, 15.5, tol), 0);   // TCF 0.996938
+  EXPECT_LT(parallelogramMargin(1.0031, 15.6, tol), 0);   // RCF beyond
+  EXPECT_GE(parallelogramMargin(0.9971, -15.3, tol), 0);  // TCF 1.002985
+  EXPECT_LT(parallelogramMargin(0.9971, -15.7, tol), 0);  // TCF 1.003138
   EXPECT_LT(parallelogramMargin(0.9969, 0, tol), 0);
   // The metering classes' rows, best first, each twice as wide at its low current but 0.15S.
   const char* names[] = {"0.15S", "0.15", "0.3", "0.6", "1.2"};
