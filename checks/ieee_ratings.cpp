@@ -17,6 +17,9 @@ constexpr const char* kIeee = "IEEE C57.13";
 constexpr double kLowestTesla = 1e-3;
 constexpr double kSaturationsAbove = 2.0;
 constexpr double kMeteringCurrents[] = {100, 10, 5};
+// The relaying e.m.f. to a part in 10^9: its terminal voltage is judged against classes a factor
+// of two apart.
+constexpr double kEmfTolerance = 1e-9;
 
 Rating entry(const char* kind, const Burden& burden, const RatedCore& core) {
   Rating r;
@@ -69,7 +72,9 @@ double emfFor(const CtModel& ct, double amps, double lo, double hi, double near)
       b.flo = b.fhi;
     }
   }
-  return std::exp(findRoot(over, b, 1e-12, 0.0).lo);
+  b = findRoot(over, b, kEmfTolerance, kEmfTolerance);
+  // The end nearer the root: the estimate that met the tolerance is one of them.
+  return std::exp(std::fabs(b.flo) <= std::fabs(b.fhi) ? b.lo : b.hi);
 }
 
 }  // namespace
