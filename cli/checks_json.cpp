@@ -166,7 +166,8 @@ void addHall(JsonMembers& m, const HallCheckInputs& in, const HallChecks& c, int
 
 }  // namespace
 
-std::string checksJson(const std::optional<DesignChecks>& checks, int indent) {
+std::string checksJson(const std::optional<DesignChecks>& checks, int indent,
+                       const std::optional<std::string>& ratings) {
   if (!checks) return "null";
   const DesignChecks& d = *checks;
   const int inner = indent + 2;
@@ -179,6 +180,7 @@ std::string checksJson(const std::optional<DesignChecks>& checks, int indent) {
   if (d.trad && d.tradInputs) addTrad(m, *d.tradInputs, *d.trad, inner);
   if (d.smps && d.smpsInputs) addSmps(m, *d.smpsInputs, *d.smps, inner);
   if (d.hall && d.hallInputs) addHall(m, *d.hallInputs, *d.hall, inner);
+  if (ratings) m.add("ratings", *ratings);
   return m.object(indent);
 }
 

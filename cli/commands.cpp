@@ -104,7 +104,9 @@ std::string helpText() {
   windara-cli report FILE [--program-dir DIR] [--answer TEXT]... [--pdf OUT]
   windara-cli report FILE --engineering --pdf OUT [--program-dir DIR] [--answer TEXT]...
   windara-cli explain FILE [--json] [--program-dir DIR] [--answer TEXT]...
-  windara-cli check FILE [--program-dir DIR] [--answer TEXT]...
+  windara-cli check FILE [--json] [--program-dir DIR] [--answer TEXT]...
+              [--standard iec|ieee|all] [--burden 5ohm|2.5VA@0.8|B-0.5]
+              [--alf 10] [--kx 1.5]
   windara-cli template smps|trad|hall [--program-dir DIR]
   windara-cli check-tables [--program-dir DIR] [--json]
   windara-cli sweep FILE --vary BOX=FROM:TO:COUNT[:log] [--vary BOX=...]
@@ -136,6 +138,9 @@ check     Opens FILE as design does and checks the core its last calculation
           error, phase displacement and class (Traditional), flux swing, droop,
           reset and cut-off (SMPS), fringing, saturation, offset and drift
           (Hall Effect). design --json gives the same as its "checks" key.
+          With --standard, --burden, --alf or --kx, also the IEC 61869-2 and
+          IEEE C57.13 ratings of a Traditional core at that burden (by
+          default the design's own).
 template  Prints a design file of the given type holding that type's default
           inputs, ready to edit.
 check-tables

@@ -1,0 +1,102 @@
+#include "checks/ratings.h"
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "checks/cycle_permeability.h"
+#include "checks/iec_ratings.h"
+#include "checks/ieee_ratings.h"
+#include "checks/permeability.h"
+#include "checks/standard_tables.h"
+#include "checks/tape_loss.h"
+#include "checks/with_material.h"
+
+namespace windara {
+
+namespace {
+
+constexpr double kM2PerCm2 = 1e-4;
+constexpr double kMPerCm = 1e-2;
+
+bool usable(const TradCheckInputs& in) {
+  for (double v : {in.turns, in.ratedPrimaryAmps, in.frequencyHz, in.coreAreaCm2, in.pathLengthCm})
+    if (!(std::isfinite(v) && v > 0)) return false;
+  for (double v : {in.burdenOhms, in.meanTurnInches, in.wireOhmsPer1000ft})
+    if (!(std::isfinite(v) && v >= 0)) return false;
+  return static_cast<bool>(in.coreLossWatts);
+}
+
+bool isMeteringBurden(const std::string& name) {
+  const auto b = ieeeBurden(name);
+  return b && !b->relaying;
+}
+
+bool isRelayingBurden(const std::string& name) {
+  for (const IeeeRelayingClass& c : ieeeRelayingClasses())
+    if (name == c.burden) return true;
+  return false;
+}
+
+}  // namespace
+
+Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
+                                        const RatingRequest& request) {
+  if (!usable(in))
+    return Outcome<std::vector<Rating>>::none("cannot check: the figures describe no core");
+  const PermeabilityCurve curve(tape.curve);
+  const double volumeM3 = in.coreAreaCm2 * kM2PerCm2 * in.pathLengthCm * kMPerCm;
+  const std::function<double(double)> loss =
+      tapeLoss(in.coreLossWatts, tape, in.frequencyHz, volumeM3);
+  const std::shared_ptr<const CycleCurve> cycle = cycleCurve(tape);
+  // The winding as checkTradCT takes it: N x MLT / 12 feet at WireOhms per 1000 feet.
+  const double windingOhms = in.turns * (in.meanTurnInches / 12000.0 * in.wireOhmsPer1000ft);
+  RatedCore core;
+  core.measuring = {in.turns,
+                    in.turns,
+                    in.frequencyHz,
+                    windingOhms,
+                    in.coreAreaCm2 * kM2PerCm2,
+                    in.pathLengthCm * kMPerCm,
+                    &curve,
+                    &loss,
+                    cycle.get()};
+  core.hot = core.measuring;
+  core.hot.windingOhms =
+      windingOhms * (1 + kCopperPerKelvin * (kProtectionCelsius - kWireTableCelsius));
+  core.ratedPrimaryAmps = in.ratedPrimaryAmps;
+  core.ratedSecondaryAmps = in.ratedPrimaryAmps / in.turns;
+  core.saturationTesla = tape.saturationTesla;
+
+  const Burden burden = request.burden ? burdenFor(*request.burden, core.ratedSecondaryAmps)
+                                       : Burden{in.burdenOhms, 0.0, BurdenForm::Ohms, {}};
+  const std::string name = request.burden ? request.burden->name : std::string();
+  std::vector<Rating> out;
+  if (request.standards != Standards::Ieee) {
+    out.push_back(iecMeasuring(core, burden));
+    for (Rating& r : iecProtection(core, burden, request.alf))
+      out.push_back(std::move(r));
+    out.push_back(iecPx(core, burden, request.kx));
+  }
+  if (request.standards != Standards::Iec) {
+    if (isMeteringBurden(name)) {
+      out.push_back(ieeeMetering(core, burden));
+    } else {
+      for (Rating& r : ieeeMeteringAtEachBurden(core))
+        out.push_back(std::move(r));
+    }
+    out.push_back(ieeeRelaying(core, isRelayingBurden(name) ? std::optional(name) : std::nullopt));
+  }
+  return Outcome<std::vector<Rating>>::done(std::move(out));
+}
+
+Outcome<std::vector<Rating>> rateTradCT(const MaterialsRead& materials, const TradCheckInputs& in,
+                                        std::string_view alloy, int mils,
+                                        const RatingRequest& request) {
+  return withMaterial<std::vector<Rating>>(
+      materials, "tape " + std::string(alloy) + " " + std::to_string(mils) + " mil",
+      [&](const Materials& m) { return m.tape(alloy, mils); },
+      [&](const TapeMaterial& tape) { return rateTradCT(in, tape, request); });
+}
+
+}  // namespace windara

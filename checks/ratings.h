@@ -1,0 +1,25 @@
+#pragma once
+// The IEC 61869-2 and IEEE C57.13 ratings a Traditional CT's chosen core reaches at a burden
+// given as the engineer's order gives it.
+
+#include <string_view>
+#include <vector>
+
+#include "checks/materials.h"
+#include "checks/outcome.h"
+#include "checks/rating.h"
+#include "checks/trad_checks.h"
+
+namespace windara {
+
+// In order: IEC measuring, protection (5P, 10P, then 5PR and 10PR not judged), PX; IEEE metering
+// (at the standard burden named, or at each standard metering burden), relaying. The measuring
+// classes at the design's own resistive burden are those checkTradCT finds, to the last digit.
+Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
+                                        const RatingRequest& request);
+// As above with the alloy and thickness looked up in the data of Materials.txt.
+Outcome<std::vector<Rating>> rateTradCT(const MaterialsRead& materials, const TradCheckInputs& in,
+                                        std::string_view alloy, int mils,
+                                        const RatingRequest& request);
+
+}  // namespace windara
