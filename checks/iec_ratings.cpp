@@ -112,7 +112,10 @@ std::vector<Rating> iecProtection(const RatedCore& core, const Burden& burden,
                                     margin(rated.phaseMinutes, c.phaseMinutes));
     auto judgeAt = [&](double factor) {
       r.alf = factor;
-      r.compositeErrorPercent = composite(factor);
+      // The indirect method holds while the exciting current is a part of the primary
+      // current; once it passes the whole of it the secondary current has collapsed, and the
+      // error is reported as the whole current rather than as a figure that means nothing.
+      r.compositeErrorPercent = std::min(composite(factor), kCompositeCeilingPercent);
       r.eAlfVolts = factor * core.ratedSecondaryAmps * loopOhms(core.hot, burden);
       r.margin = std::min(atRated, margin(r.compositeErrorPercent, c.compositePercent));
       return r.margin >= 0;

@@ -23,6 +23,10 @@ Rating iecMeasuring(const RatedCore& core, const Burden& rated);
 // as the standard's indirect method has it for a ring core with a distributed winding.
 double compositeErrorPercent(const RatedCore& core, const Burden& burden, double factor);
 
+// A protection rating's composite error is reported at most as this: beyond it the exciting
+// current exceeds the primary current and the indirect method no longer describes the CT.
+inline constexpr double kCompositeCeilingPercent = 100.0;
+
 // 5P and 10P: the ratio error and phase displacement at rated current with the winding at
 // 75 C, and the composite error at the accuracy limit factor, `alf` or else the highest
 // standard one that holds; then 5PR and 10PR, not judged (the alloy data give no remanence).

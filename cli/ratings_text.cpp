@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "checks/iec_ratings.h"
 #include "checks/wording.h"
 
 namespace windara::cli {
@@ -19,7 +20,8 @@ std::string burdenText(const Rating& r, const NumberLocale& loc) {
 
 std::string verdict(const Rating& r, const NumberLocale& loc) {
   if (!r.holds) return r.note;
-  const std::string margin = ", margin " + readable(r.margin, loc);
+  const std::string margin =
+      std::isfinite(r.margin) ? ", margin " + readable(r.margin, loc) : std::string();
   if (*r.holds) return *r.rating + " holds" + margin;
   if (r.rating) return *r.rating + " does not hold" + margin;
   return (r.note.empty() ? std::string("no rating reached") : r.note) + margin;
@@ -29,8 +31,10 @@ std::string verdict(const Rating& r, const NumberLocale& loc) {
 std::string figures(const Rating& r, const NumberLocale& loc) {
   auto v = [&](double x) { return std::isfinite(x) ? readable(x, loc) : std::string("none"); };
   if (r.kind == "protection" && r.holds)
-    return "composite error " + v(r.compositeErrorPercent) + " % at ALF " + v(r.alf) + " (E_ALF " +
-           v(r.eAlfVolts) + " V); " +
+    return "composite error " +
+           (r.compositeErrorPercent >= kCompositeCeilingPercent ? std::string("over 100")
+                                                                : v(r.compositeErrorPercent)) +
+           " % at ALF " + v(r.alf) + " (E_ALF " + v(r.eAlfVolts) + " V); " +
            (std::isfinite(r.alfAtBurden)
                 ? "the class limit is reached at ALF " + v(r.alfAtBurden)
                 : std::string("beyond the class limit from rated current on"));

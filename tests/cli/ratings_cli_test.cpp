@@ -6,10 +6,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <string>
 
 #include "run_cli.h"
+#include "support/support.h"
 
 namespace windara::testing {
 namespace {
@@ -113,6 +116,32 @@ TEST(CheckRatings, TextOnlyWhenAskedAndBadValuesRefused) {
     EXPECT_NE(run.err.find(std::string("windara-cli: check: ") + b.says), std::string::npos)
         << run.err;
   }
+}
+
+// A core driven far past saturation at E_ALF: the indirect method would give an exciting
+// current many times the primary current; the error is reported as over 100 % and the margins
+// follow from that, and a burden judged only after a smaller one failed shows no margin at all.
+TEST(CheckRatings, FarPastSaturationTheErrorIsTheWholeCurrent) {
+  const TempDir dir;
+  const std::string defaults = dir.write("t.tct", runCli({"template", "trad"}).out).string();
+  const CliRun json = runCli({"check", defaults, "--json", "--standard", "iec", "--alf", "5"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  const QJsonArray ratings = parsed(json.out)["ratings"].toArray();
+  ASSERT_GE(ratings.size(), 3);
+  EXPECT_EQ(ratings[1]["composite_error_percent"].toDouble(), 100);
+  // The tightest of the rated-current limits and the composite error's.
+  const QJsonArray points = ratings[1].toObject()["points"].toArray();
+  ASSERT_FALSE(points.isEmpty());
+  const QJsonObject rated = points.at(0).toObject();
+  const double ratio = std::fabs(rated["ratio_error_percent"].toDouble());
+  const double phase = std::fabs(rated["phase_minutes"].toDouble());
+  EXPECT_DOUBLE_EQ(ratings[1]["margin"].toDouble(),
+                   std::min({(1 - ratio) / 1, (60 - phase) / 60, (5.0 - 100) / 5}));  // 5P
+  EXPECT_DOUBLE_EQ(ratings[2]["margin"].toDouble(),
+                   std::min((3 - ratio) / 3, (10.0 - 100) / 10));  // 10P
+  const CliRun text = runCli({"check", defaults, "--standard", "all"});
+  EXPECT_NE(text.out.find("composite error over 100 % at ALF"), std::string::npos) << text.out;
+  EXPECT_EQ(text.out.find("infinite"), std::string::npos) << text.out;
 }
 
 }  // namespace
