@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "checks/magnetization.h"
@@ -28,24 +29,42 @@ struct CyclePermeability {
 CyclePermeability integrateCycle(const std::function<double(double)>& field, double peakTesla,
                                  const std::vector<double>& kinks);
 
-// The same for a tape, tabulated once at a few hundred peaks evenly spread in ln Bp from the
-// curve's first point to its last and interpolated between them (a cubic in ln mu over ln Bp)
-// up to about its last point but one; below the first point the field is a sine (the initial
-// permeability), above that it is integrated afresh: the core is then at its knee, where the
-// permeability falls too fast for a table. Table and integral meet where one takes over.
+// Permeabilities at evenly spaced values of a variable, read by a cubic in ln mu between them
+// (Catmull-Rom; one-sided slopes at the ends).
+struct CycleTable {
+  double from = 0.0, step = 1.0;  // the variable at the first node, and between nodes
+  std::vector<double> lnFundamental, lnRms;
+  // At or below the first node, the first node's.
+  CyclePermeability at(double variable) const;
+};
+
+// The same for a tape, tabulated and interpolated over the whole range of peaks. Below the
+// curve's first point the field is a sine (the initial permeability). From there to about
+// its last point but one, a few hundred peaks evenly spread in ln Bp. Through the knee up to
+// Bsat, a finer table in ln Bp. Past Bsat the field is split: the curve held at its value at
+// Bsat, tabulated in sqrt(ln(Bp / Bsat)), in which its cycle is smooth right from Bsat, plus
+// the air-like field (B - Bsat) / mu0 the flux above Bsat costs, whose share of both
+// integrals is in closed form. Far past saturation (Bp above e^6 Bsat, where no CT works) it
+// is integrated afresh. The knee's and saturation's tables are worked out at their first use.
 class CycleCurve {
  public:
   explicit CycleCurve(const TapeMaterial& tape);
   CyclePermeability at(double peakTesla) const;
   const MagnetizationCurve& magnetization() const { return curve_; }
+  // Straight from the integral, for comparison with the tables.
+  CyclePermeability integrated(double peakTesla) const;
 
  private:
-  CyclePermeability integrated(double peakTesla) const;
+  void tabulateUpper() const;
+  CyclePermeability pastSaturation(double peakTesla) const;
 
   MagnetizationCurve curve_;
   std::vector<double> kinks_;            // the points, where the curve's pieces meet, and Bsat
-  double lnFirst_, lnStep_, lastTesla_;  // lastTesla_: the table's top
-  std::vector<double> lnFundamental_, lnRms_;
+  double lnFirst_, lnLast_, lastTesla_;  // the lower table's bottom and top
+  CycleTable lower_;
+  double saturationTesla_, saturationField_;
+  mutable std::once_flag upperTabulated_;
+  mutable CycleTable knee_, near_, far_;
 };
 
 // The tape's CycleCurve, worked out at the first check of a curve in the process and shared
