@@ -83,42 +83,26 @@ CycleCurve::CycleCurve(const TapeMaterial& tape)
   // curve of two points, one smooth piece, up to the last but one node), where the knee's
   // table takes over from the same node's integral.
   const std::size_t n = tape.curve.size();
-  lower_.from = lnFirst_;
-  lower_.step = (std::log(tape.curve.back().peakTesla) - lnFirst_) / (kPeaks - 1);
+  const double lnBack = std::log(tape.curve.back().peakTesla);
+  const double step = (lnBack - lnFirst_) / (kPeaks - 1);
   const double lnTop = std::log(tape.curve[n > 2 ? n - 2 : n - 1].peakTesla);
-  const int top = std::clamp(static_cast<int>((lnTop - lnFirst_) / lower_.step), 1, kPeaks - 2);
-  lnLast_ = lnFirst_ + top * lower_.step;
+  const int top = std::clamp(static_cast<int>((lnTop - lnFirst_) / step), 1, kPeaks - 2);
+  lnLast_ = lnFirst_ + top * step;
   lastTesla_ = std::exp(lnLast_);
-  for (int i = 0; i < kPeaks; ++i) {
-    const CyclePermeability c = integrated(std::exp(lnFirst_ + i * lower_.step));
-    lower_.lnFundamental.push_back(std::log(c.fundamental));
-    lower_.lnRms.push_back(std::log(c.rms));
-  }
+  const auto atLn = [this](double lnB) { return integrated(std::exp(lnB)); };
+  lower_ = CycleTable(lnFirst_, lnBack, kPeaks, atLn);
+  knee_ = CycleTable(lnLast_, std::log(saturationTesla_), kKneePeaks, atLn);
+  // Past Bsat, the curve held at Bsat.
+  const auto heldCycle = [this](double u) {
+    return integrateCycle([this](double B) { return curve_.field(std::min(B, saturationTesla_)); },
+                          saturationTesla_ * std::exp(u * u), kinks_);
+  };
+  near_ = CycleTable(0.0, kNearTop, kNearPeaks, heldCycle);
+  far_ = CycleTable(kNearTop, kSaturatedTop, kFarPeaks, heldCycle);
 }
 
 CyclePermeability CycleCurve::integrated(double peakTesla) const {
   return integrateCycle([this](double B) { return curve_.field(B); }, peakTesla, kinks_);
-}
-
-void CycleCurve::tabulateUpper() const {
-  auto tabulate = [](CycleTable& table, double from, double to, int nodes, auto permeability) {
-    table.from = from;
-    table.step = (to - from) / (nodes - 1);
-    for (int i = 0; i < nodes; ++i) {
-      const CyclePermeability c = permeability(from + i * table.step);
-      table.lnFundamental.push_back(std::log(c.fundamental));
-      table.lnRms.push_back(std::log(c.rms));
-    }
-  };
-  tabulate(knee_, lnLast_, std::log(saturationTesla_), kKneePeaks,
-           [this](double lnB) { return integrated(std::exp(lnB)); });
-  // The curve held at Bsat.
-  const auto held = [this](double B) { return curve_.field(std::min(B, saturationTesla_)); };
-  const auto heldCycle = [&](double u) {
-    return integrateCycle(held, saturationTesla_ * std::exp(u * u), kinks_);
-  };
-  tabulate(near_, 0.0, kNearTop, kNearPeaks, heldCycle);
-  tabulate(far_, kNearTop, kSaturatedTop, kFarPeaks, heldCycle);
 }
 
 // The held curve's integrals from its table, and the air-like field's added in closed form:
@@ -144,34 +128,8 @@ CyclePermeability CycleCurve::pastSaturation(double peakTesla) const {
   return {Bp / (kMu0 * first), Bp / (kMu0 * std::sqrt(2 * square))};
 }
 
-namespace {
-
-// Catmull-Rom between y[i] and y[i + 1] of evenly spaced values, t from 0 to 1. At the ends
-// the slope is the one-sided one of the parabola through three nodes: a table that starts at
-// a stationary point (the saturated one's, at Bsat) is then read as closely there as
-// elsewhere.
-double cubic(const std::vector<double>& y, std::size_t i, double t) {
-  const std::size_t n = y.size();
-  const double m0 = i == 0 ? (4 * y[1] - 3 * y[0] - y[2]) / 2 : (y[i + 1] - y[i - 1]) / 2;
-  const double m1 =
-      i + 2 == n ? (3 * y[n - 1] - 4 * y[n - 2] + y[n - 3]) / 2 : (y[i + 2] - y[i]) / 2;
-  const double u = 1 - t;
-  return (y[i] * (1 + 2 * t) + m0 * t) * u * u + (y[i + 1] * (3 - 2 * t) - m1 * u) * t * t;
-}
-
-}  // namespace
-
-CyclePermeability CycleTable::at(double v) const {
-  const double x = (v - from) / step;
-  if (!(x > 0)) return {std::exp(lnFundamental.front()), std::exp(lnRms.front())};
-  const auto i = std::min(static_cast<std::size_t>(x), lnFundamental.size() - 2);
-  const double t = x - static_cast<double>(i);
-  return {std::exp(cubic(lnFundamental, i, t)), std::exp(cubic(lnRms, i, t))};
-}
-
 CyclePermeability CycleCurve::at(double peakTesla) const {
   if (!(peakTesla > lastTesla_)) return lower_.at(peakTesla > 0 ? std::log(peakTesla) : lnFirst_);
-  std::call_once(upperTabulated_, [this] { tabulateUpper(); });
   if (peakTesla > saturationTesla_) return pastSaturation(peakTesla);
   return knee_.at(std::log(peakTesla));
 }

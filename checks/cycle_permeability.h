@@ -4,39 +4,19 @@
 
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <vector>
 
+#include "checks/cycle_table.h"
 #include "checks/magnetization.h"
 #include "checks/materials.h"
 
 namespace windara {
-
-// For B(t) = Bp sin wt and H(t) = H(B(t)) (the magnetization curve; the loss, in phase with
-// dB/dt, is apart): `fundamental` is Bp / (mu0 H1) with H1 the peak of H's fundamental,
-// in phase with B, and `rms` is Bp / (mu0 sqrt2 Hrms). A sine of field (a straight B-H line)
-// gives both equal to its mu. Below the permeability peak the field is flat-topped, its
-// fundamental and rms larger than a sine of the same peak, so both lie below the amplitude
-// permeability Bp / (mu0 H(Bp)); into saturation the field is peaked and both lie above it.
-struct CyclePermeability {
-  double fundamental = 0.0;
-  double rms = 0.0;
-};
 
 // Over a quarter cycle (H is odd and symmetric about the peak), by 8-point Gauss-Legendre
 // between the instants the flux passes each of `kinks`, the flux densities where H(B) may
 // bend sharply: smooth between them, each piece is integrated to far below a part in 10^6.
 CyclePermeability integrateCycle(const std::function<double(double)>& field, double peakTesla,
                                  const std::vector<double>& kinks);
-
-// Permeabilities at evenly spaced values of a variable, read by a cubic in ln mu between them
-// (Catmull-Rom; one-sided slopes at the ends).
-struct CycleTable {
-  double from = 0.0, step = 1.0;  // the variable at the first node, and between nodes
-  std::vector<double> lnFundamental, lnRms;
-  // At or below the first node, the first node's.
-  CyclePermeability at(double variable) const;
-};
 
 // The same for a tape, tabulated and interpolated over the whole range of peaks. Below the
 // curve's first point the field is a sine (the initial permeability). From there to about
@@ -45,17 +25,18 @@ struct CycleTable {
 // Bsat, tabulated in sqrt(ln(Bp / Bsat)), in which its cycle is smooth right from Bsat, plus
 // the air-like field (B - Bsat) / mu0 the flux above Bsat costs, whose share of both
 // integrals is in closed form. Far past saturation (Bp above e^6 Bsat, where no CT works) it
-// is integrated afresh. The knee's and saturation's tables are worked out at their first use.
+// is integrated afresh. The tables' nodes are worked out as they are first read.
 class CycleCurve {
  public:
   explicit CycleCurve(const TapeMaterial& tape);
+  CycleCurve(const CycleCurve&) = delete;  // its tables call back into it
+  CycleCurve& operator=(const CycleCurve&) = delete;
   CyclePermeability at(double peakTesla) const;
   const MagnetizationCurve& magnetization() const { return curve_; }
   // Straight from the integral, for comparison with the tables.
   CyclePermeability integrated(double peakTesla) const;
 
  private:
-  void tabulateUpper() const;
   CyclePermeability pastSaturation(double peakTesla) const;
 
   MagnetizationCurve curve_;
@@ -63,8 +44,7 @@ class CycleCurve {
   double lnFirst_, lnLast_, lastTesla_;  // the lower table's bottom and top
   CycleTable lower_;
   double saturationTesla_, saturationField_;
-  mutable std::once_flag upperTabulated_;
-  mutable CycleTable knee_, near_, far_;
+  CycleTable knee_, near_, far_;
 };
 
 // The tape's CycleCurve, worked out at the first check of a curve in the process and shared
