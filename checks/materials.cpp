@@ -3,6 +3,10 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <mutex>
+#include <optional>
+#include <sstream>
+#include <string>
 
 #include "checks/material_records.h"
 #include "common/fields.h"
@@ -52,20 +56,32 @@ std::string materialMissing(std::string_view what) {
          std::string(what);
 }
 
-MaterialsRead readMaterials(const std::filesystem::path& programDir) {
+namespace {
+
+// A materials file is a few kilobytes; one past this is parsed as it streams in, not kept.
+constexpr std::size_t kMostKeptBytes = 1 << 20;
+
+// The file's bytes read whole, or none when it holds more than kMostKeptBytes or cannot be
+// read (the stream then says why).
+std::optional<std::string> wholeFile(std::ifstream& in) {
+  std::string bytes;
+  char piece[4096];
+  while (in.read(piece, sizeof piece) || in.gcount() > 0) {
+    bytes.append(piece, static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > kMostKeptBytes) return std::nullopt;
+  }
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+MaterialsRead parse(std::istream& in, const std::filesystem::path& file) {
   MaterialsRead read;
   const std::string unavailable = std::string("material data unavailable: ") + kMaterialsFile;
-  const std::filesystem::path file = programDir / kMaterialsFile;
   // A folder opens but cannot be read: asked only then, the usual case makes one call less.
   auto folder = [&] {
     std::error_code ec;
     return std::filesystem::is_directory(file, ec);
   };
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    read.problem = unavailable + " cannot be opened: " + std::strerror(errno);
-    return read;
-  }
   FieldReader reader(in);
   try {
     read.materials = readMaterialRecords(reader);
@@ -82,6 +98,40 @@ MaterialsRead readMaterials(const std::filesystem::path& programDir) {
     read.problem = unavailable + ": " + missing;
     read.materials = {};
   }
+  return read;
+}
+
+}  // namespace
+
+MaterialsRead readMaterials(const std::filesystem::path& programDir) {
+  const std::filesystem::path file = programDir / kMaterialsFile;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    MaterialsRead read;
+    read.problem = std::string("material data unavailable: ") + kMaterialsFile +
+                   " cannot be opened: " + std::strerror(errno);
+    return read;
+  }
+  const std::optional<std::string> bytes = wholeFile(in);
+  if (!bytes) {
+    in.clear();
+    in.seekg(0);
+    return parse(in, file);
+  }
+  // Every check reads the file afresh, so that an edit takes effect at once; parsing the
+  // same bytes again would give the same figures, so the last bytes' are kept.
+  static std::mutex guard;
+  static std::string lastBytes;
+  static MaterialsRead lastRead;
+  {
+    const std::lock_guard<std::mutex> lock(guard);
+    if (*bytes == lastBytes && !lastBytes.empty()) return lastRead;
+  }
+  std::istringstream text(*bytes);
+  MaterialsRead read = parse(text, file);
+  const std::lock_guard<std::mutex> lock(guard);
+  lastBytes = *bytes;
+  lastRead = read;
   return read;
 }
 
