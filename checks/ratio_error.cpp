@@ -16,14 +16,14 @@ constexpr double kMinutesPerRadian = 180.0 / std::numbers::pi * 60.0;
 constexpr double kTolerance = 1e-13;
 constexpr int kSecantSteps = 8;
 
-// Es, B, mu_a, Im and Ia for a secondary current: the voltage it drives through winding
-// and burden sets the flux, and the flux the exciting current.
+// Es, B, Im and Ia for a secondary current: the voltage it drives through winding and burden
+// sets the flux, and the flux the exciting current. (mu_a, which the solution does not need,
+// is left to the solved point.)
 TradPoint excite(const CtModel& ct, double Is, double burdenOhms) {
   TradPoint p;
   p.Is = Is;
   p.Es = Is * (ct.windingOhms + burdenOhms);
   p.B = peakTesla(ct, p.Es);
-  p.muA = ct.curve->at(p.B);
   // Amperes rms of magnetizing current per unit of mu, from H = B / (mu0 mu) peak.
   const double perMu = p.B / kMu0 * ct.pathLengthM / (std::numbers::sqrt2 * ct.turns);
   const CyclePermeability cycle = ct.cycle->at(p.B);
@@ -90,6 +90,7 @@ TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms) {
   if (const double over = target > 0 ? miss(target) : 0.0; over > 0)
     Is = solveSecondary(miss, target, over);
   TradPoint p = last && last->Is == Is ? *last : excite(ct, Is, burdenOhms);
+  p.muA = ct.curve->at(p.B);
   const double referred = referredPrimary(p);
   p.ratioErrorPercent =
       referred > 0 ? 100.0 * (p.Is * ct.ratedRatio / ct.turns / referred - 1.0) : 0.0;

@@ -22,11 +22,21 @@ constexpr double kWorstShortfall = 1e6;
 double shortfall(const CtModel& ct, double Ip, double burden, const AccuracyClass& target) {
   std::vector<ErrorPoint> points;
   points.reserve(kBurdenPercents.size() * kCurrentPercents.size());
+  const double firstOhms = kBurdenPercents[0] / 100 * burden;
   for (double b : kBurdenPercents) {
+    const double ohms = b / 100 * burden;
     for (std::size_t i = 0; i < kCurrentPercents.size(); ++i) {
       if (!(target.ratioPercent[i] > 0 || target.phaseMinutes[i] > 0)) continue;
       const double k = kCurrentPercents[i];
-      const TradPoint p = errorPoint(ct, k / 100 * Ip, b / 100 * burden);
+      // With no burden every fraction of it is the same burden, and the point the first's.
+      if (ohms == firstOhms && b != kBurdenPercents[0]) {
+        const ErrorPoint same =
+            *std::find_if(points.begin(), points.end(),
+                          [&](const ErrorPoint& e) { return e.currentPercent == k; });
+        points.push_back({k, b, same.ratioErrorPercent, same.phaseMinutes});
+        continue;
+      }
+      const TradPoint p = errorPoint(ct, k / 100 * Ip, ohms);
       points.push_back({k, b, p.ratioErrorPercent, p.phaseMinutes});
     }
   }
