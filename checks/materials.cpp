@@ -10,6 +10,7 @@
 
 #include "checks/material_records.h"
 #include "common/fields.h"
+#include "common/whole_file.h"
 
 namespace windara {
 
@@ -61,19 +62,6 @@ namespace {
 // A materials file is a few kilobytes; one past this is parsed as it streams in, not kept.
 constexpr std::size_t kMostKeptBytes = 1 << 20;
 
-// The file's bytes read whole, or none when it holds more than kMostKeptBytes or cannot be
-// read (the stream then says why).
-std::optional<std::string> wholeFile(std::ifstream& in) {
-  std::string bytes;
-  char piece[4096];
-  while (in.read(piece, sizeof piece) || in.gcount() > 0) {
-    bytes.append(piece, static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMostKeptBytes) return std::nullopt;
-  }
-  if (in.bad()) return std::nullopt;
-  return bytes;
-}
-
 MaterialsRead parse(std::istream& in, const std::filesystem::path& file) {
   MaterialsRead read;
   const std::string unavailable = std::string("material data unavailable: ") + kMaterialsFile;
@@ -105,17 +93,15 @@ MaterialsRead parse(std::istream& in, const std::filesystem::path& file) {
 
 MaterialsRead readMaterials(const std::filesystem::path& programDir) {
   const std::filesystem::path file = programDir / kMaterialsFile;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    MaterialsRead read;
-    read.problem = std::string("material data unavailable: ") + kMaterialsFile +
-                   " cannot be opened: " + std::strerror(errno);
-    return read;
-  }
-  const std::optional<std::string> bytes = wholeFile(in);
+  const std::optional<std::string> bytes = wholeFile(file, kMostKeptBytes);
   if (!bytes) {
-    in.clear();
-    in.seekg(0);
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+      MaterialsRead read;
+      read.problem = std::string("material data unavailable: ") + kMaterialsFile +
+                     " cannot be opened: " + std::strerror(errno);
+      return read;
+    }
     return parse(in, file);
   }
   // Every check reads the file afresh, so that an edit takes effect at once; parsing the
@@ -125,7 +111,7 @@ MaterialsRead readMaterials(const std::filesystem::path& programDir) {
   static MaterialsRead lastRead;
   {
     const std::lock_guard<std::mutex> lock(guard);
-    if (*bytes == lastBytes && !lastBytes.empty()) return lastRead;
+    if (*bytes == lastBytes) return lastRead;
   }
   std::istringstream text(*bytes);
   MaterialsRead read = parse(text, file);
