@@ -214,9 +214,12 @@ TurnsChange centreRatioError(const CtModel& ct, double windingOhmsPerTurn, doubl
   const int mostRemoved = static_cast<int>(std::floor(ct.turns - 1.0));
   const int best = bestRemoval(error, mostRemoved, ct.turns);
   if (best == 0) return {0, uncompensated};
+  // Zero is reached at the best winding or at the one with a turn fewer.
+  const bool centred = error(best) >= 0 || (best < mostRemoved && error(best + 1) >= 0);
   // That winding's points; those at rated current are the ones just worked out.
   return {best,
-          pointsKnowing(rewound(best), ratedPrimaryAmps, ratedBurdenOhms, &tried.at(best).second)};
+          pointsKnowing(rewound(best), ratedPrimaryAmps, ratedBurdenOhms, &tried.at(best).second),
+          centred};
 }
 
 }  // namespace windara
