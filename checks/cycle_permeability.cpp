@@ -112,14 +112,15 @@ CyclePermeability CycleCurve::integrated(double peakTesla) const {
 //   integral of (Bp sin - Bsat)     = Bp c - Bsat r,
 //   integral of (Bp sin - Bsat)^2   = Bp^2 q - 2 Bp Bsat c + Bsat^2 r,
 // the held curve being Hsat wherever the air-like field is not 0.
-CyclePermeability CycleCurve::pastSaturation(double peakTesla) const {
+CyclePermeability CycleCurve::pastSaturation(double peakTesla, bool rms) const {
   const double u = std::sqrt(std::log(peakTesla / saturationTesla_));
   if (!(u < kSaturatedTop)) return integrated(peakTesla);
-  const CyclePermeability held = (u < kNearTop ? near_ : far_).at(u);
+  const CyclePermeability held = (u < kNearTop ? near_ : far_).at(u, rms);
   const double Bp = peakTesla, Bs = saturationTesla_;
   const double s = Bs / Bp, c = std::sqrt((1 - s) * (1 + s)), r = kPi / 2 - std::asin(s);
   const double q = r / 2 + s * c / 2;
   const double first = Bp / (kMu0 * held.fundamental) + 4 / kPi * (Bp * q - Bs * c) / kMu0;
+  if (!rms) return {Bp / (kMu0 * first), 0.0};
   const double heldRms = Bp / (kMu0 * held.rms);
   const double square =
       heldRms * heldRms / 2 + 2 / kPi *
@@ -128,10 +129,11 @@ CyclePermeability CycleCurve::pastSaturation(double peakTesla) const {
   return {Bp / (kMu0 * first), Bp / (kMu0 * std::sqrt(2 * square))};
 }
 
-CyclePermeability CycleCurve::at(double peakTesla) const {
-  if (!(peakTesla > lastTesla_)) return lower_.at(peakTesla > 0 ? std::log(peakTesla) : lnFirst_);
-  if (peakTesla > saturationTesla_) return pastSaturation(peakTesla);
-  return knee_.at(std::log(peakTesla));
+CyclePermeability CycleCurve::read(double peakTesla, bool rms) const {
+  if (!(peakTesla > lastTesla_))
+    return lower_.at(peakTesla > 0 ? std::log(peakTesla) : lnFirst_, rms);
+  if (peakTesla > saturationTesla_) return pastSaturation(peakTesla, rms);
+  return knee_.at(std::log(peakTesla), rms);
 }
 
 std::shared_ptr<const CycleCurve> cycleCurve(const TapeMaterial& tape) {

@@ -31,13 +31,16 @@ class CycleCurve {
   explicit CycleCurve(const TapeMaterial& tape);
   CycleCurve(const CycleCurve&) = delete;  // its tables call back into it
   CycleCurve& operator=(const CycleCurve&) = delete;
-  CyclePermeability at(double peakTesla) const;
+  CyclePermeability at(double peakTesla) const { return read(peakTesla, true); }
+  // The fundamental's alone, the same as at() gives: all a solver needs at each step.
+  double fundamental(double peakTesla) const { return read(peakTesla, false).fundamental; }
   const MagnetizationCurve& magnetization() const { return curve_; }
   // Straight from the integral, for comparison with the tables.
   CyclePermeability integrated(double peakTesla) const;
 
  private:
-  CyclePermeability pastSaturation(double peakTesla) const;
+  CyclePermeability read(double peakTesla, bool rms) const;
+  CyclePermeability pastSaturation(double peakTesla, bool rms) const;
 
   MagnetizationCurve curve_;
   std::vector<double> kinks_;            // the points, where the curve's pieces meet, and Bsat

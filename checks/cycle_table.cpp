@@ -20,14 +20,11 @@ CycleTable::CycleTable(double from, double to, int nodes,
   }
 }
 
-const CycleTable::Node& CycleTable::node(std::size_t i) const {
+void CycleTable::workOut(std::size_t i) const {
   Node& n = nodes_[i];
-  if (std::isnan(n.lnFundamental.load(std::memory_order_acquire))) {
-    const CyclePermeability c = work_(from_ + static_cast<double>(i) * step_);
-    n.lnRms.store(std::log(c.rms), std::memory_order_relaxed);
-    n.lnFundamental.store(std::log(c.fundamental), std::memory_order_release);
-  }
-  return n;
+  const CyclePermeability c = work_(from_ + static_cast<double>(i) * step_);
+  n.lnRms.store(std::log(c.rms), std::memory_order_relaxed);
+  n.lnFundamental.store(std::log(c.fundamental), std::memory_order_release);
 }
 
 namespace {
@@ -43,12 +40,12 @@ double cubic(double ym, double y0, double y1, double y2, bool first, bool last, 
 
 }  // namespace
 
-CyclePermeability CycleTable::at(double variable) const {
+CyclePermeability CycleTable::at(double variable, bool rms) const {
   const double x = (variable - from_) / step_;
   if (!(x > 0)) {
     const Node& n = node(0);
     return {std::exp(n.lnFundamental.load(std::memory_order_relaxed)),
-            std::exp(n.lnRms.load(std::memory_order_relaxed))};
+            rms ? std::exp(n.lnRms.load(std::memory_order_relaxed)) : 0.0};
   }
   const std::size_t i = std::min(static_cast<std::size_t>(x), size_ - 2);
   const bool first = i == 0, last = i + 2 == size_;
@@ -62,7 +59,7 @@ CyclePermeability CycleTable::at(double variable) const {
   auto r = [](const Node& n) { return n.lnRms.load(std::memory_order_relaxed); };
   const double t = x - static_cast<double>(i);
   return {std::exp(cubic(f(a), f(b), f(c), f(d), first, last, t)),
-          std::exp(cubic(r(a), r(b), r(c), r(d), first, last, t))};
+          rms ? std::exp(cubic(r(a), r(b), r(c), r(d), first, last, t)) : 0.0};
 }
 
 }  // namespace windara

@@ -3,6 +3,7 @@
 // node as they are first read.
 
 #include <atomic>
+#include <cmath>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -30,14 +31,20 @@ class CycleTable {
  public:
   CycleTable() = default;
   CycleTable(double from, double to, int nodes, std::function<CyclePermeability(double)> node);
-  // At or below `from`, the first node's.
-  CyclePermeability at(double variable) const;
+  // At or below `from`, the first node's. Without `rms`, its figure is left 0 and the
+  // fundamental's is the same as with it.
+  CyclePermeability at(double variable, bool rms = true) const;
 
  private:
   struct Node {
     std::atomic<double> lnFundamental, lnRms;  // not a number until worked out
   };
-  const Node& node(std::size_t i) const;
+  const Node& node(std::size_t i) const {
+    const Node& n = nodes_[i];
+    if (std::isnan(n.lnFundamental.load(std::memory_order_acquire))) workOut(i);
+    return n;
+  }
+  void workOut(std::size_t i) const;
 
   double from_ = 0.0, step_ = 1.0;
   std::size_t size_ = 0;
