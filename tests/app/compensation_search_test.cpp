@@ -20,7 +20,7 @@ namespace {
 
 // The mean ratio error at rated current, full and quarter burden, with `removed` turns off,
 // against the rated ratio N: 100 (N Is / Ip - 1).
-double meanError(TradCheckInputs in, const TapeMaterial& tape, int removed) {
+double meanError(const TradCheckInputs& in, const TapeMaterial& tape, int removed) {
   const PermeabilityCurve curve(tape.curve);
   const std::function<double(double)> loss = tapeLoss(
       in.coreLossWatts, tape, in.frequencyHz, in.coreAreaCm2 * 1e-4 * in.pathLengthCm * 1e-2);

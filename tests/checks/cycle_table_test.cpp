@@ -47,11 +47,13 @@ TEST(CycleTable, WorksOutOnlyTheNodesItReads) {
 TEST(CycleTable, ThreadsReadingAFreshTableAllFindItsFigures) {
   const CycleTable alone(0.0, 3.0, 301, parabola);
   std::vector<double> want;
+  want.reserve(3000);
   for (int k = 0; k < 3000; ++k)
     want.push_back(alone.at(k * 0.001).fundamental);
   const CycleTable shared(0.0, 3.0, 301, parabola);
   std::atomic<int> wrong{0};
   std::vector<std::thread> threads;
+  threads.reserve(4);
   for (int t = 0; t < 4; ++t)
     threads.emplace_back([&, t] {
       for (int k = 0; k < 3000; ++k) {
