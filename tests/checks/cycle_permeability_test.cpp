@@ -102,8 +102,8 @@ TEST(CyclePermeability, TheTableFollowsTheWholeCycle) {
       const CyclePermeability got = curve.at(Bp);
       SCOPED_TRACE(::testing::Message() << t.alloy << t.mils << " Bp " << Bp);
       EXPECT_NEAR(got.fundamental, Bp / (kMu0 * std::sqrt(2) * c.fundamental),
-                  0.005 * got.fundamental);
-      EXPECT_NEAR(got.rms, Bp / (kMu0 * std::sqrt(2) * c.rms), 0.005 * got.rms);
+                  0.0025 * got.fundamental);
+      EXPECT_NEAR(got.rms, Bp / (kMu0 * std::sqrt(2) * c.rms), 0.0025 * got.rms);
       // The solver's reading of the fundamental alone is the same figure.
       EXPECT_EQ(curve.fundamental(Bp), got.fundamental);
     }
@@ -127,8 +127,8 @@ TEST(CyclePermeability, TheErrorPointsCurrentsFollowTheWholeCycle) {
         const TradPoint p = errorPoint(ct, amps, 5.0);
         const Currents c = overACycle(cycle->magnetization(), p.B, N, le);
         SCOPED_TRACE(::testing::Message() << t.alloy << t.mils << " B " << p.B);
-        EXPECT_NEAR(p.Im, c.fundamental, 0.005 * p.Im);
-        EXPECT_NEAR(p.ImRms, c.rms, 0.005 * p.ImRms);
+        EXPECT_NEAR(p.Im, c.fundamental, 0.0025 * p.Im);
+        EXPECT_NEAR(p.ImRms, c.rms, 0.0025 * p.ImRms);
         lowest = std::min(lowest, p.B / t.curve.front().peakTesla);
         highest = std::max(highest, p.B / t.saturationTesla);
       }
