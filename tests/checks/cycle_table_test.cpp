@@ -6,8 +6,6 @@
 
 #include <atomic>
 #include <cmath>
-#include <thread>
-#include <vector>
 
 namespace windara {
 namespace {
@@ -42,28 +40,6 @@ TEST(CycleTable, WorksOutOnlyTheNodesItReads) {
   table.at(0.5);    // 0, 1 and 2 at the first stretch
   table.at(998.5);  // 996 to 999 at the last
   EXPECT_EQ(worked, 11);
-}
-
-TEST(CycleTable, ThreadsReadingAFreshTableAllFindItsFigures) {
-  const CycleTable alone(0.0, 3.0, 301, parabola);
-  std::vector<double> want;
-  want.reserve(3000);
-  for (int k = 0; k < 3000; ++k)
-    want.push_back(alone.at(k * 0.001).fundamental);
-  const CycleTable shared(0.0, 3.0, 301, parabola);
-  std::atomic<int> wrong{0};
-  std::vector<std::thread> threads;
-  threads.reserve(4);
-  for (int t = 0; t < 4; ++t)
-    threads.emplace_back([&, t] {
-      for (int k = 0; k < 3000; ++k) {
-        const int at = (k * 7 + t * 750) % 3000;  // each thread in its own order
-        if (shared.at(at * 0.001).fundamental != want[at]) ++wrong;
-      }
-    });
-  for (std::thread& t : threads)
-    t.join();
-  EXPECT_EQ(wrong, 0);
 }
 
 }  // namespace
