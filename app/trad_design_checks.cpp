@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "app/checked_tables.h"
 #include "app/shared_data.h"
 #include "app/type_checks.h"
 #include "common/checked.h"
@@ -43,7 +44,7 @@ std::string tapeName(const TradInputs& in, const TradCore& core) {
 }
 
 std::optional<DesignChecks> checkTradDesign(const Session& s, CheckDetail detail) {
-  const std::shared_ptr<const TapeCoreTable> table = tapeCoreTable(s);
+  const std::shared_ptr<const TapeCoreTable> table = checkedTapeCoreTable(s);
   const ShownTradCalculation shown = shownTradCalculation(s, table);
   const std::optional<TradCore>& core = shown.result->core;
   if (!core || core->part != s.form.txtCore.text) return std::nullopt;

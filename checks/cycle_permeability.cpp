@@ -11,7 +11,13 @@ namespace windara {
 namespace {
 
 constexpr double kMu0 = 4e-7 * std::numbers::pi;
-constexpr int kPeaks = 256;  // the table's
+constexpr double kPi = std::numbers::pi;
+constexpr int kPeaks = 256;     // the lower table's
+constexpr int kKneePeaks = 48;  // from its top to Bsat
+// Past Bsat, in u = sqrt(ln(Bp / Bsat)): finer near Bsat, where the held curve's cycle
+// bends as u^3 times the last segment's slope, some tens for the shipped tapes.
+constexpr int kNearPeaks = 40, kFarPeaks = 80;
+constexpr double kNearTop = 0.25, kSaturatedTop = 2.5;
 constexpr std::size_t kCurvesKept = 16;
 
 struct Kept {
@@ -65,51 +71,69 @@ CyclePermeability integrateCycle(const std::function<double(double)>& field, dou
 }
 
 CycleCurve::CycleCurve(const TapeMaterial& tape)
-    : curve_(tape.curve, tape.saturationTesla), lnFirst_(std::log(tape.curve.front().peakTesla)) {
+    : curve_(tape.curve, tape.saturationTesla),
+      lnFirst_(std::log(tape.curve.front().peakTesla)),
+      saturationTesla_(tape.saturationTesla),
+      saturationField_(curve_.field(tape.saturationTesla)) {
   for (const PermeabilityPoint& p : tape.curve)
     kinks_.push_back(p.peakTesla);
   kinks_.push_back(tape.saturationTesla);
   // Nodes up to the last point, so that the slopes a cubic takes are central ones wherever
   // the table is read; it is read up to the node at or below the last point but one (of a
-  // curve of two points, one smooth piece, up to the last but one node), and there the table
-  // and the integral above it meet.
+  // curve of two points, one smooth piece, up to the last but one node), where the knee's
+  // table takes over from the same node's integral.
   const std::size_t n = tape.curve.size();
-  lnStep_ = (std::log(tape.curve.back().peakTesla) - lnFirst_) / (kPeaks - 1);
+  const double lnBack = std::log(tape.curve.back().peakTesla);
+  const double step = (lnBack - lnFirst_) / (kPeaks - 1);
   const double lnTop = std::log(tape.curve[n > 2 ? n - 2 : n - 1].peakTesla);
-  const int top = std::clamp(static_cast<int>((lnTop - lnFirst_) / lnStep_), 1, kPeaks - 2);
-  lastTesla_ = std::exp(lnFirst_ + top * lnStep_);
-  for (int i = 0; i < kPeaks; ++i) {
-    const CyclePermeability c = integrated(std::exp(lnFirst_ + i * lnStep_));
-    lnFundamental_.push_back(std::log(c.fundamental));
-    lnRms_.push_back(std::log(c.rms));
-  }
+  const int top = std::clamp(static_cast<int>((lnTop - lnFirst_) / step), 1, kPeaks - 2);
+  lnLast_ = lnFirst_ + top * step;
+  lastTesla_ = std::exp(lnLast_);
+  const auto atLn = [this](double lnB) { return integrated(std::exp(lnB)); };
+  lower_ = CycleTable(lnFirst_, lnBack, kPeaks, atLn);
+  knee_ = CycleTable(lnLast_, std::log(saturationTesla_), kKneePeaks, atLn);
+  // Past Bsat, the curve held at Bsat.
+  const auto heldCycle = [this](double u) {
+    return integrateCycle([this](double B) { return curve_.field(std::min(B, saturationTesla_)); },
+                          saturationTesla_ * std::exp(u * u), kinks_);
+  };
+  near_ = CycleTable(0.0, kNearTop, kNearPeaks, heldCycle);
+  far_ = CycleTable(kNearTop, kSaturatedTop, kFarPeaks, heldCycle);
 }
 
 CyclePermeability CycleCurve::integrated(double peakTesla) const {
   return integrateCycle([this](double B) { return curve_.field(B); }, peakTesla, kinks_);
 }
 
-namespace {
-
-// Catmull-Rom between y[i] and y[i + 1] of evenly spaced values, t from 0 to 1; one-sided
-// slopes at the ends.
-double cubic(const std::vector<double>& y, std::size_t i, double t) {
-  const std::size_t n = y.size();
-  const double m0 = i == 0 ? y[1] - y[0] : (y[i + 1] - y[i - 1]) / 2;
-  const double m1 = i + 2 == n ? y[n - 1] - y[n - 2] : (y[i + 2] - y[i]) / 2;
-  const double u = 1 - t;
-  return (y[i] * (1 + 2 * t) + m0 * t) * u * u + (y[i + 1] * (3 - 2 * t) - m1 * u) * t * t;
+// The held curve's integrals from its table, and the air-like field's added in closed form:
+// with s = Bsat / Bp = sin(theta_k), c = cos(theta_k), r = pi / 2 - theta_k and
+// q = r / 2 + s c / 2, over theta_k to pi / 2,
+//   integral of (Bp sin - Bsat) sin = Bp q - Bsat c,
+//   integral of (Bp sin - Bsat)     = Bp c - Bsat r,
+//   integral of (Bp sin - Bsat)^2   = Bp^2 q - 2 Bp Bsat c + Bsat^2 r,
+// the held curve being Hsat wherever the air-like field is not 0.
+CyclePermeability CycleCurve::pastSaturation(double peakTesla, bool rms) const {
+  const double u = std::sqrt(std::log(peakTesla / saturationTesla_));
+  if (!(u < kSaturatedTop)) return integrated(peakTesla);
+  const CyclePermeability held = (u < kNearTop ? near_ : far_).at(u, rms);
+  const double Bp = peakTesla, Bs = saturationTesla_;
+  const double s = Bs / Bp, c = std::sqrt((1 - s) * (1 + s)), r = kPi / 2 - std::asin(s);
+  const double q = r / 2 + s * c / 2;
+  const double first = Bp / (kMu0 * held.fundamental) + 4 / kPi * (Bp * q - Bs * c) / kMu0;
+  if (!rms) return {Bp / (kMu0 * first), 0.0};
+  const double heldRms = Bp / (kMu0 * held.rms);
+  const double square =
+      heldRms * heldRms / 2 + 2 / kPi *
+                                  (2 * saturationField_ * (Bp * c - Bs * r) / kMu0 +
+                                   (Bp * Bp * q - 2 * Bp * Bs * c + Bs * Bs * r) / (kMu0 * kMu0));
+  return {Bp / (kMu0 * first), Bp / (kMu0 * std::sqrt(2 * square))};
 }
 
-}  // namespace
-
-CyclePermeability CycleCurve::at(double peakTesla) const {
-  if (peakTesla > lastTesla_) return integrated(peakTesla);
-  const double x = peakTesla > 0 ? (std::log(peakTesla) - lnFirst_) / lnStep_ : 0.0;
-  if (!(x > 0)) return {std::exp(lnFundamental_.front()), std::exp(lnRms_.front())};
-  const auto i = std::min(static_cast<std::size_t>(x), static_cast<std::size_t>(kPeaks - 2));
-  const double t = x - static_cast<double>(i);
-  return {std::exp(cubic(lnFundamental_, i, t)), std::exp(cubic(lnRms_, i, t))};
+CyclePermeability CycleCurve::read(double peakTesla, bool rms) const {
+  if (!(peakTesla > lastTesla_))
+    return lower_.at(peakTesla > 0 ? std::log(peakTesla) : lnFirst_, rms);
+  if (peakTesla > saturationTesla_) return pastSaturation(peakTesla, rms);
+  return knee_.at(std::log(peakTesla), rms);
 }
 
 std::shared_ptr<const CycleCurve> cycleCurve(const TapeMaterial& tape) {

@@ -6,21 +6,11 @@
 #include <memory>
 #include <vector>
 
+#include "checks/cycle_table.h"
 #include "checks/magnetization.h"
 #include "checks/materials.h"
 
 namespace windara {
-
-// For B(t) = Bp sin wt and H(t) = H(B(t)) (the magnetization curve; the loss, in phase with
-// dB/dt, is apart): `fundamental` is Bp / (mu0 H1) with H1 the peak of H's fundamental,
-// in phase with B, and `rms` is Bp / (mu0 sqrt2 Hrms). A sine of field (a straight B-H line)
-// gives both equal to its mu. Below the permeability peak the field is flat-topped, its
-// fundamental and rms larger than a sine of the same peak, so both lie below the amplitude
-// permeability Bp / (mu0 H(Bp)); into saturation the field is peaked and both lie above it.
-struct CyclePermeability {
-  double fundamental = 0.0;
-  double rms = 0.0;
-};
 
 // Over a quarter cycle (H is odd and symmetric about the peak), by 8-point Gauss-Legendre
 // between the instants the flux passes each of `kinks`, the flux densities where H(B) may
@@ -28,24 +18,36 @@ struct CyclePermeability {
 CyclePermeability integrateCycle(const std::function<double(double)>& field, double peakTesla,
                                  const std::vector<double>& kinks);
 
-// The same for a tape, tabulated once at a few hundred peaks evenly spread in ln Bp from the
-// curve's first point to its last and interpolated between them (a cubic in ln mu over ln Bp)
-// up to about its last point but one; below the first point the field is a sine (the initial
-// permeability), above that it is integrated afresh: the core is then at its knee, where the
-// permeability falls too fast for a table. Table and integral meet where one takes over.
+// The same for a tape, tabulated and interpolated over the whole range of peaks. Below the
+// curve's first point the field is a sine (the initial permeability). From there to about
+// its last point but one, a few hundred peaks evenly spread in ln Bp. Through the knee up to
+// Bsat, a finer table in ln Bp. Past Bsat the field is split: the curve held at its value at
+// Bsat, tabulated in sqrt(ln(Bp / Bsat)), in which its cycle is smooth right from Bsat, plus
+// the air-like field (B - Bsat) / mu0 the flux above Bsat costs, whose share of both
+// integrals is in closed form. Far past saturation (Bp above e^6 Bsat, where no CT works) it
+// is integrated afresh. The tables' nodes are worked out as they are first read.
 class CycleCurve {
  public:
   explicit CycleCurve(const TapeMaterial& tape);
-  CyclePermeability at(double peakTesla) const;
+  CycleCurve(const CycleCurve&) = delete;  // its tables call back into it
+  CycleCurve& operator=(const CycleCurve&) = delete;
+  CyclePermeability at(double peakTesla) const { return read(peakTesla, true); }
+  // The fundamental's alone, the same as at() gives: all a solver needs at each step.
+  double fundamental(double peakTesla) const { return read(peakTesla, false).fundamental; }
   const MagnetizationCurve& magnetization() const { return curve_; }
+  // Straight from the integral, for comparison with the tables.
+  CyclePermeability integrated(double peakTesla) const;
 
  private:
-  CyclePermeability integrated(double peakTesla) const;
+  CyclePermeability read(double peakTesla, bool rms) const;
+  CyclePermeability pastSaturation(double peakTesla, bool rms) const;
 
   MagnetizationCurve curve_;
   std::vector<double> kinks_;            // the points, where the curve's pieces meet, and Bsat
-  double lnFirst_, lnStep_, lastTesla_;  // lastTesla_: the table's top
-  std::vector<double> lnFundamental_, lnRms_;
+  double lnFirst_, lnLast_, lastTesla_;  // the lower table's bottom and top
+  CycleTable lower_;
+  double saturationTesla_, saturationField_;
+  CycleTable knee_, near_, far_;
 };
 
 // The tape's CycleCurve, worked out at the first check of a curve in the process and shared

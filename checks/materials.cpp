@@ -3,9 +3,14 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <mutex>
+#include <optional>
+#include <sstream>
+#include <string>
 
 #include "checks/material_records.h"
 #include "common/fields.h"
+#include "common/whole_file.h"
 
 namespace windara {
 
@@ -52,20 +57,19 @@ std::string materialMissing(std::string_view what) {
          std::string(what);
 }
 
-MaterialsRead readMaterials(const std::filesystem::path& programDir) {
+namespace {
+
+// A materials file is a few kilobytes; one past this is parsed as it streams in, not kept.
+constexpr std::size_t kMostKeptBytes = 1 << 20;
+
+MaterialsRead parse(std::istream& in, const std::filesystem::path& file) {
   MaterialsRead read;
   const std::string unavailable = std::string("material data unavailable: ") + kMaterialsFile;
-  const std::filesystem::path file = programDir / kMaterialsFile;
   // A folder opens but cannot be read: asked only then, the usual case makes one call less.
   auto folder = [&] {
     std::error_code ec;
     return std::filesystem::is_directory(file, ec);
   };
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    read.problem = unavailable + " cannot be opened: " + std::strerror(errno);
-    return read;
-  }
   FieldReader reader(in);
   try {
     read.materials = readMaterialRecords(reader);
@@ -82,6 +86,38 @@ MaterialsRead readMaterials(const std::filesystem::path& programDir) {
     read.problem = unavailable + ": " + missing;
     read.materials = {};
   }
+  return read;
+}
+
+}  // namespace
+
+MaterialsRead readMaterials(const std::filesystem::path& programDir) {
+  const std::filesystem::path file = programDir / kMaterialsFile;
+  const std::optional<std::string> bytes = wholeFile(file, kMostKeptBytes);
+  if (!bytes) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+      MaterialsRead read;
+      read.problem = std::string("material data unavailable: ") + kMaterialsFile +
+                     " cannot be opened: " + std::strerror(errno);
+      return read;
+    }
+    return parse(in, file);
+  }
+  // Every check reads the file afresh, so that an edit takes effect at once; parsing the
+  // same bytes again would give the same figures, so the last bytes' are kept.
+  static std::mutex guard;
+  static std::string lastBytes;
+  static MaterialsRead lastRead;
+  {
+    const std::lock_guard<std::mutex> lock(guard);
+    if (*bytes == lastBytes) return lastRead;
+  }
+  std::istringstream text(*bytes);
+  MaterialsRead read = parse(text, file);
+  const std::lock_guard<std::mutex> lock(guard);
+  lastBytes = *bytes;
+  lastRead = read;
   return read;
 }
 

@@ -16,19 +16,20 @@ constexpr double kMinutesPerRadian = 180.0 / std::numbers::pi * 60.0;
 constexpr double kTolerance = 1e-13;
 constexpr int kSecantSteps = 8;
 
-// Es, B, mu_a, Im and Ia for a secondary current: the voltage it drives through winding
-// and burden sets the flux, and the flux the exciting current.
+// Amperes rms of magnetizing current per unit of mu at a flux, from H = B / (mu0 mu) peak.
+double ampsPerMu(const CtModel& ct, double tesla) {
+  return tesla / kMu0 * ct.pathLengthM / (std::numbers::sqrt2 * ct.turns);
+}
+
+// Es, B, Im and Ia for a secondary current: the voltage it drives through winding and burden
+// sets the flux, and the flux the exciting current. (mu_a and the rms, which the solution does
+// not need, are left to the solved point.)
 TradPoint excite(const CtModel& ct, double Is, double burdenOhms) {
   TradPoint p;
   p.Is = Is;
   p.Es = Is * (ct.windingOhms + burdenOhms);
   p.B = peakTesla(ct, p.Es);
-  p.muA = ct.curve->at(p.B);
-  // Amperes rms of magnetizing current per unit of mu, from H = B / (mu0 mu) peak.
-  const double perMu = p.B / kMu0 * ct.pathLengthM / (std::numbers::sqrt2 * ct.turns);
-  const CyclePermeability cycle = ct.cycle->at(p.B);
-  p.Im = perMu / cycle.fundamental;
-  p.ImRms = perMu / cycle.rms;
+  p.Im = ampsPerMu(ct, p.B) / ct.cycle->fundamental(p.B);
   p.Ia = p.Es > 0 ? (*ct.coreLossWatts)(p.B) / p.Es : 0.0;
   return p;
 }
@@ -90,6 +91,8 @@ TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms) {
   if (const double over = target > 0 ? miss(target) : 0.0; over > 0)
     Is = solveSecondary(miss, target, over);
   TradPoint p = last && last->Is == Is ? *last : excite(ct, Is, burdenOhms);
+  p.muA = ct.curve->at(p.B);
+  p.ImRms = ampsPerMu(ct, p.B) / ct.cycle->at(p.B).rms;
   const double referred = referredPrimary(p);
   p.ratioErrorPercent =
       referred > 0 ? 100.0 * (p.Is * ct.ratedRatio / ct.turns / referred - 1.0) : 0.0;

@@ -112,7 +112,8 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
 
   const TurnsChange change =
       centreRatioError(ct, ohmsPerTurn, in.ratedPrimaryAmps, in.burdenOhms, c.points);
-  c.compensation = {change.turnsRemoved, change.points, judgeClass(asErrorPoints(change.points))};
+  c.compensation = {change.turnsRemoved, change.points, judgeClass(asErrorPoints(change.points)),
+                    change.centred};
 
   describe(c, locale);
   return Outcome<TradChecks>::done(std::move(c));

@@ -40,6 +40,7 @@ struct TurnsCompensation {
   int turnsRemoved = 0;
   std::vector<TradPoint> points;
   ClassVerdict verdict;
+  bool centred = true;  // false: no winding's mean error reaches zero (TurnsChange)
 };
 
 struct TradChecks {

@@ -22,11 +22,21 @@ constexpr double kWorstShortfall = 1e6;
 double shortfall(const CtModel& ct, double Ip, double burden, const AccuracyClass& target) {
   std::vector<ErrorPoint> points;
   points.reserve(kBurdenPercents.size() * kCurrentPercents.size());
+  const double firstOhms = kBurdenPercents[0] / 100 * burden;
   for (double b : kBurdenPercents) {
+    const double ohms = b / 100 * burden;
     for (std::size_t i = 0; i < kCurrentPercents.size(); ++i) {
       if (!(target.ratioPercent[i] > 0 || target.phaseMinutes[i] > 0)) continue;
       const double k = kCurrentPercents[i];
-      const TradPoint p = errorPoint(ct, k / 100 * Ip, b / 100 * burden);
+      // With no burden every fraction of it is the same burden, and the point the first's.
+      if (ohms == firstOhms && b != kBurdenPercents[0]) {
+        const ErrorPoint same =
+            *std::find_if(points.begin(), points.end(),
+                          [&](const ErrorPoint& e) { return e.currentPercent == k; });
+        points.push_back({k, b, same.ratioErrorPercent, same.phaseMinutes});
+        continue;
+      }
+      const TradPoint p = errorPoint(ct, k / 100 * Ip, ohms);
       points.push_back({k, b, p.ratioErrorPercent, p.phaseMinutes});
     }
   }
@@ -204,9 +214,12 @@ TurnsChange centreRatioError(const CtModel& ct, double windingOhmsPerTurn, doubl
   const int mostRemoved = static_cast<int>(std::floor(ct.turns - 1.0));
   const int best = bestRemoval(error, mostRemoved, ct.turns);
   if (best == 0) return {0, uncompensated};
+  // Zero is reached at the best winding or at the one with a turn fewer.
+  const bool centred = error(best) >= 0 || (best < mostRemoved && error(best + 1) >= 0);
   // That winding's points; those at rated current are the ones just worked out.
   return {best,
-          pointsKnowing(rewound(best), ratedPrimaryAmps, ratedBurdenOhms, &tried.at(best).second)};
+          pointsKnowing(rewound(best), ratedPrimaryAmps, ratedBurdenOhms, &tried.at(best).second),
+          centred};
 }
 
 }  // namespace windara

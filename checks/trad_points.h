@@ -32,6 +32,9 @@ std::optional<double> largestBurden(const CtModel& ct, double ratedPrimaryAmps,
 struct TurnsChange {
   int turnsRemoved = 0;
   std::vector<TradPoint> points;
+  // Whether some winding's mean error reaches zero, the best being one either side of it;
+  // if not, the best is the winding whose error rises highest, still below zero.
+  bool centred = true;
 };
 TurnsChange centreRatioError(const CtModel& ct, double windingOhmsPerTurn, double ratedPrimaryAmps,
                              double ratedBurdenOhms, const std::vector<TradPoint>& uncompensated);

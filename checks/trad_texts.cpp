@@ -32,7 +32,9 @@ std::string compensationText(const TurnsCompensation& t, const NumberLocale& loc
   const int n = std::abs(t.turnsRemoved);
   const std::string turns = std::to_string(n) + (n == 1 ? " turn" : " turns");
   std::string text = (t.turnsRemoved > 0 ? "removing " : "adding ") + turns +
-                     " centres the ratio error at rated current (";
+                     (t.centred ? " centres the ratio error at rated current ("
+                                : " brings the ratio error at rated current nearest to zero, "
+                                  "but no winding reaches zero (");
   const char* sep = "";
   for (const TradPoint& p : t.points) {
     if (p.currentPercent != 100) continue;

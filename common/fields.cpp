@@ -138,6 +138,12 @@ TableRead readTable(const std::filesystem::path& file, std::size_t count) {
     table.problem = std::string("cannot be opened: ") + std::strerror(errno);
     return table;
   }
+  return readTable(in, count);
+}
+
+TableRead readTable(std::istream& in, std::size_t count) {
+  TableRead table;
+  table.cells.resize(count);
   FieldReader reader(in);
   try {
     for (std::size_t i = 0; i < count; ++i)

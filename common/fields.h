@@ -104,5 +104,7 @@ struct TableRead {
   bool ok() const { return problem.empty(); }
 };
 TableRead readTable(const std::filesystem::path& file, std::size_t count);
+// The same from a stream already open.
+TableRead readTable(std::istream& in, std::size_t count);
 
 }  // namespace windara

@@ -10,9 +10,18 @@ const Cell& TapeCoreTable::at(int record, int field) const {
   return cells.at(r * std::size_t{kFields} + f);
 }
 
+namespace {
+constexpr std::size_t kTapeCells =
+    std::size_t{TapeCoreTable::kRecords} * std::size_t{TapeCoreTable::kFields};
+}  // namespace
+
 TapeCoreTable readTapeCoreTable(const std::filesystem::path& programDir) {
-  TableRead read = readTable(programDir / kTapeCoreFile, std::size_t{TapeCoreTable::kRecords} *
-                                                             std::size_t{TapeCoreTable::kFields});
+  TableRead read = readTable(programDir / kTapeCoreFile, kTapeCells);
+  return {std::move(read.cells), std::move(read.problem)};
+}
+
+TapeCoreTable readTapeCoreTable(std::istream& in) {
+  TableRead read = readTable(in, kTapeCells);
   return {std::move(read.cells), std::move(read.problem)};
 }
 

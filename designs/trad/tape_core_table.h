@@ -2,6 +2,7 @@
 // The catalogue of tape-wound toroids, TWC.txt in the program's folder.
 
 #include <filesystem>
+#include <istream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +46,8 @@ struct TapeCoreTable {
 
 // Reads the first 47 x 11 fields of TWC.txt afresh; anything after them is ignored.
 TapeCoreTable readTapeCoreTable(const std::filesystem::path& programDir);
+// The same from the file's bytes, already open as a stream.
+TapeCoreTable readTapeCoreTable(std::istream& in);
 
 // The cell as a number to compare with, or nothing for a text that spells none.
 std::optional<double> comparable(const Cell& cell);

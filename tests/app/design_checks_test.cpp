@@ -16,6 +16,7 @@
 #include "app/explain.h"
 #include "support/harness.h"
 #include "support/program.h"
+#include "support/table_copy.h"
 
 namespace windara {
 namespace {
@@ -287,6 +288,24 @@ TEST(DesignChecks, TheFourMilFallbackIsCheckedAsTheFormShowsIt) {
   EXPECT_EQ(d.material, "tape S 2 mil");
   ASSERT_TRUE(d.tradInputs);
   EXPECT_NEAR(d.tradInputs->coreAreaCm2, 0.12, 1e-7);
+}
+
+// The checks read TWC.txt afresh: an edit of the chosen record's path length (field 6 of
+// record 23) shows at the next check, and going back to the shipped bytes shows again.
+TEST(DesignChecks, AnEditedCoreTableTakesEffectAtTheNextCheck) {
+  Program p;
+  p.tormix();
+  const std::filesystem::path file = p.dir().path() / "TWC.txt";
+  testing::TableText table(testing::readFile(file));
+  ASSERT_EQ(table.field(23, 6), "10.860");
+  const std::string shipped = table.text();
+  table.field(23, 6) = "12.5";
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_NEAR(p.checks().tradInputs->pathLengthCm, 10.86, 1e-9);
+    p.dir().write("TWC.txt", table.text());
+    EXPECT_NEAR(p.checks().tradInputs->pathLengthCm, 12.5, 1e-9);
+    p.dir().write("TWC.txt", shipped);
+  }
 }
 
 TEST(DesignChecks, NoCoreOnTheFormMeansNoChecks) {

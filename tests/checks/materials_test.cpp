@@ -103,6 +103,22 @@ TEST(Materials, AnEditedFileTakesEffectAtTheNextRead) {
   EXPECT_DOUBLE_EQ(readMaterials(dir.path()).materials.ferrite("R")->remanenceTesla, 0.12);
 }
 
+// The figures of the last bytes read are kept: a file read between two reads of another, and
+// one too large to keep, still give their own.
+TEST(Materials, EachFileGivesItsOwnFigures) {
+  TempDir a, b, large;
+  a.write(kMaterialsFile, shipped());
+  b.write(kMaterialsFile, edited("\"Ovimax\",125", "\"Ovimax\",126"));
+  large.write(kMaterialsFile, edited("\"end\"", "\"end\"" + std::string(1 << 21, '\n')));
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_DOUBLE_EQ(readMaterials(a.path()).materials.hall("Ovimax")->permeability, 125);
+    EXPECT_DOUBLE_EQ(readMaterials(b.path()).materials.hall("Ovimax")->permeability, 126);
+    const MaterialsRead read = readMaterials(large.path());
+    EXPECT_TRUE(read.ok()) << read.problem;
+    EXPECT_EQ(read.materials.tapes.size(), 6u);
+  }
+}
+
 TEST(Materials, AMissingFileSaysWhy) {
   TempDir dir;
   const MaterialsRead read = readMaterials(dir.path());
