@@ -66,6 +66,8 @@ struct Rating {
   double ansiKneeVolts = kNoFigure;
   double ratedSecondaryAmps = kNoFigure;
   std::string note;
+  // Why the burden judged is not quite the one ordered (IEC's power factor for an output).
+  std::string burdenNote;
 };
 
 // The wound core the ratings judge.

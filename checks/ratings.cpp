@@ -87,7 +87,7 @@ Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMat
         pfNote = "judged at the power factor IEC 61869-2 sets for this output, not the one ordered";
     }
     auto noted = [&](Rating r) {
-      if (!pfNote.empty()) r.note = r.note.empty() ? pfNote : r.note + "; " + pfNote;
+      r.burdenNote = pfNote;
       return r;
     };
     out.push_back(noted(iecMeasuring(core, tested)));

@@ -123,11 +123,12 @@ TEST(Ratings, IecJudgesAnOutputAtTheStandardsPowerFactor) {
       const Rating m = find(all, kind);
       EXPECT_NEAR(m.burden.ohms, r, 1e-12) << text << " " << kind;
       EXPECT_NEAR(m.burden.reactanceOhms, x, 1e-12) << text << " " << kind;
-      EXPECT_NE(m.note.find("not the one ordered"), std::string::npos) << text << " " << kind;
+      EXPECT_NE(m.burdenNote.find("not the one ordered"), std::string::npos) << text << " " << kind;
     }
   }
-  EXPECT_EQ(
-      find(rated(in, bentTape(), asking(Standards::Iec, order("10VA@0.8"))), "measuring").note, "");
+  EXPECT_EQ(find(rated(in, bentTape(), asking(Standards::Iec, order("10VA@0.8"))), "measuring")
+                .burdenNote,
+            "");
 }
 
 // 10 VA at 0.8 on a 1 A secondary is 8 + j6 ohm. The linear core of the Traditional checks'
