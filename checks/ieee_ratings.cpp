@@ -124,13 +124,19 @@ std::vector<Rating> ieeeMeteringAtEachBurden(const RatedCore& core) {
   // The classes are nested, best first: a class holds at a burden when the best one there is
   // no worse. Each is credited to the largest burden at which it holds.
   const auto classes = ieeeMeteringClasses();
+  std::vector<std::size_t> best;  // at each burden; classes.size() when none holds
+  for (const Rating& r : out) {
+    std::size_t c = 0;
+    while (c < classes.size() &&
+           !(*r.holds && r.rating->starts_with(classes[c].name + std::string("B"))))
+      ++c;
+    best.push_back(c);
+  }
   for (std::size_t c = 0; c < classes.size(); ++c) {
-    for (auto r = out.rbegin(); r != out.rend(); ++r) {
-      const auto best = std::find_if(classes.begin(), classes.end(), [&](const auto& k) {
-        return r->rating && r->rating->starts_with(std::string(k.name) + "B");
-      });
-      if (*r->holds && best - classes.begin() <= static_cast<std::ptrdiff_t>(c)) {
-        r->highestBurdenRatings.push_back(classes[c].name + ("B" + r->burden.name->substr(2)));
+    for (std::size_t i = out.size(); i-- > 0;) {
+      if (best[i] <= c) {
+        out[i].highestBurdenRatings.push_back(classes[c].name +
+                                              ("B" + out[i].burden.name->substr(2)));
         break;
       }
     }
