@@ -75,7 +75,7 @@ std::optional<BurdenOrder> parseBurden(std::string_view text) {
   return order;
 }
 
-Burden burdenFor(const BurdenOrder& order, double ratedSecondaryAmps) {
+Burden burdenFor(const BurdenOrder& order, double ratedSecondaryAmps, double frequencyHz) {
   double z = order.value;
   double pf = order.powerFactor.value_or(1.0);
   if (order.form == BurdenForm::VoltAmperes) {
@@ -87,7 +87,10 @@ Burden burdenFor(const BurdenOrder& order, double ratedSecondaryAmps) {
     z = order.value * perAmp * perAmp;
   }
   Burden b{z * pf, z * std::sqrt(1.0 - pf * pf), order.form, std::nullopt};
-  if (order.form == BurdenForm::Standard) b.name = order.name;
+  if (order.form == BurdenForm::Standard) {
+    b.reactanceOhms *= frequencyHz / kIeeeBurdenHz;
+    b.name = order.name;
+  }
   return b;
 }
 

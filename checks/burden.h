@@ -39,10 +39,10 @@ struct BurdenOrder {
 // these or gives no finite figure: ohms and VA 0 or more, a power factor above 0 up to 1.
 std::optional<BurdenOrder> parseBurden(std::string_view text);
 
-// The impedance for a CT of that rated secondary current (A). VA are taken at the rated
-// secondary current, inductive. An IEEE burden keeps the output it has on a 5 A secondary, its
-// impedance scaled by (5 A / Isr)^2 at its power factor, as tabulated (for 60 Hz) whatever the
-// frequency: the relaying classes are defined on that impedance and angle.
-Burden burdenFor(const BurdenOrder& order, double ratedSecondaryAmps);
+// The impedance for a CT of that rated secondary current (A) working at `frequencyHz`. VA are
+// taken at the rated secondary current, inductive. An IEEE burden keeps the output it has on a
+// 5 A secondary, its impedance scaled by (5 A / Isr)^2; it is a resistance in series with an
+// inductance, tabulated at 60 Hz, so its reactance follows the frequency (5/6 of it at 50 Hz).
+Burden burdenFor(const BurdenOrder& order, double ratedSecondaryAmps, double frequencyHz = 60.0);
 
 }  // namespace windara

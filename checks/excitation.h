@@ -23,9 +23,10 @@ struct Excitation {
 // At an e.m.f. (V rms) across the secondary turns, the flux a sine.
 Excitation excitationAt(const CtModel& ct, double emfVolts);
 
-// The e.m.f. of IEC 61869-2's knee point (3.4.220): the lowest at which 10 % more raises the
-// rms exciting current ie(E) by 50 %, searched from `lowest` up to `highest`. None when the
-// curve never bends that far there.
+// IEC 61869-2's knee point e.m.f. (3.4.216; the knee point voltage of 3.4.215 is taken equal
+// to it, the rated knee point e.m.f. Ek of 3.4.217 is its lower limit): the lowest at which 10 %
+// more raises the rms exciting current ie(E) by 50 %, searched from `lowest` up to `highest`. None
+// when the curve never bends that far there.
 std::optional<double> iecKnee(const std::function<double(double)>& ie, double lowest,
                               double highest);
 

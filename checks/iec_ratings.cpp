@@ -26,6 +26,7 @@ Rating entry(const char* kind, const Burden& burden, const RatedCore& core) {
   r.kind = kind;
   r.burden = burden;
   r.burdenVa = burden.voltAmperes(core.ratedSecondaryAmps);
+  r.ratedSecondaryAmps = core.ratedSecondaryAmps;
   return r;
 }
 
@@ -57,14 +58,18 @@ double factorAtLimit(const RatedCore& core, const Burden& b, double limit) {
 }  // namespace
 
 std::pair<Burden, double> lowerBurden(const Burden& rated, double ratedSecondaryAmps) {
-  const double percent = kIecBurdenRule.lowerPercent;
-  if (rated.form != BurdenForm::VoltAmperes) return {rated.scaled(percent / 100), percent};
   const double va = rated.voltAmperes(ratedSecondaryAmps);
-  const double lowVa = std::min(std::max(va * percent / 100, kIecBurdenRule.leastVa), va);
-  const double fraction = va > 0 ? lowVa / va : percent / 100;
+  if (va <= kIecBurdenRule.leastVa) return {rated, 100.0};
+  const double quarter = kIecBurdenRule.lowerPercent / 100;
+  // 25 % exactly while it reaches 1 VA: a resistive burden's lower points are then those of the
+  // Traditional checks to the last digit.
+  const double fraction =
+      va * quarter >= kIecBurdenRule.leastVa ? quarter : kIecBurdenRule.leastVa / va;
   Burden lower = rated.scaled(fraction);
-  // 25 % of 20 VA is 5 VA though the impedance, worked from R and X, may miss it by an ulp.
-  if (lowVa < kIecBurdenRule.inductiveFromVa * (1 - 1e-12))
+  // An output ordered in VA is tested at the power factor of its size, 1 below 5 VA (25 % of
+  // 20 VA is 5 VA though the impedance, worked from R and X, may miss it by an ulp).
+  if (rated.form == BurdenForm::VoltAmperes &&
+      va * fraction < kIecBurdenRule.inductiveFromVa * (1 - 1e-12))
     lower = {lower.impedance(), 0.0, lower.form, {}};
   return {lower, 100 * fraction};
 }
@@ -73,7 +78,8 @@ Rating iecMeasuring(const RatedCore& core, const Burden& rated) {
   Rating r = entry("measuring", rated, core);
   const auto [lower, lowerPercent] = lowerBurden(rated, core.ratedSecondaryAmps);
   std::vector<ErrorPoint> judged;
-  const std::pair<Burden, double> burdens[] = {{rated, 100.0}, {lower, lowerPercent}};
+  std::vector<std::pair<Burden, double>> burdens = {{rated, 100.0}};
+  if (lowerPercent < 100) burdens.emplace_back(lower, lowerPercent);
   for (const auto& [b, percent] : burdens) {
     for (double k : kCurrentPercents) {
       const TradPoint p = burdenPoint(core.measuring, k / 100 * core.ratedPrimaryAmps, b);

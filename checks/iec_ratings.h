@@ -10,12 +10,14 @@
 
 namespace windara {
 
-// The lower test burden of the measuring classes and its percent of the rated one: 25 %; of a
-// burden given in VA, 25 % but at least 1 VA (never above the rated burden), at a power factor
-// of 1 below 5 VA (5.6.201.3).
+// The lower test burden of the measuring classes and its percent of the rated one (5.6.201.3):
+// 25 % but at least 1 VA at the rated secondary current, however the burden was given, and
+// never above the rated burden (100 % then: the rated burden is the only one). Of a burden
+// given in VA, at a power factor of 1 below 5 VA; otherwise at the rated burden's angle.
 std::pair<Burden, double> lowerBurden(const Burden& rated, double ratedSecondaryAmps);
 
-// The measuring class at the rated and the lower burden, at kCurrentPercents of rated current.
+// The measuring class at the rated and the lower burden, at kCurrentPercents of rated current;
+// at the rated burden alone when the lower one is the same.
 Rating iecMeasuring(const RatedCore& core, const Burden& rated);
 
 // The composite error (%) at `factor` x rated current: the rms exciting current at the

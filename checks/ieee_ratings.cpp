@@ -27,28 +27,26 @@ Rating entry(const char* kind, const Burden& burden, const RatedCore& core) {
   r.kind = kind;
   r.burden = burden;
   r.burdenVa = burden.voltAmperes(core.ratedSecondaryAmps);
+  r.ratedSecondaryAmps = core.ratedSecondaryAmps;
   return r;
 }
 
-// The margin of a class over the points, each judged at the tolerance of its current.
-double classMargin(const IeeeMeteringClass& c, const std::vector<RatingPoint>& points) {
-  double least = std::numeric_limits<double>::infinity();
-  for (const RatingPoint& p : points) {
-    const double tolerance = p.currentPercent == 100                   ? c.ratedTolerance
-                             : p.currentPercent == c.lowCurrentPercent ? c.lowTolerance
-                                                                       : 0.0;
-    if (tolerance > 0)
-      least = std::min(least, parallelogramMargin(p.rcf, p.phaseMinutes, tolerance));
-  }
-  return least;
+// A standard burden by name for this CT: scaled by output from a 5 A secondary, its reactance
+// at the CT's frequency.
+Burden standardBurden(const RatedCore& core, const IeeeBurden& b) {
+  return burdenFor({BurdenForm::Standard, b.ohms, b.powerFactor, b.name}, core.ratedSecondaryAmps,
+                   core.measuring.frequencyHz);
 }
 
-// A class's relaying burden, scaled by output from a 5 A secondary to this CT's.
 Burden relayingBurden(const RatedCore& core, const IeeeRelayingClass& c) {
-  const double perAmp = kIeeeSecondaryAmps / core.ratedSecondaryAmps;
-  const double z = c.ohms * perAmp * perAmp;
-  const double pf = kRelayingPowerFactor;
-  return {z * pf, z * std::sqrt(1 - pf * pf), BurdenForm::Standard, c.burden};
+  return standardBurden(core, *ieeeBurden(c.burden));
+}
+
+// The largest |Z| at the angle of `b` that keeps |Rct + Z| within `loop`.
+double largestAtAngle(double loop, double rct, const Burden& b) {
+  const double pf = b.powerFactor(), sin = std::sqrt(std::max(0.0, 1 - pf * pf));
+  const double root = std::sqrt(std::max(0.0, loop * loop - rct * rct * sin * sin));
+  return std::max(0.0, root - rct * pf);
 }
 
 // The e.m.f. at which the rms exciting current, rising with it, reaches `amps`, between lo and
@@ -79,6 +77,16 @@ double emfFor(const CtModel& ct, double amps, double lo, double hi, double near)
 
 }  // namespace
 
+double meteringClassMargin(const IeeeMeteringClass& c, const std::vector<RatingPoint>& points) {
+  double least = std::numeric_limits<double>::infinity();
+  for (const RatingPoint& p : points) {
+    if (p.currentPercent < c.lowCurrentPercent) continue;
+    const double tolerance = p.currentPercent >= 100 ? c.ratedTolerance : c.lowTolerance;
+    least = std::min(least, parallelogramMargin(p.rcf, p.phaseMinutes, tolerance));
+  }
+  return least;
+}
+
 double tcf(double rcf, double phaseMinutes) {
   return rcf - phaseMinutes / kTcfMinutes;
 }
@@ -99,7 +107,7 @@ Rating ieeeMetering(const RatedCore& core, const Burden& burden) {
   }
   r.holds = false;
   for (const IeeeMeteringClass& c : ieeeMeteringClasses()) {
-    r.margin = classMargin(c, r.points);
+    r.margin = meteringClassMargin(c, r.points);
     if (r.margin >= 0) {
       r.holds = true;
       r.rating = burden.name ? c.name + ("B" + burden.name->substr(2)) : std::string(c.name);
@@ -111,20 +119,27 @@ Rating ieeeMetering(const RatedCore& core, const Burden& burden) {
 
 std::vector<Rating> ieeeMeteringAtEachBurden(const RatedCore& core) {
   std::vector<Rating> out;
-  std::optional<std::string> failed;  // the burden at which no class held
-  for (const IeeeBurden& b : ieeeBurdens()) {
-    if (b.relaying) continue;
-    const Burden burden =
-        burdenFor({BurdenForm::Standard, b.ohms, b.powerFactor, b.name}, core.ratedSecondaryAmps);
-    if (failed) {
-      Rating r = entry("metering", burden, core);
-      r.holds = false;
-      r.note = "no class: none holds at the smaller burden " + *failed;
-      out.push_back(std::move(r));
-      continue;
+  for (const IeeeBurden& b : ieeeBurdens())
+    if (!b.relaying) out.push_back(ieeeMetering(core, standardBurden(core, b)));
+  // The classes are nested, best first: a class holds at a burden when the best one there is
+  // no worse. Each is credited to the largest burden at which it holds.
+  const auto classes = ieeeMeteringClasses();
+  std::vector<std::size_t> best;  // at each burden; classes.size() when none holds
+  for (const Rating& r : out) {
+    std::size_t c = 0;
+    while (c < classes.size() &&
+           !(*r.holds && r.rating->starts_with(classes[c].name + std::string("B"))))
+      ++c;
+    best.push_back(c);
+  }
+  for (std::size_t c = 0; c < classes.size(); ++c) {
+    for (std::size_t i = out.size(); i-- > 0;) {
+      if (best[i] <= c) {
+        out[i].highestBurdenRatings.push_back(classes[c].name +
+                                              ("B" + out[i].burden.name->substr(2)));
+        break;
+      }
     }
-    out.push_back(ieeeMetering(core, burden));
-    if (!*out.back().holds) failed = b.name;
   }
   return out;
 }
@@ -138,21 +153,23 @@ Rating ieeeRelaying(const RatedCore& core, const std::optional<std::string>& bur
   // The knee lies below saturation, where the permeability still falls gently.
   const double knee =
       ansiKnee([&](double e) { return excitingRms(ct, e); }, lo, emfAt(ct, core.saturationTesla));
-  // |Rct + Z (pf + j sin)| = E / (20 Isr) solved for Z.
-  const double loop = emfFor(ct, kRelayingCorrectionPercent / 100 * amps, lo, hi, knee) / amps;
-  const double rct = ct.windingOhms, pf = kRelayingPowerFactor;
-  const double root = std::sqrt(std::max(0.0, loop * loop - rct * rct * (1 - pf * pf)));
-  const double largest = std::max(0.0, root - rct * pf);
+  const double emf = emfFor(ct, kRelayingCorrectionPercent / 100 * amps, lo, hi, knee);
+  const double loop = emf / amps;
   const IeeeRelayingClass* judged = &ieeeRelayingClasses()[0];
   bool reached = false;
   for (const IeeeRelayingClass& c : ieeeRelayingClasses()) {
-    if (burdenName ? *burdenName == c.burden : relayingBurden(core, c).impedance() <= largest) {
+    const Burden b = relayingBurden(core, c);
+    if (burdenName ? *burdenName == c.burden
+                   : b.impedance() <= largestAtAngle(loop, ct.windingOhms, b)) {
       judged = &c;
       reached = true;
     }
   }
   Rating r = entry("relaying", relayingBurden(core, *judged), core);
+  const double largest = largestAtAngle(loop, ct.windingOhms, r.burden);
   r.terminalVoltsAt20x = amps * largest;
+  r.emfAt20xVolts = emf;
+  r.windingVoltsAt20x = amps * ct.windingOhms;
   r.ansiKneeVolts = knee;
   r.margin = largest / r.burden.impedance() - 1;
   r.holds = reached && r.margin >= 0;

@@ -56,10 +56,18 @@ struct Rating {
   double windingOhms75c = kNoFigure;
   double kx = kNoFigure;
   double requiredKneeVolts = kNoFigure;
+  // IEEE metering at each standard burden: the classes for which this is the largest standard
+  // burden at which they hold, "0.6B1.8".
+  std::vector<std::string> highestBurdenRatings;
   // Relaying.
   double terminalVoltsAt20x = kNoFigure;
+  double emfAt20xVolts = kNoFigure;      // at which the ratio correction reaches 10 %
+  double windingVoltsAt20x = kNoFigure;  // 20 Isr Rct
   double ansiKneeVolts = kNoFigure;
+  double ratedSecondaryAmps = kNoFigure;
   std::string note;
+  // Why the burden judged is not quite the one ordered (IEC's power factor for an output).
+  std::string burdenNote;
 };
 
 // The wound core the ratings judge.

@@ -68,14 +68,31 @@ Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMat
   core.ratedSecondaryAmps = in.ratedPrimaryAmps / in.turns;
   core.saturationTesla = tape.saturationTesla;
 
-  const Burden burden = request.burden ? burdenFor(*request.burden, core.ratedSecondaryAmps)
-                                       : Burden{in.burdenOhms, 0.0, BurdenForm::Ohms, {}};
+  const Burden burden = request.burden
+                            ? burdenFor(*request.burden, core.ratedSecondaryAmps, in.frequencyHz)
+                            : Burden{in.burdenOhms, 0.0, BurdenForm::Ohms, {}};
   const std::string name = request.burden ? request.burden->name : std::string();
   std::vector<Rating> out;
   if (request.standards != Standards::Ieee) {
-    out.push_back(iecMeasuring(core, burden));
-    for (Rating& r : iecProtection(core, burden, request.alf))
-      out.push_back(std::move(r));
+    // IEC 61869-2 tests an output in VA at the power factor it sets for its size, whatever the
+    // order says: 0.8 inductive from 5 VA, 1 below (5.6.201.3, 5.6.202.2.4).
+    Burden tested = burden;
+    std::string pfNote;
+    if (request.burden && request.burden->form == BurdenForm::VoltAmperes) {
+      BurdenOrder standard = *request.burden;
+      standard.powerFactor.reset();
+      tested = burdenFor(standard, core.ratedSecondaryAmps);
+      if (request.burden->powerFactor &&
+          std::fabs(tested.powerFactor() - *request.burden->powerFactor) > 1e-12)
+        pfNote = "judged at the power factor IEC 61869-2 sets for this output, not the one ordered";
+    }
+    auto noted = [&](Rating r) {
+      r.burdenNote = pfNote;
+      return r;
+    };
+    out.push_back(noted(iecMeasuring(core, tested)));
+    for (Rating& r : iecProtection(core, tested, request.alf))
+      out.push_back(r.holds ? noted(std::move(r)) : std::move(r));
     out.push_back(iecPx(core, burden, request.kx));
   }
   if (request.standards != Standards::Iec) {

@@ -13,8 +13,9 @@
 namespace windara {
 
 // In order: IEC measuring, protection (5P, 10P, then 5PR and 10PR not judged), PX; IEEE metering
-// (at the standard burden named, or at each standard metering burden), relaying. The measuring
-// classes at the design's own resistive burden are those checkTradCT finds, to the last digit.
+// (at the standard burden named, or at each standard metering burden), relaying. At the design's
+// own resistive burden the measuring points are those checkTradCT finds, to the last digit, at
+// 100 % burden, and at 25 % while that is at least 1 VA (below, the lower test burden is 1 VA).
 Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
                                         const RatingRequest& request);
 // As above with the alloy and thickness looked up in the data of Materials.txt.

@@ -36,14 +36,17 @@ struct IecBurdenRule {
 inline constexpr IecBurdenRule kIecBurdenRule = {5.0, 0.8, 25.0, 1.0};
 
 // The protection ratings take the winding at 75 C: copper, 0.00393 per kelvin from the 20 C
-// the wire tables give (IEC 61869-2:2012, 5.6.202.4 for Rct; IEEE C57.13-2016 likewise).
+// the wire tables give. Class PX is specified with the secondary winding resistance Rct
+// (IEC 61869-2:2012, 5.6.202.4), which IEC 60044-1 took corrected to 75 C; classes P and the
+// IEEE relaying classes take the winding as hot, for want of a temperature of their own.
 inline constexpr double kCopperPerKelvin = 0.00393;
 inline constexpr double kWireTableCelsius = 20.0;
 inline constexpr double kProtectionCelsius = 75.0;
 
 // The standard burdens of IEEE C57.13-2016, Table 4 (C57.13-2008, Table 9): the impedance at
 // 60 Hz of a 5 A secondary and its power factor; B-0.1 to B-1.8 for metering, B-1 to B-8 for
-// relaying.
+// relaying. The table gives each as a resistance and an inductance: at another frequency the
+// reactance is 2 pi f L.
 struct IeeeBurden {
   const char* name;
   double ohms;
@@ -53,6 +56,7 @@ struct IeeeBurden {
 std::span<const IeeeBurden> ieeeBurdens();
 std::optional<IeeeBurden> ieeeBurden(std::string_view name);
 inline constexpr double kIeeeSecondaryAmps = 5.0;
+inline constexpr double kIeeeBurdenHz = 60.0;
 
 // The metering accuracy classes, best first: the RCF and TCF stay within 1 +- tolerance at
 // 100 % of rated current and at the low current. 0.3, 0.6, 1.2 from IEEE C57.13-2016,
@@ -66,25 +70,24 @@ struct IeeeMeteringClass {
 std::span<const IeeeMeteringClass> ieeeMeteringClasses();
 // The TCF of a current transformer at a power factor of 0.6 lagging, the far side of the
 // parallelogram the classes span from 0.6 to 1.0: TCF = RCF - beta / 2600, beta the phase angle in
-// minutes, positive when the secondary current leads the primary. It follows from IEEE C57.13's
-// definitions (TCF: true watts over measured secondary watts, divided by the marked ratio): Is
-// leading by beta meets the voltage at theta - beta, so TCF = RCF cos theta / cos(theta - beta)
+// minutes, positive when the secondary current leads the primary. This formula, sign included, is
+// derived here from the definition of the TCF (true watts over the watts measured through the
+// transformer, divided by its marked ratio), not quoted: at a load lagging by theta, Is leading by
+// beta meets the voltage at theta - beta, so TCF = RCF cos theta / cos(theta - beta)
 // = RCF (1 - beta tan theta) to first order, and beta tan(acos 0.6) in minutes is beta / 2578.3,
-// which the standard rounds to 2600. A leading CT makes a lagging load's watts read high.
+// which 2600 rounds. A leading CT makes a lagging load's watts read high: its TCF is below 1.
 inline constexpr double kTcfMinutes = 2600.0;
 
 // The relaying classes C of IEEE C57.13-2016, 6.4.1 and Table 7: the secondary terminal
-// voltage at 20 x rated current through a standard relaying burden (5 A into B-1 gives 100 V)
-// within a 10 % ratio correction. C10 to C50 through B-0.1 to B-0.5 at the relaying power
-// factor, 0.5.
+// voltage at 20 x rated current through a standard burden (5 A into B-1 gives 100 V) within a
+// 10 % ratio correction. C10 to C50 through the metering burdens B-0.1 to B-0.5, at their own
+// power factor (0.9) as the burden table gives it.
 struct IeeeRelayingClass {
   const char* name;
-  const char* burden;
-  double ohms;  // of a 5 A secondary
+  const char* burden;  // a row of ieeeBurdens()
 };
 std::span<const IeeeRelayingClass> ieeeRelayingClasses();
 inline constexpr double kRelayingMultiple = 20.0;
 inline constexpr double kRelayingCorrectionPercent = 10.0;
-inline constexpr double kRelayingPowerFactor = 0.5;
 
 }  // namespace windara

@@ -53,10 +53,20 @@ std::string rating(const Rating& r) {
         .number("winding_ohms_75c", r.windingOhms75c)
         .number("kx", r.kx)
         .number("required_knee_volts", r.requiredKneeVolts);
+  if (r.kind == "metering") {
+    std::string list = "[";
+    for (std::size_t i = 0; i < r.highestBurdenRatings.size(); ++i)
+      list += (i ? ", " : "") + jsonText(r.highestBurdenRatings[i]);
+    m.add("highest_burden_ratings", list + "]");
+  }
   if (r.kind == "relaying")
     m.number("terminal_volts_at_20x", r.terminalVoltsAt20x)
+        .number("emf_at_20x_volts", r.emfAt20xVolts)
+        .number("winding_volts_at_20x", r.windingVoltsAt20x)
         .number("ansi_knee_volts", r.ansiKneeVolts);
-  m.text("note", r.note.empty() ? std::nullopt : std::optional(r.note));
+  const std::string note =
+      r.note.empty() || r.burdenNote.empty() ? r.note + r.burdenNote : r.note + "; " + r.burdenNote;
+  m.text("note", note.empty() ? std::nullopt : std::optional(note));
   return m.inlineObject();
 }
 

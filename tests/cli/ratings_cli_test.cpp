@@ -28,7 +28,8 @@ QJsonObject parsed(const std::string& json) {
 }
 
 // check --json: the checks of design --json with the ratings added; the measuring rating at the
-// design's own burden has the checks' points, digit for digit.
+// design's own burden has the checks' points at 100 % burden, digit for digit, and no lower
+// burden: 5 ohm on a 0.1 A secondary is 0.05 VA, under the 1 VA the lower one may not go below.
 TEST(CheckRatings, TheJsonAddsRatingsAndLeavesTheChecksAlone) {
   const CliRun design = runCli({"design", kTormix, "--json"});
   const CliRun check = runCli({"check", kTormix, "--json", "--standard", "iec", "--alf", "10"});
@@ -39,8 +40,10 @@ TEST(CheckRatings, TheJsonAddsRatingsAndLeavesTheChecksAlone) {
   ASSERT_EQ(ratings.size(), 6);  // measuring, 5P, 10P, 5PR, 10PR, PX
   const QJsonArray points = ratings[0]["points"].toArray();
   const QJsonArray own = checks["points"].toArray();
-  ASSERT_EQ(points.size(), own.size());
-  for (qsizetype i = 0; i < own.size(); ++i) {
+  ASSERT_EQ(own.size(), 12);
+  ASSERT_EQ(points.size(), 6);
+  for (qsizetype i = 0; i < points.size(); ++i) {
+    EXPECT_EQ(points[i]["burden_percent"].toDouble(), 100);
     EXPECT_EQ(points[i]["Is"], own[i]["Is"]);
     EXPECT_EQ(points[i]["ratio_error_percent"], own[i]["ratio_error_percent"]);
     EXPECT_EQ(points[i]["phase_minutes"], own[i]["phase_minutes"]);
@@ -90,8 +93,30 @@ TEST(CheckRatings, OtherTypesAndTheLocalesDecimalSeparator) {
   ASSERT_EQ(comma.status, 0) << comma.err;
   const QJsonArray ratings = parsed(comma.out)["ratings"].toArray();
   EXPECT_EQ(ratings[1]["alf"].toDouble(), 7.5);
+  // Below 5 VA IEC tests the output at a power factor of 1, and says so.
   EXPECT_NEAR(ratings[0]["burden"]["va"].toDouble(), 2.5, 1e-12);
-  EXPECT_NEAR(ratings[0]["burden"]["power_factor"].toDouble(), 0.8, 1e-12);
+  EXPECT_EQ(ratings[0]["burden"]["power_factor"].toDouble(), 1);
+  EXPECT_NE(ratings[0]["note"].toString().indexOf("not the one ordered"), -1);
+}
+
+// A 0.1 A secondary: the IEEE burdens are labelled as scaled; relaying reaches no class since
+// the winding's own drop at 20 x rated current, 20 x 0.1 A x Rct at 75 C, is past the e.m.f. of
+// 10 % ratio correction, and the text says so without naming a burden nobody asked about.
+TEST(CheckRatings, RelayingThatReachesNoClassSaysWhy) {
+  const CliRun text = runCli({"check", kTormix, "--standard", "ieee"});
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_NE(text.out.find("metering at B-0.5 (burdens scaled from 5 A by VA), 1,125 + j"),
+            std::string::npos)
+      << text.out;
+  EXPECT_NE(text.out.find("  IEEE C57.13 relaying: no rating reached"), std::string::npos);
+  EXPECT_NE(text.out.find("    the winding alone needs "), std::string::npos);
+  const QJsonArray all =
+      parsed(runCli({"check", kTormix, "--json", "--standard", "all"}).out)["ratings"].toArray();
+  const QJsonObject px = all[5].toObject(), relaying = all[all.size() - 1].toObject();
+  EXPECT_NEAR(relaying["winding_volts_at_20x"].toDouble(),
+              20 * 0.1 * px["winding_ohms_75c"].toDouble(), 1e-9);
+  EXPECT_GT(relaying["winding_volts_at_20x"].toDouble(), relaying["emf_at_20x_volts"].toDouble());
+  EXPECT_TRUE(relaying["rating"].isNull());
 }
 
 TEST(CheckRatings, TextOnlyWhenAskedAndBadValuesRefused) {
