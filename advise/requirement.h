@@ -7,6 +7,8 @@
 #include <string>
 #include <variant>
 
+#include "advise/rating_wanted.h"
+
 namespace windara {
 
 // The turns the adviser may choose: one fixed number, or any whole number in a range.
@@ -22,6 +24,9 @@ struct TradRequirement {
   double burdenOhms = 5;  // resistive; other burden forms belong beside it
   // The measuring class wanted, as the checks name it ("0.5", "0.2S"); empty for any class.
   std::string className;
+  // A rating wanted instead of that class, judged by the ratings at its own burden; the
+  // design's burden (ohms above) still sizes the core as the form's Burden R does.
+  std::optional<RatingWanted> rating;
   TurnsChoice turns{10, 5000};
   std::optional<double> maxOdIn;
   std::optional<double> maxHeightIn;

@@ -72,20 +72,26 @@ Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMat
                                        : Burden{in.burdenOhms, 0.0, BurdenForm::Ohms, {}};
   const std::string name = request.burden ? request.burden->name : std::string();
   std::vector<Rating> out;
+  const auto wanted = [&](const char* kind) {
+    return request.kind.empty() || request.kind == kind;
+  };
   if (request.standards != Standards::Ieee) {
-    out.push_back(iecMeasuring(core, burden));
-    for (Rating& r : iecProtection(core, burden, request.alf))
-      out.push_back(std::move(r));
-    out.push_back(iecPx(core, burden, request.kx));
+    if (wanted("measuring")) out.push_back(iecMeasuring(core, burden));
+    if (wanted("protection"))
+      for (Rating& r : iecProtection(core, burden, request.alf))
+        out.push_back(std::move(r));
+    if (wanted("PX")) out.push_back(iecPx(core, burden, request.kx));
   }
   if (request.standards != Standards::Iec) {
-    if (isMeteringBurden(name)) {
+    if (wanted("metering") && isMeteringBurden(name)) {
       out.push_back(ieeeMetering(core, burden));
-    } else {
+    } else if (wanted("metering")) {
       for (Rating& r : ieeeMeteringAtEachBurden(core))
         out.push_back(std::move(r));
     }
-    out.push_back(ieeeRelaying(core, isRelayingBurden(name) ? std::optional(name) : std::nullopt));
+    if (wanted("relaying"))
+      out.push_back(
+          ieeeRelaying(core, isRelayingBurden(name) ? std::optional(name) : std::nullopt));
   }
   return Outcome<std::vector<Rating>>::done(std::move(out));
 }
