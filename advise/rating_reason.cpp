@@ -54,8 +54,12 @@ std::string largestStandardBurden(CandidateRunner& runner, const RatingWanted& w
   const auto r = runner.ratings(ratingRequest(any));
   if (!r || !r->checks) return {};
   std::string largest;
-  for (const Rating& m : *r->checks)
-    if (meteringServes(m.rating, wanted.className) && m.burden.name) largest = *m.burden.name;
+  for (const Rating& m : *r->checks) {
+    RatingWanted at = wanted;
+    if (m.burden.name && giveMeteringBurden(at, *parseBurden(*m.burden.name)) &&
+        judgeRating(at, {m}, runner.locale()).meets)
+      largest = *m.burden.name;
+  }
   if (largest.empty()) return "it holds " + wanted.className + " at no standard burden";
   return "it holds " + wanted.className + " up to the standard burden " + largest;
 }

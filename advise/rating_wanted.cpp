@@ -4,9 +4,11 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "advise/trad_class.h"
 #include "checks/accuracy_class.h"
+#include "checks/ieee_ratings.h"
 #include "checks/standard_tables.h"
 
 namespace windara {
@@ -114,28 +116,30 @@ void judgePx(const RatingWanted& w, const Rating& r, const NumberLocale& locale,
         "it holds PX for a knee-point e.m.f. asked of up to " + fixed(knee, "0.0", locale) + " V";
 }
 
+// Against the parallelogram of the class wanted, so that the margin falls steadily as the
+// errors grow, whichever tighter class the ratings find the points in.
 void judgeMetering(const RatingWanted& w, const Rating& r, const NumberLocale& locale,
                    RatingJudgement& j) {
   j.reached = r.rating;
-  j.meets = meteringServes(r.rating, w.className);
-  j.margin = r.margin;
   const auto index = meteringIndex(w.className);
   if (!index) return;
   const IeeeMeteringClass& c = ieeeMeteringClasses()[*index];
-  // The point nearest the edge of the wanted class's parallelogram names the figures.
-  double least = 1e300;
+  j.margin = std::numeric_limits<double>::infinity();
   for (const RatingPoint& p : r.points) {
     const double tolerance = p.currentPercent == 100                   ? c.ratedTolerance
                              : p.currentPercent == c.lowCurrentPercent ? c.lowTolerance
                                                                        : 0.0;
     if (tolerance <= 0 || !p.tcf) continue;
-    const double m = std::min(tolerance - std::fabs(p.rcf - 1), tolerance - std::fabs(*p.tcf - 1));
-    if (m >= least) continue;
-    least = m;
+    const double m = parallelogramMargin(p.rcf, p.phaseMinutes, tolerance);
+    if (m >= j.margin) continue;
+    j.margin = m;
     j.words = "RCF " + fixed(p.rcf, "0.00000", locale) + ", TCF " +
               fixed(*p.tcf, "0.00000", locale) + " at " + formatGeneral(p.currentPercent, locale) +
               " %";
   }
+  // Past a burden at which no class held, the larger ones are listed without points.
+  if (!std::isfinite(j.margin)) j.margin = -1.0;
+  j.meets = j.margin >= 0;
 }
 
 void judgeRelaying(const Rating& r, const NumberLocale& locale, RatingJudgement& j) {
@@ -239,13 +243,6 @@ RatingJudgement judgeRating(const RatingWanted& wanted, const std::vector<Rating
   }
   if (!std::isfinite(j.margin)) j.margin = j.meets ? 0.0 : -1.0;
   return j;
-}
-
-bool meteringServes(const std::optional<std::string>& reached, const std::string& wanted) {
-  if (!reached) return false;
-  const auto mine = meteringIndex(reached->substr(0, reached->find('B')));
-  const auto asked = meteringIndex(wanted);
-  return mine && asked && *mine <= *asked;
 }
 
 }  // namespace windara

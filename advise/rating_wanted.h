@@ -51,8 +51,4 @@ struct RatingJudgement {
 RatingJudgement judgeRating(const RatingWanted& wanted, const std::vector<Rating>& ratings,
                             const NumberLocale& locale);
 
-// Whether an IEEE metering class `reached` ("0.15B0.5") serves where `wanted` ("0.3") is
-// asked: the same or an earlier (tighter) one of the standard's list.
-bool meteringServes(const std::optional<std::string>& reached, const std::string& wanted);
-
 }  // namespace windara

@@ -12,9 +12,10 @@
 
 namespace windara {
 
-// In order: IEC measuring, protection (5P, 10P, then 5PR and 10PR not judged), PX; IEEE metering
-// (at the standard burden named, or at each standard metering burden), relaying. The measuring
-// classes at the design's own resistive burden are those checkTradCT finds, to the last digit.
+// In order (those of `request.kind` only, when it names one): IEC measuring, protection (5P, 10P,
+// then 5PR and 10PR not judged), PX; IEEE metering (at the standard burden named, or at each
+// standard metering burden), relaying. The measuring classes at the design's own resistive burden
+// are those checkTradCT finds, to the last digit.
 Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
                                         const RatingRequest& request);
 // As above with the alloy and thickness looked up in the data of Materials.txt.
