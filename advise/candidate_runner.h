@@ -44,7 +44,8 @@ class CandidateRunner {
   // The checks of the last run's core, by default the figures only.
   std::optional<DesignChecks> checks(CheckDetail detail = CheckDetail::Figures) const;
   // The ratings of the last run's core, as rateDesign gives them.
-  std::optional<Outcome<std::vector<Rating>>> ratings(const RatingRequest& request) const;
+  std::optional<Outcome<std::vector<Rating>>> ratings(const RatingRequest& request,
+                                                      std::string_view kind) const;
   // The last run as a candidate, before it is judged: its state and output texts.
   Candidate describe();
 

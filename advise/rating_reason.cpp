@@ -32,7 +32,7 @@ std::string largestBurden(CandidateRunner& runner, const RatingWanted& wanted) {
   RatingWanted scaled = wanted;
   const auto holds = [&](double fraction) {
     scaled.burden->value = wanted.burden->value * fraction;
-    const auto r = runner.ratings(ratingRequest(scaled));
+    const auto r = runner.ratings(ratingRequest(scaled), ratingKind(scaled.family));
     return r && r->checks && judgeRating(scaled, *r->checks, runner.locale()).meets;
   };
   double low = 1e-3;
@@ -51,7 +51,7 @@ std::string largestBurden(CandidateRunner& runner, const RatingWanted& wanted) {
 std::string largestStandardBurden(CandidateRunner& runner, const RatingWanted& wanted) {
   RatingWanted any = wanted;
   any.burden.reset();
-  const auto r = runner.ratings(ratingRequest(any));
+  const auto r = runner.ratings(ratingRequest(any), ratingKind(any.family));
   if (!r || !r->checks) return {};
   std::string largest;
   for (const Rating& m : *r->checks) {
@@ -67,7 +67,7 @@ std::string largestStandardBurden(CandidateRunner& runner, const RatingWanted& w
 std::string relayingReached(CandidateRunner& runner, const RatingWanted& wanted) {
   RatingWanted any = wanted;
   any.burden.reset();
-  const auto r = runner.ratings(ratingRequest(any));
+  const auto r = runner.ratings(ratingRequest(any), ratingKind(any.family));
   if (!r || !r->checks || r->checks->empty()) return {};
   const Rating& reached = r->checks->front();
   if (!reached.holds.value_or(false) || !reached.rating) return "it reaches no class C";

@@ -38,7 +38,9 @@ std::optional<std::size_t> meteringIndex(std::string_view name) {
   return std::nullopt;
 }
 
-const char* kindOf(RatingFamily f) {
+}  // namespace
+
+const char* ratingKind(RatingFamily f) {
   switch (f) {
     case RatingFamily::Measuring:
       return "measuring";
@@ -52,6 +54,8 @@ const char* kindOf(RatingFamily f) {
       return "relaying";
   }
 }
+
+namespace {
 
 std::string fixed(double v, const char* pattern, const NumberLocale& locale) {
   return formatPattern(v, pattern, locale);
@@ -209,7 +213,6 @@ RatingRequest ratingRequest(const RatingWanted& wanted) {
   r.burden = wanted.burden;
   r.alf = wanted.alf;
   r.kx = wanted.kx;
-  r.kind = kindOf(wanted.family);
   return r;
 }
 
@@ -217,7 +220,7 @@ RatingJudgement judgeRating(const RatingWanted& wanted, const std::vector<Rating
                             const NumberLocale& locale) {
   RatingJudgement j;
   const auto r = std::find_if(ratings.begin(), ratings.end(), [&](const Rating& x) {
-    return x.kind == kindOf(wanted.family) &&
+    return x.kind == ratingKind(wanted.family) &&
            (wanted.family != RatingFamily::Protection || x.rating == wanted.name);
   });
   if (r == ratings.end()) {

@@ -36,8 +36,10 @@ std::optional<RatingWanted> parseRating(std::string_view text);
 // ("B-0.5"); false when it names none.
 bool giveMeteringBurden(RatingWanted& wanted, const BurdenOrder& burden);
 
-// What the ratings are asked: only the rating's kind, at its burden.
+// What the ratings are asked: the rating at its burden, and only those of its kind
+// ("protection").
 RatingRequest ratingRequest(const RatingWanted& wanted);
+const char* ratingKind(RatingFamily family);
 
 struct RatingJudgement {
   bool meets = false;

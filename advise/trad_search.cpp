@@ -267,7 +267,8 @@ class ComboSearch {
 
   // The rating wanted, as the ratings judge the last run's core.
   void rate(Candidate& c) const {
-    const auto ratings = runner_.ratings(ratingRequest(*req_.rating));
+    const auto ratings =
+        runner_.ratings(ratingRequest(*req_.rating), ratingKind(req_.rating->family));
     if (!ratings || !ratings->checks) {
       c.margin = -std::numeric_limits<double>::infinity();
       c.tightest = ratings ? ratings->unavailable : "no ratings";

@@ -19,9 +19,6 @@ struct RatingRequest {
   std::optional<BurdenOrder> burden;  // none: the design's own, resistive
   std::optional<double> alf;          // the accuracy limit factor to judge; none: the highest
   std::optional<double> kx;           // PX dimensioning factor; none: PX is not judged
-  // Only the ratings of this kind ("protection"...) are worked out; empty: every kind. A search
-  // that asks for one rating of thousands of cores has no use for the others.
-  std::string kind;
 };
 
 // One error point of a rating.

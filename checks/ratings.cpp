@@ -41,7 +41,7 @@ bool isRelayingBurden(const std::string& name) {
 }  // namespace
 
 Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
-                                        const RatingRequest& request) {
+                                        const RatingRequest& request, std::string_view kind) {
   if (!usable(in))
     return Outcome<std::vector<Rating>>::none("cannot check: the figures describe no core");
   const PermeabilityCurve curve(tape.curve);
@@ -72,9 +72,7 @@ Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMat
                                        : Burden{in.burdenOhms, 0.0, BurdenForm::Ohms, {}};
   const std::string name = request.burden ? request.burden->name : std::string();
   std::vector<Rating> out;
-  const auto wanted = [&](const char* kind) {
-    return request.kind.empty() || request.kind == kind;
-  };
+  const auto wanted = [&](std::string_view k) { return kind.empty() || kind == k; };
   if (request.standards != Standards::Ieee) {
     if (wanted("measuring")) out.push_back(iecMeasuring(core, burden));
     if (wanted("protection"))
@@ -98,11 +96,11 @@ Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMat
 
 Outcome<std::vector<Rating>> rateTradCT(const MaterialsRead& materials, const TradCheckInputs& in,
                                         std::string_view alloy, int mils,
-                                        const RatingRequest& request) {
+                                        const RatingRequest& request, std::string_view kind) {
   return withMaterial<std::vector<Rating>>(
       materials, "tape " + std::string(alloy) + " " + std::to_string(mils) + " mil",
       [&](const Materials& m) { return m.tape(alloy, mils); },
-      [&](const TapeMaterial& tape) { return rateTradCT(in, tape, request); });
+      [&](const TapeMaterial& tape) { return rateTradCT(in, tape, request, kind); });
 }
 
 }  // namespace windara

@@ -12,15 +12,16 @@
 
 namespace windara {
 
-// In order (those of `request.kind` only, when it names one): IEC measuring, protection (5P, 10P,
+// In order (only those of `kind` when it names one, "protection"...: a search that asks for one
+// rating of thousands of cores has no use for the others): IEC measuring, protection (5P, 10P,
 // then 5PR and 10PR not judged), PX; IEEE metering (at the standard burden named, or at each
 // standard metering burden), relaying. The measuring classes at the design's own resistive burden
 // are those checkTradCT finds, to the last digit.
 Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
-                                        const RatingRequest& request);
+                                        const RatingRequest& request, std::string_view kind = {});
 // As above with the alloy and thickness looked up in the data of Materials.txt.
 Outcome<std::vector<Rating>> rateTradCT(const MaterialsRead& materials, const TradCheckInputs& in,
                                         std::string_view alloy, int mils,
-                                        const RatingRequest& request);
+                                        const RatingRequest& request, std::string_view kind = {});
 
 }  // namespace windara

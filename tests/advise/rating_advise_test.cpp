@@ -98,21 +98,20 @@ TEST(AdviseRating, FindsTheBestThatBruteForceFinds) {
   req.turns = {97, 103};
   req.rating = wanted("10P20");
   expectSameAsBruteForce(program.path(), req,
-                         bruteForce(program.path(), req, {Standards::Iec, {}, 20, {}, {}},
+                         bruteForce(program.path(), req, {Standards::Iec, {}, 20, {}},
                                     holding("protection", {"10P20"})));
   // An IEEE metering class at a standard burden, 1 A secondary: a tighter class serves too.
   req.ratedAmps = 200;
   req.turns = {197, 203};
   const BurdenOrder b01{BurdenForm::Standard, 0.1, 0.9, "B-0.1"};
   req.rating = wanted("0.6B0.1");
-  expectSameAsBruteForce(
-      program.path(), req,
-      bruteForce(program.path(), req, {Standards::Ieee, b01, {}, {}, {}}, class06));
+  expectSameAsBruteForce(program.path(), req,
+                         bruteForce(program.path(), req, {Standards::Ieee, b01, {}, {}}, class06));
 }
 
 // The ratings of a candidate's state as Calculate leaves it, opened from a design file.
 std::vector<Rating> ratingsShown(const std::filesystem::path& program, const Candidate& c,
-                                 const RatingRequest& request) {
+                                 const RatingRequest& request, std::string_view kind) {
   TempDir dir;
   std::string text = "2\r\n";
   for (const std::string& t : c.state.texts)
@@ -122,7 +121,7 @@ std::vector<Rating> ratingsShown(const std::filesystem::path& program, const Can
   openDesignFile(h.app, dir.write("d.tct", text).string());
   h.app.cmdCalculate_Click();
   EXPECT_EQ(h.form().txtCore.text, c.core);
-  const auto r = rateDesign(h.session, request);
+  const auto r = rateDesign(h.session, request, kind);
   return r && r->checks ? *r->checks : std::vector<Rating>{};
 }
 
@@ -153,8 +152,8 @@ TEST(AdviseRating, EveryCandidateReproducesItsRating) {
     req.rating = w;
     const Advice a = advise(program.path(), kLocale, req, {2, 2});
     for (const Candidate& c : a.candidates) {
-      const RatingJudgement j =
-          judgeRating(w, ratingsShown(program.path(), c, ratingRequest(w)), kLocale);
+      const RatingJudgement j = judgeRating(
+          w, ratingsShown(program.path(), c, ratingRequest(w), ratingKind(w.family)), kLocale);
       EXPECT_EQ(j.meets, c.meetsClass) << w.name << " " << c.core;
       EXPECT_DOUBLE_EQ(j.margin, c.margin) << w.name << " " << c.core;
       EXPECT_EQ(j.reached, c.className) << w.name << " " << c.core;
@@ -185,8 +184,8 @@ TEST(AdviseRating, SaysWhyNothingMeetsItAndWhatWouldLetItHold) {
   ASSERT_NE(a.reason.find(kx), std::string::npos) << a.reason;
   const double most = std::stod(a.reason.substr(a.reason.find(kx) + kx.size()));
   for (const double scale : {0.995, 1.005}) {
-    RatingRequest r{Standards::Iec, {}, {}, most * scale, "PX"};
-    const Rating shown = ratingsShown(program.path(), c, r).at(0);
+    const RatingRequest r{Standards::Iec, {}, {}, most * scale};
+    const Rating shown = ratingsShown(program.path(), c, r, "PX").at(0);
     EXPECT_EQ(scale < 1, shown.holds.value_or(false)) << scale;
   }
 
@@ -209,7 +208,7 @@ TEST(AdviseRating, SaysWhyNothingMeetsItAndWhatWouldLetItHold) {
   for (const auto& [name, holds] : {std::pair{order[k], true}, {order[k + 1], false}}) {
     const BurdenOrder b = parseBurden(name).value();
     const Rating shown =
-        ratingsShown(program.path(), a.candidates[0], {Standards::Ieee, b, {}, {}, "metering"})
+        ratingsShown(program.path(), a.candidates[0], {Standards::Ieee, b, {}, {}}, "metering")
             .at(0);
     bool within = !shown.points.empty();
     for (const RatingPoint& p : shown.points) {
