@@ -63,7 +63,7 @@ Best bruteForce(const std::filesystem::path& program, const TradRequirement& req
 }
 
 // The one entry of that kind (and rating, when given) holding.
-Judge holding(const char* kind, std::set<std::string> ratings) {
+Judge holding(const char* kind, const std::set<std::string>& ratings) {
   return [=](const std::vector<Rating>& all) -> std::optional<double> {
     for (const Rating& r : all)
       if (r.kind == kind && r.holds.value_or(false) && ratings.contains(r.rating.value_or("")))
