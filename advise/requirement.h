@@ -21,12 +21,9 @@ struct TurnsChoice {
 struct TradRequirement {
   double ratedAmps = 10;
   double frequencyHz = 60;
-  double burdenOhms = 5;  // resistive; other burden forms belong beside it
+  double burdenOhms = 5;  // resistive, the form's Burden R; a rating's burden is in `rating`
   // The measuring class wanted, as the checks name it ("0.5", "0.2S"); empty for any class.
   std::string className;
-  // A rating wanted instead of that class, judged by the ratings at its own burden; the
-  // design's burden (ohms above) still sizes the core as the form's Burden R does.
-  std::optional<RatingWanted> rating;
   TurnsChoice turns{10, 5000};
   std::optional<double> maxOdIn;
   std::optional<double> maxHeightIn;
@@ -34,6 +31,9 @@ struct TradRequirement {
   std::optional<double> maxSecurityFactor;
   std::optional<double> maxLossesMw;
   std::optional<int> thinnestAwg;  // the largest gauge number allowed
+  // A rating wanted instead of the class, judged by the ratings at its own burden; the
+  // design's burden (ohms above) still sizes the core as the form's Burden R does.
+  std::optional<RatingWanted> rating;
 };
 
 struct SmpsRequirement {
