@@ -180,6 +180,24 @@ TEST(AdviseRating, SaysWhyNothingMeetsItAndWhatWouldLetItHold) {
     EXPECT_EQ(scale < 1, shown.holds.value_or(false)) << scale;
   }
 
+  // A measuring class at a burden in VA: up to the burden named it holds, a little above not.
+  TradRequirement measuring = px;
+  measuring.turns = {100, 100};
+  measuring.rating = wanted("0.5", BurdenOrder{BurdenForm::VoltAmperes, 0.5, 0.8, {}});
+  a = advise(program.path(), kLocale, measuring, {1, 2});
+  ASSERT_FALSE(a.best);
+  const std::string burden = "it holds class 0.5 up to a burden of ";
+  ASSERT_NE(a.reason.find(burden), std::string::npos) << a.reason;
+  const double va = std::stod(a.reason.substr(a.reason.find(burden) + burden.size()));
+  const std::set<std::string> serving = {"0.1", "0.2S", "0.2", "0.5S", "0.5"};
+  for (const double scale : {1.0, 1.02}) {
+    const BurdenOrder b{BurdenForm::VoltAmperes, va * scale, 0.8, {}};
+    const Rating shown =
+        ratingsShown(program.path(), a.candidates.at(0), {Standards::Iec, b, {}, {}}, "measuring")
+            .at(0);
+    EXPECT_EQ(scale == 1.0, serving.contains(shown.rating.value_or(""))) << va * scale;
+  }
+
   TradRequirement metering;
   metering.ratedAmps = 200;
   metering.burdenOhms = 2;
