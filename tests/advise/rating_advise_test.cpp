@@ -17,7 +17,7 @@ namespace {
 // The margin of the rating wanted among the ratings of a core, none when it does not hold.
 using Judge = std::function<std::optional<double>(const std::vector<Rating>&)>;
 
-RatingWanted wanted(const char* rating, std::optional<BurdenOrder> burden = std::nullopt) {
+RatingWanted wanted(const char* rating, const std::optional<BurdenOrder>& burden = std::nullopt) {
   RatingWanted w = parseRating(rating).value();
   if (burden) w.burden = burden;
   return w;
