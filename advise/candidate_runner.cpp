@@ -37,6 +37,11 @@ std::optional<DesignChecks> CandidateRunner::checks(CheckDetail detail) const {
   return checkDesign(runner_->session(), detail);
 }
 
+std::optional<Outcome<std::vector<Rating>>> CandidateRunner::ratings(const RatingRequest& request,
+                                                                     std::string_view kind) const {
+  return rateDesign(runner_->session(), request, kind);
+}
+
 Candidate CandidateRunner::describe() {
   Candidate c;
   c.state = state_;

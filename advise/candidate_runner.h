@@ -11,6 +11,7 @@
 
 #include "advise/candidate.h"
 #include "app/design_checks.h"
+#include "app/design_ratings.h"
 #include "sweep/sweep_runner.h"
 
 namespace windara {
@@ -42,6 +43,9 @@ class CandidateRunner {
   const std::string& output(TextBox Form::*box) { return (runner_->form().*box).text; }
   // The checks of the last run's core, by default the figures only.
   std::optional<DesignChecks> checks(CheckDetail detail = CheckDetail::Figures) const;
+  // The ratings of the last run's core, as rateDesign gives them.
+  std::optional<Outcome<std::vector<Rating>>> ratings(const RatingRequest& request,
+                                                      std::string_view kind) const;
   // The last run as a candidate, before it is judged: its state and output texts.
   Candidate describe();
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <variant>
 
+#include "advise/rating_wanted.h"
+
 namespace windara {
 
 // The turns the adviser may choose: one fixed number, or any whole number in a range.
@@ -19,7 +21,7 @@ struct TurnsChoice {
 struct TradRequirement {
   double ratedAmps = 10;
   double frequencyHz = 60;
-  double burdenOhms = 5;  // resistive; other burden forms belong beside it
+  double burdenOhms = 5;  // resistive, the form's Burden R; a rating's burden is in `rating`
   // The measuring class wanted, as the checks name it ("0.5", "0.2S"); empty for any class.
   std::string className;
   TurnsChoice turns{10, 5000};
@@ -29,6 +31,9 @@ struct TradRequirement {
   std::optional<double> maxSecurityFactor;
   std::optional<double> maxLossesMw;
   std::optional<int> thinnestAwg;  // the largest gauge number allowed
+  // A rating wanted instead of the class, judged by the ratings at its own burden; the
+  // design's burden (ohms above) still sizes the core as the form's Burden R does.
+  std::optional<RatingWanted> rating;
 };
 
 struct SmpsRequirement {

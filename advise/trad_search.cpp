@@ -7,6 +7,7 @@
 
 #include "advise/parallel.h"
 #include "advise/ranking.h"
+#include "advise/rating_reason.h"
 #include "advise/tape_records.h"
 #include "advise/trad_class.h"
 #include "advise/trad_words.h"
@@ -35,6 +36,24 @@
 // turns (the instrument security factor) or shrinks with them (the hole left) is exceeded:
 // the largest number that keeps it is found by halving. A core that fails the class with the
 // most turns it holds fails it with fewer too.
+//
+// A rating (advise/rating_wanted.h) is judged at its own burden, Zb fixed in ohms or, in VA or
+// by IEEE name, growing as N^2 (the impedance of a fixed output at Isr = Ip / N). Either way
+// more turns of the same core, alloy and gauge never raise the flux density at a given multiple
+// of rated current, B ~ Ip |Rw + Zb| / N^2 with Rw ~ N, and each family's figures grow with it:
+// * IEC measuring and IEEE metering: the ratio error, phase displacement, RCF and TCF are the
+//   exciting current over the secondary current, Ie / Is = H(B) l / Ip and, for the loss
+//   part, P(B) / (4.44 f A B Ip), both growing with B (as for the class above).
+// * IEC 5P and 10P: the same at rated current, and the composite error Ie,rms / (ALF Isr) =
+//   H,rms(B) l / (ALF Ip) at the flux of E_ALF.
+// * PX: the knee lies at a flux density the alloy fixes, so Ek grows as N, while Kx Isr (Rct +
+//   Rb) grows at most as N; a fixed Ek asked only gets easier.
+// * IEEE class C: 10 % ratio correction at 20 Isr is reached at a field, and so a flux density,
+//   the alloy fixes; the e.m.f. there grows as N and the burden it drives as N^2 against a
+//   class burden scaled as N^2 and a winding as N.
+// So the most turns the window holds are also the best for each rating, and the pruning above
+// holds for them. What does not grow with the turns (the security factor, the hole left) is
+// still found by halving, and no rating prunes by its margin.
 //
 // The candidates rank by core volume first, so once `count` cores of an alloy and thickness
 // pass, a core of larger volume cannot rank among that alloy's best: the cores are visited
@@ -215,10 +234,14 @@ class ComboSearch {
       return c;
     }
     c.material = d->material;
-    c.className = d->trad->verdict.className;
-    c.meetsClass = classServes(c.className, req_.className);
-    c.margin = d->trad->verdict.tightest.margin;
-    c.tightest = limitWords(d->trad->verdict.tightest, locale_);
+    if (req_.rating) {
+      rate(c);
+    } else {
+      c.className = d->trad->verdict.className;
+      c.meetsClass = classServes(c.className, req_.className);
+      c.margin = d->trad->verdict.tightest.margin;
+      c.tightest = limitWords(d->trad->verdict.tightest, locale_);
+    }
     c.securityFactor = d->trad->securityFactor;
     const auto above = [&](std::optional<double> limit, double value, const char* what,
                            const std::string& shown) {
@@ -240,6 +263,23 @@ class ComboSearch {
     }
     c.pass = c.meetsClass && c.missed.empty();
     return c;
+  }
+
+  // The rating wanted, as the ratings judge the last run's core.
+  void rate(Candidate& c) const {
+    const auto ratings =
+        runner_.ratings(ratingRequest(*req_.rating), ratingKind(req_.rating->family));
+    if (!ratings || !ratings->checks) {
+      c.margin = -std::numeric_limits<double>::infinity();
+      c.tightest = ratings ? ratings->unavailable : "no ratings";
+      return;
+    }
+    const RatingJudgement j = judgeRating(*req_.rating, *ratings->checks, locale_);
+    c.className = j.reached;
+    c.meetsClass = j.meets;
+    c.margin = j.margin;
+    c.tightest = j.words;
+    c.relaxation = j.relaxation;
   }
 
   void keepFailing(Candidate c) {
@@ -294,6 +334,11 @@ Advice adviseTrad(const SearchData& data, const TradRequirement& req, std::size_
     runner.run(c.state.texts);
     const std::optional<DesignChecks> d = runner.checks(CheckDetail::Full);
     if (!d || !d->trad) continue;
+    if (req.rating) {
+      if (c.relaxation.empty() && !c.meetsClass)
+        c.relaxation = ratingRelaxation(runner, c, *req.rating);
+      continue;
+    }
     c.margin = d->trad->verdict.tightest.margin;
     c.tightest = limitWords(d->trad->verdict.tightest, data.locale);
     if (c.meetsClass || req.className.empty()) continue;

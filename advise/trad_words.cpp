@@ -22,7 +22,12 @@ std::string tradReason(const std::vector<Candidate>& failing, const TradRequirem
     return "no core of the table takes the windings: the turns allowed need a larger window "
            "or core area than any core offers";
   const Candidate& best = failing.front();
-  const std::string asked = req.className.empty() ? "a class" : "class " + req.className;
+  // A rating of the IEC measuring classes reads as a class does; the others by their name.
+  const bool named = req.rating && req.rating->family != RatingFamily::Measuring;
+  const std::string& wanted = req.rating ? req.rating->className : req.className;
+  const std::string asked = named            ? req.rating->name
+                            : wanted.empty() ? "a class"
+                                             : "class " + wanted;
   if (best.meetsClass) {
     std::string s = asked +
                     " is reached only outside the limits: the smallest candidate "
@@ -33,8 +38,8 @@ std::string tradReason(const std::vector<Candidate>& failing, const TradRequirem
     if (best.missed.size() == 1) s += "; relaxing that limit alone lets it pass";
     return s;
   }
-  const std::string reached =
-      best.className ? "class " + *best.className + " at most" : "no class at all";
+  std::string reached = named ? req.rating->name + " not reached" : "no class at all";
+  if (best.className) reached = (named ? "" : "class ") + *best.className + " at most";
   std::string s =
       reached + ": the best candidate, " + candidateWords(best, locale) + ", has " + best.tightest;
   if (!best.relaxation.empty()) s += "; " + best.relaxation;

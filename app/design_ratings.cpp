@@ -10,7 +10,8 @@
 namespace windara {
 
 std::optional<Outcome<std::vector<Rating>>> rateDesign(const Session& s,
-                                                       const RatingRequest& request) {
+                                                       const RatingRequest& request,
+                                                       std::string_view kind) {
   const Form& f = s.form;
   // The same cores checkDesign checks: SMPS goes first in its dispatch.
   if (f.txtCore.text == "N/A" || f.optSMPS.selected || !f.optTradCT.selected) return std::nullopt;
@@ -20,7 +21,7 @@ std::optional<Outcome<std::vector<Rating>>> rateDesign(const Session& s,
   if (!core || core->part != f.txtCore.text) return std::nullopt;
   return rateTradCT(*materialsFor(s),
                     tradCheckInputs(shown.inputs, shown.result->requirements, *core),
-                    shown.inputs.alloy.letter, core->thickness, request);
+                    shown.inputs.alloy.letter, core->thickness, request, kind);
 }
 
 }  // namespace windara

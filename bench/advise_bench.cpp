@@ -27,6 +27,13 @@ BENCHMARK_CAPTURE(BM_PairAdviseDesign, trad, "trad-defaults.tct",
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond)
     ->MinTime(2.0);
+// A protection rating, judged by the ratings for every core and gauge landed on: the
+// composite error at ALF 10 and the factor it holds to.
+BENCHMARK_CAPTURE(BM_PairAdviseDesign, trad_5p10, "trad-defaults.tct",
+                  std::vector<std::string>{"--rating", "5P10"})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0);
 // Nothing meets the defaults (the output voltage is too low a reset), so the search prunes
 // nothing by volume: the slowest case.
 BENCHMARK_CAPTURE(BM_PairAdviseDesign, smps, "smps-defaults.sps", std::vector<std::string>{})

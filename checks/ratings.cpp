@@ -41,7 +41,7 @@ bool isRelayingBurden(const std::string& name) {
 }  // namespace
 
 Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
-                                        const RatingRequest& request) {
+                                        const RatingRequest& request, std::string_view kind) {
   if (!usable(in))
     return Outcome<std::vector<Rating>>::none("cannot check: the figures describe no core");
   const PermeabilityCurve curve(tape.curve);
@@ -73,6 +73,7 @@ Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMat
                             : Burden{in.burdenOhms, 0.0, BurdenForm::Ohms, {}};
   const std::string name = request.burden ? request.burden->name : std::string();
   std::vector<Rating> out;
+  const auto wanted = [&](std::string_view k) { return kind.empty() || kind == k; };
   if (request.standards != Standards::Ieee) {
     // IEC 61869-2 tests an output in VA at the power factor it sets for its size, whatever the
     // order says: 0.8 inductive from 5 VA, 1 below (5.6.201.3, 5.6.202.2.4).
@@ -90,30 +91,33 @@ Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMat
       r.burdenNote = pfNote;
       return r;
     };
-    out.push_back(noted(iecMeasuring(core, tested)));
-    for (Rating& r : iecProtection(core, tested, request.alf))
-      out.push_back(r.holds ? noted(std::move(r)) : std::move(r));
-    out.push_back(iecPx(core, burden, request.kx));
+    if (wanted("measuring")) out.push_back(noted(iecMeasuring(core, tested)));
+    if (wanted("protection"))
+      for (Rating& r : iecProtection(core, tested, request.alf))
+        out.push_back(r.holds ? noted(std::move(r)) : std::move(r));
+    if (wanted("PX")) out.push_back(iecPx(core, burden, request.kx));
   }
   if (request.standards != Standards::Iec) {
-    if (isMeteringBurden(name)) {
+    if (wanted("metering") && isMeteringBurden(name)) {
       out.push_back(ieeeMetering(core, burden));
-    } else {
+    } else if (wanted("metering")) {
       for (Rating& r : ieeeMeteringAtEachBurden(core))
         out.push_back(std::move(r));
     }
-    out.push_back(ieeeRelaying(core, isRelayingBurden(name) ? std::optional(name) : std::nullopt));
+    if (wanted("relaying"))
+      out.push_back(
+          ieeeRelaying(core, isRelayingBurden(name) ? std::optional(name) : std::nullopt));
   }
   return Outcome<std::vector<Rating>>::done(std::move(out));
 }
 
 Outcome<std::vector<Rating>> rateTradCT(const MaterialsRead& materials, const TradCheckInputs& in,
                                         std::string_view alloy, int mils,
-                                        const RatingRequest& request) {
+                                        const RatingRequest& request, std::string_view kind) {
   return withMaterial<std::vector<Rating>>(
       materials, "tape " + std::string(alloy) + " " + std::to_string(mils) + " mil",
       [&](const Materials& m) { return m.tape(alloy, mils); },
-      [&](const TapeMaterial& tape) { return rateTradCT(in, tape, request); });
+      [&](const TapeMaterial& tape) { return rateTradCT(in, tape, request, kind); });
 }
 
 }  // namespace windara

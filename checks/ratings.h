@@ -12,15 +12,17 @@
 
 namespace windara {
 
-// In order: IEC measuring, protection (5P, 10P, then 5PR and 10PR not judged), PX; IEEE metering
-// (at the standard burden named, or at each standard metering burden), relaying. At the design's
-// own resistive burden the measuring points are those checkTradCT finds, to the last digit, at
-// 100 % burden, and at 25 % while that is at least 1 VA (below, the lower test burden is 1 VA).
+// In order (only those of `kind` when it names one, "protection"...: a search that asks for one
+// rating of thousands of cores has no use for the others): IEC measuring, protection (5P, 10P,
+// then 5PR and 10PR not judged), PX; IEEE metering (at the standard burden named, or at each
+// standard metering burden), relaying. At the design's own resistive burden the measuring points
+// are those checkTradCT finds, to the last digit, at 100 % burden, and at 25 % while that is at
+// least 1 VA (below, the lower test burden is 1 VA).
 Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
-                                        const RatingRequest& request);
+                                        const RatingRequest& request, std::string_view kind = {});
 // As above with the alloy and thickness looked up in the data of Materials.txt.
 Outcome<std::vector<Rating>> rateTradCT(const MaterialsRead& materials, const TradCheckInputs& in,
                                         std::string_view alloy, int mils,
-                                        const RatingRequest& request);
+                                        const RatingRequest& request, std::string_view kind = {});
 
 }  // namespace windara

@@ -29,6 +29,32 @@ std::string turnsJson(const TurnsChoice& t) {
   return JsonMembers().number("lowest", t.lowest).number("highest", t.highest).inlineObject();
 }
 
+// The burden as the order gives it: its form, figure (ohms, VA, or a standard burden's ohms on
+// a 5 A secondary), power factor (none: the IEC rule's for its VA) and IEEE name.
+std::string burdenJson(const std::optional<BurdenOrder>& b) {
+  if (!b) return "null";
+  const char* form = b->form == BurdenForm::Ohms          ? "ohms"
+                     : b->form == BurdenForm::VoltAmperes ? "VA"
+                                                          : "standard";
+  return JsonMembers()
+      .text("form", std::string(form))
+      .number("value", b->value)
+      .add("power_factor", optionalNumber(b->powerFactor))
+      .text("name", b->name.empty() ? std::nullopt : std::optional(b->name))
+      .inlineObject();
+}
+
+std::string ratingJson(const std::optional<RatingWanted>& w) {
+  if (!w) return "null";
+  return JsonMembers()
+      .text("name", w->name.empty() ? std::nullopt : std::optional(w->name))
+      .add("burden", burdenJson(w->burden))
+      .add("alf", optionalNumber(w->alf))
+      .add("kx", optionalNumber(w->kx))
+      .add("knee_volts", optionalNumber(w->kneeVolts))
+      .inlineObject();
+}
+
 std::string requirementJson(const Requirement& req) {
   JsonMembers m;
   if (const auto* t = std::get_if<TradRequirement>(&req)) {
@@ -37,6 +63,7 @@ std::string requirementJson(const Requirement& req) {
         .number("frequency_hz", t->frequencyHz)
         .number("burden_ohm", t->burdenOhms)
         .text("class", t->className.empty() ? std::nullopt : std::optional(t->className))
+        .add("rating", ratingJson(t->rating))
         .add("turns", turnsJson(t->turns))
         .add("max_od_in", optionalNumber(t->maxOdIn))
         .add("max_height_in", optionalNumber(t->maxHeightIn))
@@ -132,6 +159,8 @@ std::string adviceText(const Requirement& req, const Advice& advice, const Numbe
                                                     : kTypeHall;
       },
       req);
+  const auto* trad = std::get_if<TradRequirement>(&req);
+  const bool rated = trad && trad->rating;
   s += std::string(typeName(type)) + " designs calculated: " +
        formatPattern(static_cast<double>(advice.searched), "###,###,##0", locale) + "\n";
   if (advice.best)
@@ -150,7 +179,7 @@ std::string adviceText(const Requirement& req, const Advice& advice, const Numbe
       for (const NamedBox& n : kInputBoxes)
         if (n.box == kDesignFileBoxes[b]) s += std::string(" ") + n.name + "=" + c.state.texts[b];
     s += "\n   ";
-    if (c.className) s += "class " + *c.className + ", ";
+    if (c.className) s += (rated ? "rating " : "class ") + *c.className + ", ";
     s += "tightest " + c.tightest + " (margin " + formatPattern(c.margin, "0.000", locale) + ")";
     if (c.securityFactor)
       s += ", security factor " + formatPattern(*c.securityFactor, "0.0", locale);

@@ -4,6 +4,7 @@
 
 #include "advise/advise.h"
 #include "checks/accuracy_class.h"
+#include "cli/burden_option.h"
 
 namespace windara::cli {
 
@@ -19,7 +20,9 @@ struct TypeOption {
 constexpr TypeOption kTypeOptions[] = {
     {"class", kTypeTraditional},        {"max-height", kTypeTraditional},
     {"max-fs", kTypeTraditional},       {"max-losses", kTypeTraditional},
-    {"thinnest-awg", kTypeTraditional}, {"max-droop", kTypeSMPS},
+    {"thinnest-awg", kTypeTraditional}, {"rating", kTypeTraditional},
+    {"burden", kTypeTraditional},       {"kx", kTypeTraditional},
+    {"knee-volts", kTypeTraditional},   {"max-droop", kTypeSMPS},
     {"reset-volts", kTypeSMPS},         {"max-offset", kTypeHall},
     {"max-drift", kTypeHall},           {"min-hole", 0},
 };
@@ -85,6 +88,61 @@ class Reader {
   const NumberLocale& locale_;
 };
 
+constexpr const char* kRatingForms =
+    "an IEC measuring class (0.5), an IEC protection class with a standard accuracy limit "
+    "factor (5P10, 10P20; 5, 10, 15, 20, 30), PX, an IEEE metering class at a standard "
+    "burden (0.3B0.5; 0.15S, 0.15, 0.3, 0.6, 1.2 at B0.1, B0.2, B0.5, B0.9, B1.8) or an IEEE "
+    "relaying class (C10, C20, C50, C100, C200, C400, C800)";
+
+// The rating of --rating (or --class) at --burden, or none when the class alone is asked for
+// at the design's own burden.
+std::optional<RatingWanted> ratingOption(const ParsedArgs& args, const NumberLocale& locale,
+                                         const Reader& read) {
+  if (args.has("rating") && args.has("class"))
+    throw UsageError("give --class or --rating, not both");
+  std::optional<BurdenOrder> burden;
+  if (args.has("burden")) burden = burdenOption(args, locale);
+  std::optional<RatingWanted> w;
+  if (args.has("rating")) {
+    w = parseRating(args.last("rating"));
+    if (!w)
+      throw UsageError("--rating: expected " + std::string(kRatingForms) + ", got '" +
+                       args.last("rating") + "'");
+  } else if (burden) {
+    w = RatingWanted{};
+    const std::string c = args.last("class", "any");
+    w->name = w->className = c == "any" ? "" : c;
+  }
+  const bool px = w && w->family == RatingFamily::Px;
+  for (const char* factor : {"kx", "knee-volts"})
+    if (args.has(factor) && !px)
+      throw UsageError("--" + std::string(factor) + " applies to --rating PX only");
+  if (!w) return std::nullopt;
+  if (px) {
+    w->kx = read.positive("kx");
+    w->kneeVolts = read.positive("knee-volts");
+    if (!w->kx && !w->kneeVolts) throw UsageError("--rating PX: give --kx K or --knee-volts V");
+  }
+  if (w->family == RatingFamily::Metering && !w->burden) {
+    if (!burden)
+      throw UsageError("--rating " + w->name +
+                       ": an IEEE metering class needs its standard burden, as " + w->name +
+                       "B0.5 or with --burden B-0.5");
+    if (!giveMeteringBurden(*w, *burden))
+      throw UsageError("--burden: the IEEE metering class " + w->name +
+                       " takes a standard metering burden (B-0.1, B-0.2, B-0.5, B-0.9, B-1.8), "
+                       "not '" +
+                       args.last("burden") + "'");
+  } else if (burden && w->burden) {
+    throw UsageError("--burden: the rating " + w->name + " names its own burden");
+  } else if (burden) {
+    w->burden = burden;
+  }
+  // A measuring class at the design's own burden is the class the checks judge.
+  if (w->family == RatingFamily::Measuring && !w->burden) return std::nullopt;
+  return w;
+}
+
 }  // namespace
 
 std::vector<OptionSpec> adviseOptions() {
@@ -114,7 +172,13 @@ Requirement adviseRequirement(const DesignFileContents& design, const ParsedArgs
         names += std::string(names.empty() ? "" : ", ") + a.name;
       throw UsageError("--class: expected one of " + names + " or any, got '" + c + "'");
     }
-    t->className = c == "any" ? "" : c;
+    t->rating = ratingOption(args, locale, read);
+    // --rating 0.5 without a burden is --class 0.5.
+    if (args.has("rating") && !t->rating) c = parseRating(args.last("rating"))->className;
+    t->className = c == "any" || t->rating ? "" : c;
+    // The order's burden in ohms is the design's Burden R too.
+    if (t->rating && t->rating->burden && t->rating->burden->form == BurdenForm::Ohms)
+      t->burdenOhms = t->rating->burden->value;
     t->turns = read.turns(t->turns);
     t->maxOdIn = read.positive("max-od");
     t->maxHeightIn = read.positive("max-height");

@@ -1,10 +1,10 @@
 #include "cli/check_command.h"
 
-#include <algorithm>
 #include <ostream>
 
 #include "app/design_checks.h"
 #include "app/design_ratings.h"
+#include "cli/burden_option.h"
 #include "cli/checks_json.h"
 #include "cli/checks_text.h"
 #include "cli/ratings_json.h"
@@ -40,18 +40,7 @@ std::optional<RatingRequest> ratingRequest(const ParsedArgs& args, const NumberL
     else if (s != "all")
       throw UsageError("--standard: expected iec, ieee or all, not '" + s + "'");
   }
-  if (args.has("burden")) {
-    // Its figures with the locale's decimal separator or a period.
-    std::string text = args.last("burden");
-    std::replace(text.begin(), text.end(), locale.decimal, '.');
-    request.burden = parseBurden(text);
-    if (!request.burden)
-      throw UsageError(
-          "--burden: expected ohms (5ohm), VA at a power factor (2.5VA@0.8, or 2.5VA "
-          "for the IEC power factor) or an IEEE standard burden (B-0.1, B-0.2, "
-          "B-0.5, B-0.9, B-1.8, B-1, B-2, B-4, B-8), not '" +
-          args.last("burden") + "'");
-  }
+  if (args.has("burden")) request.burden = burdenOption(args, locale);
   if (args.has("alf"))
     request.alf =
         factorOption(args, "alf", "an accuracy limit factor above 0 (5, 10, 15, 20, 30)", locale);

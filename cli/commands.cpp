@@ -114,7 +114,9 @@ std::string helpText() {
               [--answer TEXT]...
   windara-cli advise FILE [--class C] [--turns N | --turns-range A:B] [--max-od IN]
               [--max-height IN] [--min-hole IN] [--max-fs X] [--max-losses MW]
-              [--thinnest-awg G] [--max-droop PCT] [--reset-volts V]
+              [--thinnest-awg G] [--rating 5P20|PX|0.3B0.5|C200|0.5]
+              [--burden 5ohm|2.5VA@0.8|B-0.5] [--kx K] [--knee-volts V]
+              [--max-droop PCT] [--reset-volts V]
               [--max-offset PCT] [--max-drift PPM] [--count K] [--json]
               [--apply OUT] [--program-dir DIR] [--answer TEXT]...
   windara-cli --help

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "advise/advise.h"
+#include "advise/advise_support.h"
 #include "files/design_file.h"
 #include "support/harness.h"
 #include "support/table_copy.h"
@@ -20,36 +21,6 @@
 
 namespace windara::testing {
 namespace {
-
-const NumberLocale kLocale = NumberLocale::period();
-
-// A program folder whose tape table holds every fourth shipped core, so that brute force
-// over it stays quick.
-class SmallProgram {
- public:
-  SmallProgram() {
-    for (const char* name : {"Ferrite.txt", "Hall.txt", "Materials.txt"})
-      dir_.write(name, readFile(dataDir() / name));
-    TableText shipped(readFile(dataDir() / "TWC.txt"));
-    TableText cut("");
-    int row = 1;
-    for (int r = 1; r <= 45; r += 4)
-      cut.insertLine(row++, shipped.line(r));
-    while (row <= 47)
-      cut.insertLine(row++, shipped.line(47));
-    dir_.write("TWC.txt", cut.text());
-  }
-  const std::filesystem::path& path() const { return dir_.path(); }
-
- private:
-  TempDir dir_;
-};
-
-double volumeOf(Form& f) {
-  const auto in = [&](const TextBox& b) { return shownNumber(b.text, kLocale).value_or(0); };
-  const double od = in(f.txtOD), id = in(f.txtID);
-  return std::numbers::pi / 4 * (od * od - id * id) * in(f.txtHt) * 16.387064;
-}
 
 // What Calculate shows for a candidate's state, opened from a design file on a fresh program.
 struct Shown {
@@ -107,37 +78,6 @@ void expectReproduced(const std::filesystem::path& program, const Advice& a,
     EXPECT_TRUE(a.candidates.at(*a.best).pass);
   }
   EXPECT_EQ(a.best.has_value(), a.reason.empty());
-}
-
-// The best margin brute force finds for each core that passes, and the best of all.
-struct Best {
-  double volume = 1e300;
-  double margin = -1e300;
-  std::string core;
-  std::map<std::string, double> perCore;
-  void offer(double v, double m, const std::string& c) {
-    if (v < volume - 1e-9 || (std::fabs(v - volume) <= 1e-9 && m > margin)) {
-      volume = v;
-      margin = m;
-      core = c;
-    }
-    if (!perCore.contains(c) || m > perCore[c]) perCore[c] = m;
-  }
-};
-
-// The adviser, keeping every passing core, names the best and finds every core brute force
-// finds with the same best margin.
-void expectSameAsBruteForce(const std::filesystem::path& program, const Requirement& req,
-                            const Best& best) {
-  const Advice a = advise(program, kLocale, req, {100, 2});
-  ASSERT_TRUE(a.best) << a.reason;
-  EXPECT_EQ(a.candidates[0].core, best.core);
-  EXPECT_NEAR(a.candidates[0].volumeCm3, best.volume, 1e-9);
-  EXPECT_DOUBLE_EQ(a.candidates[0].margin, best.margin);
-  std::map<std::string, double> found;
-  for (const Candidate& c : a.candidates)
-    found[c.core] = c.margin;
-  EXPECT_EQ(found, best.perCore);
 }
 
 // Every alloy, thickness, gauge and number of turns, at Bmax on a grid fine enough that no

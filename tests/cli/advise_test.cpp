@@ -73,6 +73,39 @@ TEST(CliAdvise, NothingMetIsAResultWithItsReason) {
   EXPECT_NE(met.out.find("\nBest: "), std::string::npos) << met.out;
 }
 
+// A rating at a burden in VA: the requirement states both, and `check` of the applied best
+// finds the rating holding at that burden, as the candidate says.
+TEST(CliAdvise, AppliedBestHoldsTheRatingAsCheckJudgesIt) {
+  TempDir dir;
+  const std::string file = templateFile(dir, "trad", "t.tct");
+  const std::string out = (dir.path() / "best.tct").string();
+  const CliRun r = runCli({"advise", file, "--rating", "5p10", "--burden", "0.05 VA", "--count",
+                           "1", "--json", "--apply", out});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const QJsonObject advice = parsed(r.out);
+  const QJsonObject rating = advice["requirement"].toObject()["rating"].toObject();
+  EXPECT_EQ(rating["name"].toString(), "5P10");
+  EXPECT_EQ(rating["alf"].toDouble(), 10);
+  EXPECT_EQ(rating["burden"].toObject()["form"].toString(), "VA");
+  EXPECT_EQ(rating["burden"].toObject()["value"].toDouble(), 0.05);
+  EXPECT_TRUE(rating["burden"].toObject()["power_factor"].isNull());
+  ASSERT_EQ(advice["best"].toInt(-1), 0) << r.out;
+  const QJsonObject best = advice["candidates"].toArray()[0].toObject();
+  EXPECT_EQ(best["class"].toString(), "5P10");
+
+  const QJsonObject checked = parsed(
+      runCli({"check", out, "--json", "--standard", "iec", "--burden", "0.05VA", "--alf", "10"})
+          .out);
+  bool found = false;
+  for (const auto& entry : checked["ratings"].toArray()) {
+    if (entry.toObject()["rating"].toString() != "5P10") continue;
+    found = true;
+    EXPECT_TRUE(entry.toObject()["holds"].toBool());
+    EXPECT_DOUBLE_EQ(entry.toObject()["margin"].toDouble(), best["margin"].toDouble());
+  }
+  EXPECT_TRUE(found) << checked["ratings"].toArray().size();
+}
+
 TEST(CliAdvise, BadArgumentsNameTheOptionAndWhatItAccepts) {
   TempDir dir;
   const std::string trad = templateFile(dir, "trad", "t.tct");
@@ -90,6 +123,16 @@ TEST(CliAdvise, BadArgumentsNameTheOptionAndWhatItAccepts) {
       {{trad, "--count", "0"}, "--count: expected a whole number from 1 to 100"},
       {{hall, "--min-hole", "0.1"}, "--min-hole does not apply to a Hall Effect design"},
       {{hall, "--turns", "11"}, "1 to 10 primary turns"},
+      {{trad, "--rating", "5P7"}, "--rating: expected an IEC measuring class (0.5), an IEC protec"},
+      {{trad, "--rating", "PX"}, "--rating PX: give --kx K or --knee-volts V"},
+      {{trad, "--rating", "PX", "--knee-volts", "0"}, "--knee-volts: expected a number greater"},
+      {{trad, "--kx", "1.5"}, "--kx applies to --rating PX only"},
+      {{trad, "--rating", "C200", "--burden", "2VA"}, "--burden: the rating C200 names its own"},
+      {{trad, "--rating", "0.3"}, "--rating 0.3: an IEEE metering class needs its standard burden"},
+      {{trad, "--rating", "0.3", "--burden", "B-2"}, "--burden: the IEEE metering class 0.3 takes"},
+      {{trad, "--burden", "3VAR"}, "--burden: expected ohms (5ohm), VA at a power factor"},
+      {{trad, "--rating", "5P10", "--class", "1"}, "give --class or --rating, not both"},
+      {{hall, "--rating", "5P10"}, "--rating does not apply to a Hall Effect design"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> args = {"advise"};
