@@ -183,7 +183,8 @@ std::optional<RatingWanted> parseRating(std::string_view text) {
   for (const IeeeRelayingClass& c : ieeeRelayingClasses()) {
     if (s != c.name) continue;
     w.family = RatingFamily::Relaying;
-    w.burden = BurdenOrder{BurdenForm::Standard, c.ohms, kRelayingPowerFactor, c.burden};
+    const IeeeBurden b = *ieeeBurden(c.burden);
+    w.burden = BurdenOrder{BurdenForm::Standard, b.ohms, b.powerFactor, b.name};
     return w;
   }
   // An IEEE metering class, its standard burden after a B: "0.3B0.5".
