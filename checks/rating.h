@@ -19,6 +19,15 @@ struct RatingRequest {
   std::optional<BurdenOrder> burden;  // none: the design's own, resistive
   std::optional<double> alf;          // the accuracy limit factor to judge; none: the highest
   std::optional<double> kx;           // PX dimensioning factor; none: PX is not judged
+  // Points of the excitation curve each protection, PX and relaying rating carries for a plot;
+  // 0 leaves it out, as a verdict alone does not need it.
+  int excitationPoints = 0;
+};
+
+// A point of the excitation curve: the e.m.f. and the whole exciting current, both rms.
+struct ExcitationSample {
+  double emfVolts = 0.0;
+  double excitingAmps = 0.0;
 };
 
 // One error point of a rating.
@@ -60,6 +69,8 @@ struct Rating {
   double terminalVoltsAt20x = kNoFigure;
   double ansiKneeVolts = kNoFigure;
   std::string note;
+  // Protection, PX and relaying when asked for: the winding at 75 C, lowest e.m.f. first.
+  std::vector<ExcitationSample> excitation;
 };
 
 // The wound core the ratings judge.

@@ -38,6 +38,19 @@ bool isRelayingBurden(const std::string& name) {
   return false;
 }
 
+// From a millitesla, where the curve is still straight, to the twice-saturated core the knee
+// searches reach, evenly spaced on a logarithmic axis.
+std::vector<ExcitationSample> excitationCurve(const RatedCore& core, int points) {
+  const double lo = emfAt(core.hot, 1e-3);
+  const double hi = emfAt(core.hot, 2.0 * core.saturationTesla);
+  std::vector<ExcitationSample> out;
+  for (int k = 0; k < points; ++k) {
+    const double e = lo * std::pow(hi / lo, k / (points - 1.0));
+    out.push_back({e, excitingRms(core.hot, e)});
+  }
+  return out;
+}
+
 }  // namespace
 
 Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
@@ -86,6 +99,11 @@ Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMat
         out.push_back(std::move(r));
     }
     out.push_back(ieeeRelaying(core, isRelayingBurden(name) ? std::optional(name) : std::nullopt));
+  }
+  if (request.excitationPoints > 1) {
+    const std::vector<ExcitationSample> curve = excitationCurve(core, request.excitationPoints);
+    for (Rating& r : out)
+      if (r.kind == "protection" || r.kind == "PX" || r.kind == "relaying") r.excitation = curve;
   }
   return Outcome<std::vector<Rating>>::done(std::move(out));
 }

@@ -1,55 +1,11 @@
 #include "cli/ratings_text.h"
 
-#include <cmath>
 #include <ostream>
 #include <string>
 
-#include "checks/iec_ratings.h"
-#include "checks/wording.h"
+#include "checks/rating_words.h"
 
 namespace windara::cli {
-
-namespace {
-
-std::string burdenText(const Rating& r, const NumberLocale& loc) {
-  std::string s = r.burden.name ? *r.burden.name + ", " : std::string();
-  s += readable(r.burden.ohms, loc) + " + j" + readable(r.burden.reactanceOhms, loc) + " \u03a9, " +
-       readable(r.burdenVa, loc) + " VA at pf " + readable(r.burden.powerFactor(), loc);
-  return s;
-}
-
-std::string verdict(const Rating& r, const NumberLocale& loc) {
-  if (!r.holds) return r.note;
-  const std::string margin =
-      std::isfinite(r.margin) ? ", margin " + readable(r.margin, loc) : std::string();
-  if (*r.holds) return *r.rating + " holds" + margin;
-  if (r.rating) return *r.rating + " does not hold" + margin;
-  return (r.note.empty() ? std::string("no rating reached") : r.note) + margin;
-}
-
-// The figures beside the verdict, or "".
-std::string figures(const Rating& r, const NumberLocale& loc) {
-  auto v = [&](double x) { return std::isfinite(x) ? readable(x, loc) : std::string("none"); };
-  if (r.kind == "protection" && r.holds)
-    return "composite error " +
-           (r.compositeErrorPercent >= kCompositeCeilingPercent ? std::string("over 100")
-                                                                : v(r.compositeErrorPercent)) +
-           " % at ALF " + v(r.alf) + " (E_ALF " + v(r.eAlfVolts) + " V); " +
-           (std::isfinite(r.alfAtBurden)
-                ? "the class limit is reached at ALF " + v(r.alfAtBurden)
-                : std::string("beyond the class limit from rated current on"));
-  if (r.kind == "PX")
-    return "Ek " + v(r.kneeVolts) + " V, Ie at Ek " + v(r.kneeExcitingAmps) +
-           " A, Rct at 75 \u00b0C " + v(r.windingOhms75c) + " \u03a9" +
-           (std::isfinite(r.kx) ? ", Kx " + v(r.kx) + " needs " + v(r.requiredKneeVolts) + " V"
-                                : std::string());
-  if (r.kind == "relaying")
-    return "terminal voltage at 20 x rated current " + v(r.terminalVoltsAt20x) + " V, ANSI knee " +
-           v(r.ansiKneeVolts) + " V";
-  return {};
-}
-
-}  // namespace
 
 void writeRatingsText(std::ostream& out, const std::optional<Outcome<std::vector<Rating>>>& ratings,
                       const NumberLocale& locale) {
@@ -63,9 +19,9 @@ void writeRatingsText(std::ostream& out, const std::optional<Outcome<std::vector
     return;
   }
   for (const Rating& r : *ratings->checks) {
-    out << "  " << r.standard << " " << r.kind << " at " << burdenText(r, locale) << ": "
-        << verdict(r, locale) << "\n";
-    if (const std::string f = figures(r, locale); !f.empty()) out << "    " << f << "\n";
+    out << "  " << r.standard << " " << r.kind << " at " << ratingBurdenText(r, locale) << ": "
+        << ratingVerdictText(r, locale) << "\n";
+    if (const std::string f = ratingFiguresText(r, locale); !f.empty()) out << "    " << f << "\n";
   }
 }
 

@@ -1,0 +1,47 @@
+#include "checks/rating_words.h"
+
+#include <cmath>
+
+#include "checks/iec_ratings.h"
+#include "checks/wording.h"
+
+namespace windara {
+
+std::string ratingBurdenText(const Rating& r, const NumberLocale& loc) {
+  std::string s = r.burden.name ? *r.burden.name + ", " : std::string();
+  s += readable(r.burden.ohms, loc) + " + j" + readable(r.burden.reactanceOhms, loc) + " \u03a9, " +
+       readable(r.burdenVa, loc) + " VA at pf " + readable(r.burden.powerFactor(), loc);
+  return s;
+}
+
+std::string ratingVerdictText(const Rating& r, const NumberLocale& loc) {
+  if (!r.holds) return r.note;
+  const std::string margin =
+      std::isfinite(r.margin) ? ", margin " + readable(r.margin, loc) : std::string();
+  if (*r.holds) return *r.rating + " holds" + margin;
+  if (r.rating) return *r.rating + " does not hold" + margin;
+  return (r.note.empty() ? std::string("no rating reached") : r.note) + margin;
+}
+
+std::string ratingFiguresText(const Rating& r, const NumberLocale& loc) {
+  auto v = [&](double x) { return std::isfinite(x) ? readable(x, loc) : std::string("none"); };
+  if (r.kind == "protection" && r.holds)
+    return "composite error " +
+           (r.compositeErrorPercent >= kCompositeCeilingPercent ? std::string("over 100")
+                                                                : v(r.compositeErrorPercent)) +
+           " % at ALF " + v(r.alf) + " (E_ALF " + v(r.eAlfVolts) + " V); " +
+           (std::isfinite(r.alfAtBurden)
+                ? "the class limit is reached at ALF " + v(r.alfAtBurden)
+                : std::string("beyond the class limit from rated current on"));
+  if (r.kind == "PX")
+    return "Ek " + v(r.kneeVolts) + " V, Ie at Ek " + v(r.kneeExcitingAmps) +
+           " A, Rct at 75 \u00b0C " + v(r.windingOhms75c) + " \u03a9" +
+           (std::isfinite(r.kx) ? ", Kx " + v(r.kx) + " needs " + v(r.requiredKneeVolts) + " V"
+                                : std::string());
+  if (r.kind == "relaying")
+    return "terminal voltage at 20 x rated current " + v(r.terminalVoltsAt20x) + " V, ANSI knee " +
+           v(r.ansiKneeVolts) + " V";
+  return {};
+}
+
+}  // namespace windara

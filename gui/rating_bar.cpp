@@ -1,0 +1,179 @@
+#include "gui/rating_bar.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+
+#include "checks/burden.h"
+#include "gui/verdict_style.h"
+
+namespace windara::gui {
+
+namespace {
+
+const QString kGroup = QStringLiteral("explorerRating/");
+
+QLineEdit* field(const char* name, const QString& placeholder, const QString& tip, int chars) {
+  auto* edit = new QLineEdit;
+  edit->setObjectName(name);
+  edit->setPlaceholderText(placeholder);
+  edit->setToolTip(tip);
+  edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QString(chars, '0')) + 16);
+  return edit;
+}
+
+// A factor typed in the user's locale or with a period; empty is none.
+std::optional<std::optional<double>> factor(const QLineEdit* edit) {
+  const std::string text = edit->text().trimmed().toStdString();
+  if (text.empty()) return std::optional<double>();
+  NumberLocale locale;
+  std::optional<double> v = parseNumber(text, locale);
+  if (!v) v = parseNumber(text, NumberLocale::period());
+  if (!v || !(*v > 0)) return std::nullopt;
+  return v;
+}
+
+}  // namespace
+
+RatingBar::RatingBar(QWidget* parent)
+    : QWidget(parent),
+      standard_(new QComboBox),
+      burden_(field("ratingBurden", QStringLiteral("the design's"),
+                    QStringLiteral("The burden as the order gives it: ohms (5ohm), VA at a power "
+                                   "factor (2.5VA@0.8) or an IEEE standard burden (B-0.5); "
+                                   "empty for the design's own"),
+                    10)),
+      alfLabel_(new QLabel(QStringLiteral("AL&F:"))),
+      alf_(field("ratingAlf", QStringLiteral("highest"),
+                 QStringLiteral("The accuracy limit factor to judge (5, 10, 15, 20, 30); empty "
+                                "for the highest standard one the classes reach"),
+                 5)),
+      kxLabel_(new QLabel(QStringLiteral("&Kx:"))),
+      kx_(field("ratingKx", QStringLiteral("none"),
+                QStringLiteral("The dimensioning factor Kx: class PX holds when Ek >= Kx Isr "
+                               "(Rct + Rb); empty shows the knee point alone"),
+                5)),
+      problem_(new QLabel),
+      notRated_(new QLabel(QStringLiteral("Only a Traditional core is rated against the "
+                                          "standards."))) {
+  setObjectName("ratingBar");
+  standard_->setObjectName("ratingStandard");
+  standard_->setToolTip(QStringLiteral("The class family of IEC 61869-2 or IEEE C57.13 to judge"));
+  for (RatingKind k : kRatingKinds)
+    standard_->addItem(QString::fromLatin1(ratingKindName(k)), static_cast<int>(k));
+  problem_->setObjectName("ratingProblem");
+  problem_->setWordWrap(true);
+  problem_->setStyleSheet(labelStyle(failColors()));
+  problem_->hide();
+  notRated_->setObjectName("ratingNotRated");
+  notRated_->hide();
+
+  auto* standardLabel = new QLabel(QStringLiteral("&Rating:"));
+  standardLabel->setBuddy(standard_);
+  auto* burdenLabel = new QLabel(QStringLiteral("&Burden:"));
+  burdenLabel->setBuddy(burden_);
+  alfLabel_->setBuddy(alf_);
+  kxLabel_->setBuddy(kx_);
+  auto* row = new QHBoxLayout;
+  row->setContentsMargins(0, 0, 0, 0);
+  for (QWidget* w : std::initializer_list<QWidget*>{standardLabel, standard_, burdenLabel, burden_,
+                                                    alfLabel_, alf_, kxLabel_, kx_})
+    row->addWidget(w);
+  row->addWidget(notRated_);
+  row->addStretch(1);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(row);
+  layout->addWidget(problem_);
+
+  QSettings settings;
+  const int at = standard_->findText(settings.value(kGroup + "standard").toString());
+  standard_->setCurrentIndex(std::max(at, 0));
+  burden_->setText(settings.value(kGroup + "burden").toString());
+  alf_->setText(settings.value(kGroup + "alf").toString());
+  kx_->setText(settings.value(kGroup + "kx").toString());
+  showFields();
+
+  connect(standard_, &QComboBox::currentIndexChanged, this, [this] {
+    showFields();
+    fieldsChanged();
+  });
+  for (QLineEdit* e : {burden_, alf_, kx_})
+    connect(e, &QLineEdit::editingFinished, this, [this] { fieldsChanged(); });
+}
+
+std::optional<RatingChoice> RatingBar::choice() const {
+  RatingChoice c;
+  c.kind = static_cast<RatingKind>(standard_->currentData().toInt());
+  if (const QString b = burden_->text().trimmed(); !b.isEmpty()) {
+    c.burden = parseBurden(b.toStdString());
+    if (!c.burden) return std::nullopt;
+  }
+  const auto alf = factor(alf_);
+  const auto kx = factor(kx_);
+  // A field the family does not take is not read: it only waits for the family that does.
+  if (takesAlf(c.kind)) {
+    if (!alf) return std::nullopt;
+    c.alf = *alf;
+  }
+  if (takesKx(c.kind)) {
+    if (!kx) return std::nullopt;
+    c.kx = *kx;
+  }
+  return c;
+}
+
+void RatingBar::setRateable(bool rateable) {
+  for (QWidget* w : findChildren<QWidget*>())
+    if (w != notRated_) w->setEnabled(rateable);
+  notRated_->setVisible(!rateable);
+}
+
+void RatingBar::showFields() {
+  const auto kind = static_cast<RatingKind>(standard_->currentData().toInt());
+  alfLabel_->setVisible(takesAlf(kind));
+  alf_->setVisible(takesAlf(kind));
+  kxLabel_->setVisible(takesKx(kind));
+  kx_->setVisible(takesKx(kind));
+}
+
+void RatingBar::fieldsChanged() {
+  const auto kind = static_cast<RatingKind>(standard_->currentData().toInt());
+  const QString burden = burden_->text().trimmed();
+  const bool badBurden = !burden.isEmpty() && !parseBurden(burden.toStdString());
+  const bool badAlf = takesAlf(kind) && !factor(alf_);
+  const bool badKx = takesKx(kind) && !factor(kx_);
+  QStringList problems;
+  if (badBurden)
+    problems << QStringLiteral(
+                    "Burden: expected ohms (5ohm), VA at a power factor (2.5VA@0.8) or an IEEE "
+                    "standard burden (B-0.1 to B-1.8, B-1 to B-8), not '%1'.")
+                    .arg(burden);
+  if (badAlf)
+    problems << QStringLiteral(
+                    "ALF: expected an accuracy limit factor above 0 (5, 10, 15, 20, 30), not "
+                    "'%1'.")
+                    .arg(alf_->text().trimmed());
+  if (badKx)
+    problems << QStringLiteral("Kx: expected a dimensioning factor above 0 (1.5), not '%1'.")
+                    .arg(kx_->text().trimmed());
+  problem_->setText(problems.join('\n'));
+  problem_->setVisible(!problems.isEmpty());
+  const QString marked =
+      QStringLiteral("QLineEdit { border: 2px solid %1; }").arg(failColors().text.name());
+  burden_->setStyleSheet(badBurden ? marked : QString());
+  alf_->setStyleSheet(badAlf ? marked : QString());
+  kx_->setStyleSheet(badKx ? marked : QString());
+  if (!problems.isEmpty()) return;
+  QSettings settings;
+  settings.setValue(kGroup + "standard", standard_->currentText());
+  settings.setValue(kGroup + "burden", burden);
+  settings.setValue(kGroup + "alf", alf_->text().trimmed());
+  settings.setValue(kGroup + "kx", kx_->text().trimmed());
+  emit changed();
+}
+
+}  // namespace windara::gui

@@ -1,0 +1,52 @@
+#pragma once
+// The row above the Checks tab that chooses the ratings to judge: the standard's class family,
+// the burden as the order gives it, and the ALF or Kx where the family takes one. Remembered
+// between runs; a field whose text means nothing says so beside the row.
+
+#include <QWidget>
+#include <optional>
+
+#include "app/rating_choice.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace windara::gui {
+
+class RatingBar : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit RatingBar(QWidget* parent = nullptr);
+
+  // The choice the fields hold, or none while one of them cannot be read.
+  std::optional<RatingChoice> choice() const;
+  // Only a Traditional core is rated: for any other the row is disabled and says why.
+  void setRateable(bool rateable);
+
+  QComboBox* standard() const { return standard_; }
+  QLineEdit* burden() const { return burden_; }
+  QLineEdit* alf() const { return alf_; }
+  QLineEdit* kx() const { return kx_; }
+  QLabel* problem() const { return problem_; }
+
+ signals:
+  // A new choice that can be read; a field left unreadable shows its problem instead.
+  void changed();
+
+ private:
+  void fieldsChanged();
+  void showFields();
+
+  QComboBox* standard_;
+  QLineEdit* burden_;
+  QLabel* alfLabel_;
+  QLineEdit* alf_;
+  QLabel* kxLabel_;
+  QLineEdit* kx_;
+  QLabel* problem_;
+  QLabel* notRated_;
+};
+
+}  // namespace windara::gui
