@@ -1,6 +1,7 @@
 #include "app/rating_choice.h"
 
 #include "app/design_ratings.h"
+#include "checks/standard_tables.h"
 #include "checks/wording.h"
 
 namespace windara {
@@ -71,7 +72,15 @@ std::optional<Outcome<ChosenRatings>> rateChoice(const Session& s, const RatingC
 
 std::string choiceTitle(const RatingChoice& choice, const NumberLocale& loc) {
   std::string s = ratingKindName(choice.kind);
-  if (!choice.burden) {
+  // Only a standard burden of the family names an IEEE rating: without one, metering is
+  // judged at each of its burdens and relaying finds its highest class.
+  const std::optional<IeeeBurden> named =
+      choice.burden ? ieeeBurden(choice.burden->name) : std::nullopt;
+  if (choice.kind == RatingKind::IeeeMetering && !(named && !named->relaying)) {
+    s += " at each standard burden";
+  } else if (choice.kind == RatingKind::IeeeRelaying && !(named && named->relaying)) {
+    s += ", the highest class C";
+  } else if (!choice.burden) {
     s += " at the design's burden";
   } else if (choice.burden->form == BurdenForm::Standard) {
     s += " at " + choice.burden->name;

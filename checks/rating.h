@@ -51,6 +51,7 @@ struct Rating {
   Burden burden;
   double burdenVa = 0.0;              // at rated secondary current
   std::optional<std::string> rating;  // "0.5", "5P20", "0.3B0.5", "C200"; none reached
+  std::string protectionClass;        // protection: the class judged, "5P", "10PR"
   std::optional<bool> holds;          // none: not judged (`note` says why)
   double margin = kNoFigure;          // the tightest limit's share left; below 0 beyond it
   std::vector<RatingPoint> points;

@@ -7,6 +7,11 @@
 
 namespace windara {
 
+std::string ratingName(const Rating& r) {
+  if (r.rating) return *r.rating;
+  return r.protectionClass.empty() ? r.kind : r.protectionClass;
+}
+
 std::string ratingBurdenText(const Rating& r, const NumberLocale& loc) {
   std::string s = r.burden.name ? *r.burden.name + ", " : std::string();
   s += readable(r.burden.ohms, loc) + " + j" + readable(r.burden.reactanceOhms, loc) + " \u03a9, " +

@@ -1,5 +1,6 @@
 #include "checks/ratings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -39,10 +40,14 @@ bool isRelayingBurden(const std::string& name) {
 }
 
 // From a millitesla, where the curve is still straight, to the twice-saturated core the knee
-// searches reach, evenly spaced on a logarithmic axis.
-std::vector<ExcitationSample> excitationCurve(const RatedCore& core, int points) {
+// searches reach or the highest e.m.f. a rating names, evenly spaced on a logarithmic axis.
+std::vector<ExcitationSample> excitationCurve(const RatedCore& core,
+                                              const std::vector<Rating>& ratings, int points) {
   const double lo = emfAt(core.hot, 1e-3);
-  const double hi = emfAt(core.hot, 2.0 * core.saturationTesla);
+  double hi = emfAt(core.hot, 2.0 * core.saturationTesla);
+  for (const Rating& r : ratings)
+    for (double e : {r.eAlfVolts, r.requiredKneeVolts, r.terminalVoltsAt20x})
+      if (std::isfinite(e)) hi = std::max(hi, 1.2 * e);
   std::vector<ExcitationSample> out;
   for (int k = 0; k < points; ++k) {
     const double e = lo * std::pow(hi / lo, k / (points - 1.0));
@@ -101,7 +106,8 @@ Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMat
     out.push_back(ieeeRelaying(core, isRelayingBurden(name) ? std::optional(name) : std::nullopt));
   }
   if (request.excitationPoints > 1) {
-    const std::vector<ExcitationSample> curve = excitationCurve(core, request.excitationPoints);
+    const std::vector<ExcitationSample> curve =
+        excitationCurve(core, out, request.excitationPoints);
     for (Rating& r : out)
       if (r.kind == "protection" || r.kind == "PX" || r.kind == "relaying") r.excitation = curve;
   }

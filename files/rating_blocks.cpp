@@ -16,7 +16,7 @@ Table pointsTable(const std::vector<Rating>& ratings, bool withTcf, const Number
   t.keyColumns = 3;
   for (const Rating& r : ratings) {
     const std::string name =
-        r.rating.value_or(r.kind) + (r.burden.name ? " at " + *r.burden.name : std::string());
+        ratingName(r) + (r.burden.name ? " at " + *r.burden.name : std::string());
     for (const RatingPoint& p : r.points) {
       std::vector<std::string> row = {name,
                                       formatGeneral(p.currentPercent, loc),

@@ -317,7 +317,10 @@ void ChecksTab::showRatings(const RatingChoice& choice) {
                         .ratioErrorPercent = p.ratioErrorPercent,
                         .phaseMinutes = p.phaseMinutes});
     const std::string name = ratings.front().rating.value_or("0.5");
-    envelope_->plot(points, accuracyClass(name).value_or(*accuracyClass("0.5")), locale_);
+    double lower = 25.0;
+    for (const RatingPoint& p : ratings.front().points)
+      if (p.burdenPercent != 100) lower = p.burdenPercent;
+    envelope_->plot(points, accuracyClass(name).value_or(*accuracyClass("0.5")), locale_, lower);
     envelope_->show();
   } else {
     ratingPlot_->plot(*rated->checks, choice.kind, locale_);
@@ -346,7 +349,7 @@ void ChecksTab::showRatingPoints(const std::vector<Rating>& ratings, bool withTc
   int row = 0;
   for (const Rating& rating : ratings) {
     const QString name =
-        q(rating.rating.value_or(rating.kind)) +
+        q(ratingName(rating)) +
         (rating.burden.name ? QStringLiteral(" at ") + q(*rating.burden.name) : QString());
     for (const RatingPoint& p : rating.points) {
       auto* first = new QTableWidgetItem(name);

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "checks/rating_words.h"
+#include "checks/wording.h"
 
 namespace windara::gui {
 
@@ -67,12 +68,16 @@ ChecksVerdict ratingsVerdict(const Outcome<ChosenRatings>& ratings, RatingKind k
       notJudged << q(r.note);
     } else {
       judged << q(ratingVerdictText(r, locale));
-      if (*r.holds && r.rating) held << q(*r.rating);
+      if (*r.holds && r.rating)
+        held << (r.kind == "PX" ? QStringLiteral("Ek %1 V, needed %2 V")
+                                      .arg(q(readable(r.kneeVolts, locale)),
+                                           q(readable(r.requiredKneeVolts, locale)))
+                                : q(*r.rating));
     }
   }
   if (!held.isEmpty()) {
     v.kind = ChecksVerdict::Kind::Pass;
-    v.headline = QStringLiteral("PASS: %1 %2").arg(family, held.join(QStringLiteral(", ")));
+    v.headline = QStringLiteral("PASS: %1: %2").arg(family, held.join(QStringLiteral(", ")));
   } else if (!judged.isEmpty()) {
     v.kind = ChecksVerdict::Kind::Fail;
     judged.removeDuplicates();
