@@ -48,6 +48,8 @@ std::vector<ExcitationSample> excitationCurve(const RatedCore& core,
   for (const Rating& r : ratings)
     for (double e : {r.eAlfVolts, r.requiredKneeVolts, r.terminalVoltsAt20x})
       if (std::isfinite(e)) hi = std::max(hi, 1.2 * e);
+  // Far past saturation the alloy's curve says nothing: an e.m.f. out there is off the plot.
+  hi = std::min(hi, emfAt(core.hot, 4.0 * core.saturationTesla));
   std::vector<ExcitationSample> out;
   for (int k = 0; k < points; ++k) {
     const double e = lo * std::pow(hi / lo, k / (points - 1.0));

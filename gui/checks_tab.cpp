@@ -124,7 +124,7 @@ ChecksTab::ChecksTab(const Session* session, QWidget* parent)
   page->setAutoFillBackground(false);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(ratingBar_);
-  ratingBar_->setVisible(session_ != nullptr);
+  ratingBar_->setOffered(false);
   connect(ratingBar_, &RatingBar::changed, this, [this] { showContent(); });
   layout->addWidget(verdict_);
   layout->addWidget(scroll, 1);
@@ -171,6 +171,8 @@ void ChecksTab::clear() {
   envelope_->hide();
   ratingPlot_->hide();
   ratingShown_.reset();
+  // Nothing checked, nothing to rate: the row would only invite a choice that shows nothing.
+  ratingBar_->setOffered(false);
 }
 
 void ChecksTab::setChecks(const std::optional<DesignChecks>& checks, const NumberLocale& locale) {
@@ -185,6 +187,7 @@ void ChecksTab::showContent() {
   const NumberLocale& locale = locale_;
   const bool rateable = session_ && checks && checks->type == "Traditional";
   ratingBar_->setRateable(rateable);
+  ratingBar_->setOffered(session_ && session_->calculations > 0);
   if (const std::optional<RatingChoice> choice = ratingBar_->choice();
       rateable && choice && !choice->isDefault()) {
     showRatings(*choice);

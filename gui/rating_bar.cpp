@@ -41,12 +41,14 @@ std::optional<std::optional<double>> factor(const QLineEdit* edit) {
 RatingBar::RatingBar(QWidget* parent)
     : QWidget(parent),
       standard_(new QComboBox),
+      standardLabel_(new QLabel(QStringLiteral("Stan&dard:"))),
+      burdenLabel_(new QLabel(QStringLiteral("&Burden:"))),
       burden_(field("ratingBurden", QStringLiteral("the design's"),
                     QStringLiteral("The burden as the order gives it: ohms (5ohm), VA at a power "
                                    "factor (2.5VA@0.8) or an IEEE standard burden (B-0.5); "
                                    "empty for the design's own"),
                     10)),
-      alfLabel_(new QLabel(QStringLiteral("AL&F:"))),
+      alfLabel_(new QLabel(QStringLiteral("ALF:"))),
       alf_(field("ratingAlf", QStringLiteral("highest"),
                  QStringLiteral("The accuracy limit factor to judge (5, 10, 15, 20, 30); empty "
                                 "for the highest standard one the classes reach"),
@@ -71,16 +73,14 @@ RatingBar::RatingBar(QWidget* parent)
   notRated_->setObjectName("ratingNotRated");
   notRated_->hide();
 
-  auto* standardLabel = new QLabel(QStringLiteral("&Rating:"));
-  standardLabel->setBuddy(standard_);
-  auto* burdenLabel = new QLabel(QStringLiteral("&Burden:"));
-  burdenLabel->setBuddy(burden_);
+  standardLabel_->setBuddy(standard_);
+  burdenLabel_->setBuddy(burden_);
   alfLabel_->setBuddy(alf_);
   kxLabel_->setBuddy(kx_);
   auto* row = new QHBoxLayout;
   row->setContentsMargins(0, 0, 0, 0);
-  for (QWidget* w : std::initializer_list<QWidget*>{standardLabel, standard_, burdenLabel, burden_,
-                                                    alfLabel_, alf_, kxLabel_, kx_})
+  for (QWidget* w : std::initializer_list<QWidget*>{standardLabel_, standard_, burdenLabel_,
+                                                    burden_, alfLabel_, alf_, kxLabel_, kx_})
     row->addWidget(w);
   row->addWidget(notRated_);
   row->addStretch(1);
@@ -132,12 +132,20 @@ void RatingBar::setRateable(bool rateable) {
   notRated_->setVisible(!rateable);
 }
 
+void RatingBar::setOffered(bool offered) {
+  setVisible(offered);
+  standardLabel_->setVisible(offered);
+  burdenLabel_->setVisible(offered);
+  showFields();
+}
+
 void RatingBar::showFields() {
   const auto kind = static_cast<RatingKind>(standard_->currentData().toInt());
-  alfLabel_->setVisible(takesAlf(kind));
-  alf_->setVisible(takesAlf(kind));
-  kxLabel_->setVisible(takesKx(kind));
-  kx_->setVisible(takesKx(kind));
+  const bool offered = !isHidden();
+  alfLabel_->setVisible(offered && takesAlf(kind));
+  alf_->setVisible(offered && takesAlf(kind));
+  kxLabel_->setVisible(offered && takesKx(kind));
+  kx_->setVisible(offered && takesKx(kind));
 }
 
 void RatingBar::fieldsChanged() {

@@ -24,6 +24,8 @@ class RatingBar : public QWidget {
   std::optional<RatingChoice> choice() const;
   // Only a Traditional core is rated: for any other the row is disabled and says why.
   void setRateable(bool rateable);
+  // Shown once there are checks to rate, labels and all.
+  void setOffered(bool offered);
 
   QComboBox* standard() const { return standard_; }
   QLineEdit* burden() const { return burden_; }
@@ -40,6 +42,8 @@ class RatingBar : public QWidget {
   void showFields();
 
   QComboBox* standard_;
+  QLabel* standardLabel_;
+  QLabel* burdenLabel_;
   QLineEdit* burden_;
   QLabel* alfLabel_;
   QLineEdit* alf_;

@@ -92,10 +92,12 @@ void excitationChart(QChartView* view, const ChosenRatings& chosen, RatingKind k
   }
   auto mark = [&](const QString& name, double emf, const QColor& color,
                   QScatterSeries::MarkerShape shape) {
+    if (!std::isfinite(emf)) return;
     const double ie = excitingAt(curve, emf);
-    if (!std::isfinite(emf) || !(ie > 0)) return;
-    QScatterSeries* s = marks(name, color, shape);
-    s->append(ie, emf);
+    // Off the curve the mark has no place, but the legend still gives its e.m.f.
+    QScatterSeries* s =
+        marks(ie > 0 ? name : name + QStringLiteral(", beyond the curve"), color, shape);
+    if (ie > 0) s->append(ie, emf);
     chart->addSeries(s);
     s->attachAxis(x);
     s->attachAxis(y);
@@ -108,9 +110,10 @@ void excitationChart(QChartView* view, const ChosenRatings& chosen, RatingKind k
          QColor(0xb3, 0x5a, 0x00), QScatterSeries::MarkerShapeRectangle);
   const QColor judged[] = {QColor(0x2e, 0x7d, 0x32), QColor(0x84, 0x20, 0x29)};
   for (const Rating& r : chosen.ratings) {
-    if (r.kind == "protection" && r.rating && std::isfinite(r.eAlfVolts))
+    if (r.kind == "protection" && std::isfinite(r.eAlfVolts))
       mark(QStringLiteral("E_ALF of %1: %2 V")
-               .arg(QString::fromStdString(*r.rating), num(r.eAlfVolts, loc)),
+               .arg(QString::fromStdString(withFactor(r.protectionClass, r.alf)),
+                    num(r.eAlfVolts, loc)),
            r.eAlfVolts, judged[r.holds && *r.holds ? 0 : 1], QScatterSeries::MarkerShapeCircle);
     if (r.kind == "PX" && std::isfinite(r.requiredKneeVolts))
       mark(QStringLiteral("Kx Isr (Rct + Rb) %1 V").arg(num(r.requiredKneeVolts, loc)),
