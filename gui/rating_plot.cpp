@@ -92,7 +92,7 @@ void excitationChart(QChartView* view, const ChosenRatings& chosen, RatingKind k
   }
   auto mark = [&](const QString& name, double emf, const QColor& color,
                   QScatterSeries::MarkerShape shape) {
-    if (!std::isfinite(emf)) return;
+    if (!(std::isfinite(emf) && emf > 0)) return;
     const double ie = excitingAt(curve, emf);
     // Off the curve the mark has no place, but the legend still gives its e.m.f.
     QScatterSeries* s =

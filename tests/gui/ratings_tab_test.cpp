@@ -21,6 +21,8 @@
 #include "gui/rating_bar.h"
 #include "gui/verdict_style.h"
 #include "gui_test_main.h"
+#include "qtprint/engineering_report.h"
+#include "support/support.h"
 #include "window_fixture.h"
 
 namespace windara::gui::testing {
@@ -194,6 +196,18 @@ class RatingsTabTest : public QObject {
     const std::optional<RatingChoice> shown = tab().ratingShown();
     QVERIFY(shown);
     QCOMPARE(headings(&*shown).last(), QString("Rating: IEEE metering at B-0.5"));
+    // The plot goes into the PDF with the section: a page more than without.
+    const windara::testing::TempDir dir;
+    const ReportRating rating{*shown, tab().ratingPlot()};
+    QVERIFY(!rating.plot.isNull());
+    QCOMPARE(writeEngineeringReport(fx->session, dir.path() / "with.pdf", QPageSize::A4, nullptr,
+                                    &rating),
+             std::string());
+    QCOMPARE(writeEngineeringReport(fx->session, dir.path() / "without.pdf", QPageSize::A4, nullptr,
+                                    nullptr),
+             std::string());
+    QVERIFY(std::filesystem::file_size(dir.path() / "with.pdf") >
+            std::filesystem::file_size(dir.path() / "without.pdf") + 10000);
   }
 };
 
