@@ -95,6 +95,8 @@ RatingBar::RatingBar(QWidget* parent)
   burden_->setText(settings.value(kGroup + "burden").toString());
   alf_->setText(settings.value(kGroup + "alf").toString());
   kx_->setText(settings.value(kGroup + "kx").toString());
+  emitted_ = {standard_->currentText(), burden_->text().trimmed(), alf_->text().trimmed(),
+              kx_->text().trimmed()};
   showFields();
 
   connect(standard_, &QComboBox::currentIndexChanged, this, [this] {
@@ -176,6 +178,11 @@ void RatingBar::fieldsChanged() {
   alf_->setStyleSheet(badAlf ? marked : QString());
   kx_->setStyleSheet(badKx ? marked : QString());
   if (!problems.isEmpty()) return;
+  // Leaving a field unchanged is no new choice: the ratings are not worked out again.
+  const QStringList now = {standard_->currentText(), burden, alf_->text().trimmed(),
+                           kx_->text().trimmed()};
+  if (now == emitted_) return;
+  emitted_ = now;
   QSettings settings;
   settings.setValue(kGroup + "standard", standard_->currentText());
   settings.setValue(kGroup + "burden", burden);

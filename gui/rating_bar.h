@@ -51,6 +51,7 @@ class RatingBar : public QWidget {
   QLineEdit* kx_;
   QLabel* problem_;
   QLabel* notRated_;
+  QStringList emitted_;  // the fields' texts last told as a change
 };
 
 }  // namespace windara::gui

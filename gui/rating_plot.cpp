@@ -149,7 +149,8 @@ void meteringChart(QChartView* view, const std::vector<Rating>& ratings, const N
   QLineSeries* edges[] = {
       parallelogram(c->ratedTolerance, QStringLiteral("limits at 100 %"), Qt::SolidLine),
       parallelogram(c->lowTolerance,
-                    QStringLiteral("limits at %1 %").arg(num(c->lowCurrentPercent, loc)),
+                    QStringLiteral("limits at %1 %")
+                        .arg(QString::fromStdString(formatGeneral(c->lowCurrentPercent, loc))),
                     Qt::DashLine)};
   QScatterSeries* inside =
       marks(QStringLiteral("inside"), passColors().text, QScatterSeries::MarkerShapeCircle);
