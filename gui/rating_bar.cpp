@@ -98,6 +98,7 @@ RatingBar::RatingBar(QWidget* parent)
   emitted_ = {standard_->currentText(), burden_->text().trimmed(), alf_->text().trimmed(),
               kx_->text().trimmed()};
   showFields();
+  showProblems();
 
   connect(standard_, &QComboBox::currentIndexChanged, this, [this] {
     showFields();
@@ -151,6 +152,21 @@ void RatingBar::showFields() {
 }
 
 void RatingBar::fieldsChanged() {
+  if (!showProblems()) return;
+  // Leaving a field unchanged is no new choice: the ratings are not worked out again.
+  const QStringList now = {standard_->currentText(), burden_->text().trimmed(),
+                           alf_->text().trimmed(), kx_->text().trimmed()};
+  if (now == emitted_) return;
+  emitted_ = now;
+  QSettings settings;
+  settings.setValue(kGroup + "standard", now[0]);
+  settings.setValue(kGroup + "burden", now[1]);
+  settings.setValue(kGroup + "alf", now[2]);
+  settings.setValue(kGroup + "kx", now[3]);
+  emit changed();
+}
+
+bool RatingBar::showProblems() {
   const auto kind = static_cast<RatingKind>(standard_->currentData().toInt());
   const QString burden = burden_->text().trimmed();
   const bool badBurden = !burden.isEmpty() && !parseBurden(burden.toStdString());
@@ -177,18 +193,7 @@ void RatingBar::fieldsChanged() {
   burden_->setStyleSheet(badBurden ? marked : QString());
   alf_->setStyleSheet(badAlf ? marked : QString());
   kx_->setStyleSheet(badKx ? marked : QString());
-  if (!problems.isEmpty()) return;
-  // Leaving a field unchanged is no new choice: the ratings are not worked out again.
-  const QStringList now = {standard_->currentText(), burden, alf_->text().trimmed(),
-                           kx_->text().trimmed()};
-  if (now == emitted_) return;
-  emitted_ = now;
-  QSettings settings;
-  settings.setValue(kGroup + "standard", standard_->currentText());
-  settings.setValue(kGroup + "burden", burden);
-  settings.setValue(kGroup + "alf", alf_->text().trimmed());
-  settings.setValue(kGroup + "kx", kx_->text().trimmed());
-  emit changed();
+  return problems.isEmpty();
 }
 
 }  // namespace windara::gui

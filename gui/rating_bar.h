@@ -39,6 +39,8 @@ class RatingBar : public QWidget {
 
  private:
   void fieldsChanged();
+  // Says beside the row what each field that cannot be read is missing; false when any is.
+  bool showProblems();
   void showFields();
 
   QComboBox* standard_;
