@@ -186,6 +186,7 @@ void ChecksTab::showContent() {
   const std::optional<DesignChecks>& checks = checks_;
   const NumberLocale& locale = locale_;
   const bool rateable = session_ && checks && checks->type == "Traditional";
+  ratingBar_->setNumberLocale(locale);
   ratingBar_->setRateable(rateable);
   ratingBar_->setOffered(session_ && session_->calculations > 0);
   if (const std::optional<RatingChoice> choice = ratingBar_->choice();

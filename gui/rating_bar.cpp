@@ -26,10 +26,9 @@ QLineEdit* field(const char* name, const QString& placeholder, const QString& ti
 }
 
 // A factor typed in the user's locale or with a period; empty is none.
-std::optional<std::optional<double>> factor(const QLineEdit* edit) {
+std::optional<std::optional<double>> factor(const QLineEdit* edit, const NumberLocale& locale) {
   const std::string text = edit->text().trimmed().toStdString();
   if (text.empty()) return std::optional<double>();
-  NumberLocale locale;
   std::optional<double> v = parseNumber(text, locale);
   if (!v) v = parseNumber(text, NumberLocale::period());
   if (!v || !(*v > 0)) return std::nullopt;
@@ -115,8 +114,8 @@ std::optional<RatingChoice> RatingBar::choice() const {
     c.burden = parseBurden(b.toStdString());
     if (!c.burden) return std::nullopt;
   }
-  const auto alf = factor(alf_);
-  const auto kx = factor(kx_);
+  const auto alf = factor(alf_, locale_);
+  const auto kx = factor(kx_, locale_);
   // A field the family does not take is not read: it only waits for the family that does.
   if (takesAlf(c.kind)) {
     if (!alf) return std::nullopt;
@@ -170,8 +169,8 @@ bool RatingBar::showProblems() {
   const auto kind = static_cast<RatingKind>(standard_->currentData().toInt());
   const QString burden = burden_->text().trimmed();
   const bool badBurden = !burden.isEmpty() && !parseBurden(burden.toStdString());
-  const bool badAlf = takesAlf(kind) && !factor(alf_);
-  const bool badKx = takesKx(kind) && !factor(kx_);
+  const bool badAlf = takesAlf(kind) && !factor(alf_, locale_);
+  const bool badKx = takesKx(kind) && !factor(kx_, locale_);
   QStringList problems;
   if (badBurden)
     problems << QStringLiteral(

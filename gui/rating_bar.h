@@ -24,6 +24,8 @@ class RatingBar : public QWidget {
   std::optional<RatingChoice> choice() const;
   // Only a Traditional core is rated: for any other the row is disabled and says why.
   void setRateable(bool rateable);
+  // Factors are read in the form's locale, or with a period.
+  void setNumberLocale(const NumberLocale& locale) { locale_ = locale; }
   // Shown once there are checks to rate, labels and all.
   void setOffered(bool offered);
 
@@ -53,7 +55,8 @@ class RatingBar : public QWidget {
   QLineEdit* kx_;
   QLabel* problem_;
   QLabel* notRated_;
-  QStringList emitted_;  // the fields' texts last told as a change
+  QStringList emitted_;
+  NumberLocale locale_;  // the fields' texts last told as a change
 };
 
 }  // namespace windara::gui
