@@ -113,6 +113,7 @@ std::vector<Rating> iecProtection(const RatedCore& core, const Burden& burden,
   };
   for (const IecProtectionClass& c : iecProtectionClasses()) {
     Rating r = entry("protection", burden, core);
+    r.protectionClass = c.name;
     r.points.push_back(ratingPoint(rated, 100, 100));
     const double atRated = std::min(margin(rated.ratioErrorPercent, c.ratioPercent),
                                     margin(rated.phaseMinutes, c.phaseMinutes));
@@ -143,6 +144,7 @@ std::vector<Rating> iecProtection(const RatedCore& core, const Burden& burden,
   }
   for (const IecProtectionClass& c : iecProtectionClasses()) {
     Rating r = entry("protection", burden, core);
+    r.protectionClass = std::string(c.name) + "R";
     r.note = std::string("class ") + c.name + "R not judged: the alloy data give no remanence";
     out.push_back(std::move(r));
   }

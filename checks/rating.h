@@ -19,6 +19,15 @@ struct RatingRequest {
   std::optional<BurdenOrder> burden;  // none: the design's own, resistive
   std::optional<double> alf;          // the accuracy limit factor to judge; none: the highest
   std::optional<double> kx;           // PX dimensioning factor; none: PX is not judged
+  // Points of the excitation curve each protection, PX and relaying rating carries for a plot;
+  // 0 leaves it out, as a verdict alone does not need it.
+  int excitationPoints = 0;
+};
+
+// A point of the excitation curve: the e.m.f. and the whole exciting current, both rms.
+struct ExcitationSample {
+  double emfVolts = 0.0;
+  double excitingAmps = 0.0;
 };
 
 // One error point of a rating.
@@ -42,6 +51,7 @@ struct Rating {
   Burden burden;
   double burdenVa = 0.0;              // at rated secondary current
   std::optional<std::string> rating;  // "0.5", "5P20", "0.3B0.5", "C200"; none reached
+  std::string protectionClass;        // protection: the class judged, "5P", "10PR"
   std::optional<bool> holds;          // none: not judged (`note` says why)
   double margin = kNoFigure;          // the tightest limit's share left; below 0 beyond it
   std::vector<RatingPoint> points;
@@ -68,6 +78,8 @@ struct Rating {
   std::string note;
   // Why the burden judged is not quite the one ordered (IEC's power factor for an output).
   std::string burdenNote;
+  // Protection, PX and relaying when asked for: the winding at 75 C, lowest e.m.f. first.
+  std::vector<ExcitationSample> excitation;
 };
 
 // The wound core the ratings judge.

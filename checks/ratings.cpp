@@ -1,5 +1,6 @@
 #include "checks/ratings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -36,6 +37,25 @@ bool isRelayingBurden(const std::string& name) {
   for (const IeeeRelayingClass& c : ieeeRelayingClasses())
     if (name == c.burden) return true;
   return false;
+}
+
+// From a millitesla, where the curve is still straight, to the twice-saturated core the knee
+// searches reach or the highest e.m.f. a rating names, evenly spaced on a logarithmic axis.
+std::vector<ExcitationSample> excitationCurve(const RatedCore& core,
+                                              const std::vector<Rating>& ratings, int points) {
+  const double lo = emfAt(core.hot, 1e-3);
+  double hi = emfAt(core.hot, 2.0 * core.saturationTesla);
+  for (const Rating& r : ratings)
+    for (double e : {r.eAlfVolts, r.requiredKneeVolts, r.terminalVoltsAt20x})
+      if (std::isfinite(e)) hi = std::max(hi, 1.2 * e);
+  // Far past saturation the alloy's curve says nothing: an e.m.f. out there is off the plot.
+  hi = std::min(hi, emfAt(core.hot, 4.0 * core.saturationTesla));
+  std::vector<ExcitationSample> out;
+  for (int k = 0; k < points; ++k) {
+    const double e = lo * std::pow(hi / lo, k / (points - 1.0));
+    out.push_back({e, excitingRms(core.hot, e)});
+  }
+  return out;
 }
 
 }  // namespace
@@ -107,6 +127,12 @@ Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMat
     if (wanted("relaying"))
       out.push_back(
           ieeeRelaying(core, isRelayingBurden(name) ? std::optional(name) : std::nullopt));
+  }
+  if (request.excitationPoints > 1) {
+    const std::vector<ExcitationSample> curve =
+        excitationCurve(core, out, request.excitationPoints);
+    for (Rating& r : out)
+      if (r.kind == "protection" || r.kind == "PX" || r.kind == "relaying") r.excitation = curve;
   }
   return Outcome<std::vector<Rating>>::done(std::move(out));
 }

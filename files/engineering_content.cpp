@@ -3,6 +3,7 @@
 #include "app/explain.h"
 #include "files/candidate_table.h"
 #include "files/check_blocks.h"
+#include "files/rating_blocks.h"
 
 #include <initializer_list>
 
@@ -97,7 +98,8 @@ void addCandidates(ReportDocument& doc, const Session& s) {
 
 }  // namespace
 
-ReportDocument engineeringContent(const Session& s, const std::string& date) {
+ReportDocument engineeringContent(const Session& s, const std::string& date,
+                                  const RatingChoice* rating) {
   const Form& f = s.form;
   ReportDocument doc;
   const char* type = typeName(f);
@@ -128,6 +130,9 @@ ReportDocument engineeringContent(const Session& s, const std::string& date) {
   for (Block& b : checkBlocks(checks, s.locale))
     doc.blocks.push_back(std::move(b));
   addCandidates(doc, s);
+  if (rating && !rating->isDefault())
+    for (Block& b : ratingBlocks(s, *rating))
+      doc.blocks.push_back(std::move(b));
   return doc;
 }
 

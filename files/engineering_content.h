@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/rating_choice.h"
 #include "files/report_blocks.h"
 #include "form/session.h"
 
@@ -14,7 +15,9 @@ namespace windara {
 inline constexpr int kCandidateReach = 2;
 
 // `date` is printed under the title as given. Reads the core table and the
-// material data as the calculation does; never changes the form.
-ReportDocument engineeringContent(const Session& s, const std::string& date);
+// material data as the calculation does; never changes the form. A `rating` other than the
+// checks' own class at the design's burden adds its section last.
+ReportDocument engineeringContent(const Session& s, const std::string& date,
+                                  const RatingChoice* rating = nullptr);
 
 }  // namespace windara

@@ -10,11 +10,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "checks/rating_words.h"
 #include "checks/wording.h"
 #include "gui/checks_figures.h"
 #include "gui/checks_verdict.h"
 #include "gui/error_envelope.h"
 #include "gui/explorer_parts.h"
+#include "gui/rating_bar.h"
+#include "gui/rating_plot.h"
 
 namespace windara::gui {
 
@@ -22,6 +25,8 @@ namespace {
 
 // The plots' height in lines of text: enough to read the curves against the limits.
 constexpr int kEnvelopeLines = 18;
+// Points of the excitation curve: smooth on a log-log plot over its four decades of e.m.f.
+constexpr int kExcitationPoints = 61;
 
 QString q(const std::string& s) {
   return QString::fromStdString(s);
@@ -66,13 +71,16 @@ std::pair<QString, bool> againstClass(const TradPoint& p, const AccuracyClass& c
 
 }  // namespace
 
-ChecksTab::ChecksTab(QWidget* parent)
+ChecksTab::ChecksTab(const Session* session, QWidget* parent)
     : QWidget(parent),
       verdict_(textLabel("checksVerdict")),
       heading_(textLabel("checksHeading")),
       details_(textLabel("checksDetails")),
       table_(new QTableWidget),
-      envelope_(new ErrorEnvelope) {
+      envelope_(new ErrorEnvelope),
+      session_(session),
+      ratingBar_(new RatingBar),
+      ratingPlot_(new RatingPlot) {
   QFont bold = verdict_->font();
   bold.setBold(true);
   verdict_->setFont(bold);
@@ -102,7 +110,10 @@ ChecksTab::ChecksTab(QWidget* parent)
   parts->addWidget(details_);
   parts->addWidget(table_);
   parts->addWidget(envelope_, 1);
+  parts->addWidget(ratingPlot_, 1);
   parts->addStretch(0);
+  ratingPlot_->setMinimumHeight(kEnvelopeLines * fontMetrics().height());
+  ratingPlot_->hide();
   auto* scroll = new QScrollArea;
   scroll->setObjectName("checksScroll");
   scroll->setFrameShape(QFrame::NoFrame);
@@ -112,6 +123,9 @@ ChecksTab::ChecksTab(QWidget* parent)
   scroll->viewport()->setAutoFillBackground(false);
   page->setAutoFillBackground(false);
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(ratingBar_);
+  ratingBar_->setOffered(false);
+  connect(ratingBar_, &RatingBar::changed, this, [this] { showContent(); });
   layout->addWidget(verdict_);
   layout->addWidget(scroll, 1);
 }
@@ -155,10 +169,31 @@ void ChecksTab::clear() {
   table_->setColumnCount(0);
   table_->hide();
   envelope_->hide();
+  ratingPlot_->hide();
+  ratingShown_.reset();
+  // Nothing checked, nothing to rate: the row would only invite a choice that shows nothing.
+  ratingBar_->setOffered(false);
 }
 
 void ChecksTab::setChecks(const std::optional<DesignChecks>& checks, const NumberLocale& locale) {
+  checks_ = checks;
+  locale_ = locale;
+  showContent();
+}
+
+void ChecksTab::showContent() {
   clear();
+  const std::optional<DesignChecks>& checks = checks_;
+  const NumberLocale& locale = locale_;
+  const bool rateable = session_ && checks && checks->type == "Traditional";
+  ratingBar_->setNumberLocale(locale);
+  ratingBar_->setRateable(rateable);
+  ratingBar_->setOffered(session_ && session_->calculations > 0);
+  if (const std::optional<RatingChoice> choice = ratingBar_->choice();
+      rateable && choice && !choice->isDefault()) {
+    showRatings(*choice);
+    return;
+  }
   const ChecksVerdict v = checksVerdict(checks);
   verdict_->setText(v.headline);
   verdict_->setStyleSheet(labelStyle(v.colors()));
@@ -237,6 +272,118 @@ void ChecksTab::showTrad(const TradChecks& c, const NumberLocale& loc) {
   }
   envelope_->plot(c.points, limits, loc);
   envelope_->show();
+}
+
+QImage ChecksTab::ratingPlot() const {
+  if (!ratingShown_) return QImage();
+  if (!ratingPlot_->isHidden()) return ratingPlot_->image();
+  if (!envelope_->isHidden()) return envelope_->grab().toImage();
+  return QImage();
+}
+
+void ChecksTab::showRatings(const RatingChoice& choice) {
+  std::optional<Outcome<ChosenRatings>> rated;
+  try {
+    rated = rateChoice(*session_, choice, kExcitationPoints);
+  } catch (const std::exception& e) {
+    // The ratings only read; a fault in them must not take the form down.
+    rated = Outcome<ChosenRatings>::none(std::string("cannot rate: ") + e.what());
+  }
+  if (!rated) rated = Outcome<ChosenRatings>::none("only a Traditional core is rated");
+  const ChecksVerdict v = ratingsVerdict(*rated, choice.kind, locale_);
+  verdict_->setText(v.headline);
+  verdict_->setStyleSheet(labelStyle(v.colors()));
+  verdict_->show();
+  heading_->setText(
+      QStringLiteral("%1 of %2 (%3)")
+          .arg(q(choiceTitle(choice, locale_)), q(checks_->part), q(checks_->material)));
+  heading_->show();
+  ratingShown_ = choice;
+  if (!rated->checks) return;
+  const std::vector<Rating>& ratings = rated->checks->ratings;
+  QStringList lines;
+  for (const Rating& r : ratings) {
+    lines << QStringLiteral("\u2022 %1 %2 at %3: %4")
+                 .arg(q(r.standard), q(r.kind), q(ratingBurdenText(r, locale_)),
+                      q(ratingVerdictText(r, locale_)));
+    if (const std::string f = ratingFiguresText(r, locale_); !f.empty())
+      lines << QStringLiteral("   ") + q(f);
+  }
+  details_->setText(lines.join('\n'));
+  details_->setVisible(!lines.isEmpty());
+  showRatingPoints(ratings, choice.kind == RatingKind::IeeeMetering);
+  if (choice.kind == RatingKind::IecMeasuring && !ratings.empty()) {
+    std::vector<TradPoint> points;
+    for (const RatingPoint& p : ratings.front().points)
+      points.push_back({.currentPercent = p.currentPercent,
+                        .burdenPercent = p.burdenPercent,
+                        .Is = p.Is,
+                        .ratioErrorPercent = p.ratioErrorPercent,
+                        .phaseMinutes = p.phaseMinutes});
+    const std::string name = ratings.front().rating.value_or("0.5");
+    double lower = 25.0;
+    for (const RatingPoint& p : ratings.front().points)
+      if (p.burdenPercent != 100) lower = p.burdenPercent;
+    envelope_->plot(points, accuracyClass(name).value_or(*accuracyClass("0.5")), locale_, lower);
+    envelope_->show();
+  } else {
+    ratingPlot_->plot(*rated->checks, choice.kind, locale_);
+  }
+}
+
+void ChecksTab::showRatingPoints(const std::vector<Rating>& ratings, bool withTcf) {
+  QStringList head = {"Rating",           "Current\n(%)",
+                      "Burden\n(%)",      "Is\n(A)",
+                      "Ie in phase\n(A)", "Ie 90\u00b0\nbehind (A)",
+                      "Ratio error\n(%)", "RCF",
+                      "Phase\n(min)"};
+  if (withTcf) head << QStringLiteral("TCF at\npf 0.6");
+  int rows = 0;
+  for (const Rating& r : ratings)
+    rows += static_cast<int>(r.points.size());
+  if (rows == 0) {
+    table_->hide();
+    return;
+  }
+  table_->setColumnCount(static_cast<int>(head.size()));
+  table_->setHorizontalHeaderLabels(head);
+  table_->setRowCount(rows);
+  auto r = [&](double x) { return q(readable(x, locale_)); };
+  auto s = [&](double x) { return q(signedReadable(x, locale_)); };
+  int row = 0;
+  for (const Rating& rating : ratings) {
+    const QString name =
+        q(ratingName(rating)) +
+        (rating.burden.name ? QStringLiteral(" at ") + q(*rating.burden.name) : QString());
+    for (const RatingPoint& p : rating.points) {
+      auto* first = new QTableWidgetItem(name);
+      if (rating.holds) {
+        const VerdictColors c = *rating.holds ? passColors() : failColors();
+        first->setBackground(c.background);
+        first->setForeground(c.text);
+      }
+      table_->setItem(row, 0, first);
+      std::vector<std::pair<double, QString>> cells = {
+          {p.currentPercent, q(formatGeneral(p.currentPercent, locale_))},
+          {p.burdenPercent, q(formatGeneral(p.burdenPercent, locale_))},
+          {p.Is, r(p.Is)},
+          {p.inPhaseAmps, r(p.inPhaseAmps)},
+          {p.quadratureAmps, r(p.quadratureAmps)},
+          {p.ratioErrorPercent, s(p.ratioErrorPercent)},
+          {p.rcf, q(formatPattern(p.rcf, "0.00000", locale_))},
+          {p.phaseMinutes, s(p.phaseMinutes)}};
+      if (withTcf)
+        cells.emplace_back(p.tcf.value_or(kNoFigure),
+                           p.tcf ? q(formatPattern(*p.tcf, "0.00000", locale_)) : QString());
+      int column = 1;
+      for (const auto& [value, text] : cells)
+        table_->setItem(row, column++, figure(value, text));
+      ++row;
+    }
+  }
+  table_->show();
+  table_->resizeColumnsToContents();
+  fitTable();
 }
 
 void ChecksTab::showItems(const CheckSummary& s, const QStringList& figures,

@@ -2,6 +2,9 @@
 
 #include <exception>
 
+#include "checks/rating_words.h"
+#include "checks/wording.h"
+
 namespace windara::gui {
 
 namespace {
@@ -48,6 +51,41 @@ ChecksVerdict checksVerdict(const std::optional<DesignChecks>& checks) {
   }
   const bool pass = v.kind == ChecksVerdict::Kind::Pass;
   v.headline = (pass ? QStringLiteral("PASS: ") : QStringLiteral("FAIL: ")) + words;
+  return v;
+}
+
+ChecksVerdict ratingsVerdict(const Outcome<ChosenRatings>& ratings, RatingKind kind,
+                             const NumberLocale& locale) {
+  ChecksVerdict v;
+  const QString family = QString::fromLatin1(ratingKindName(kind));
+  if (!ratings.checks) {
+    v.statusLine = v.headline = q(ratings.unavailable);
+    return v;
+  }
+  QStringList held, judged, notJudged;
+  for (const Rating& r : ratings.checks->ratings) {
+    if (!r.holds) {
+      notJudged << q(r.note);
+    } else {
+      judged << q(ratingVerdictText(r, locale));
+      if (*r.holds && r.rating)
+        held << (r.kind == "PX" ? QStringLiteral("Ek %1 V, needed %2 V")
+                                      .arg(q(readable(r.kneeVolts, locale)),
+                                           q(readable(r.requiredKneeVolts, locale)))
+                                : q(*r.rating));
+    }
+  }
+  if (!held.isEmpty()) {
+    v.kind = ChecksVerdict::Kind::Pass;
+    v.headline = QStringLiteral("PASS: %1: %2").arg(family, held.join(QStringLiteral(", ")));
+  } else if (!judged.isEmpty()) {
+    v.kind = ChecksVerdict::Kind::Fail;
+    judged.removeDuplicates();
+    v.headline = QStringLiteral("FAIL: %1: %2").arg(family, judged.join(QStringLiteral("; ")));
+  } else {
+    v.headline = QStringLiteral("%1: %2").arg(family, notJudged.join(QStringLiteral("; ")));
+  }
+  v.statusLine = v.headline;
   return v;
 }
 

@@ -77,8 +77,8 @@ QScatterSeries* offScale(int side) {
 
 void draw(QChartView* view, const QString& title, const QString& axis,
           const std::vector<TradPoint>& points, double TradPoint::*quantity,
-          const std::array<double, 6>& limits, const QString& className,
-          const NumberLocale& locale) {
+          const std::array<double, 6>& limits, const QString& className, const NumberLocale& locale,
+          double lowerBurden) {
   auto* chart = new QChart;
   chart->setTitle(title);
   chart->legend()->setAlignment(Qt::AlignBottom);
@@ -130,7 +130,8 @@ void draw(QChartView* view, const QString& title, const QString& axis,
     first = false;
   }
   QScatterSeries* const beyond[] = {offScale(-1), offScale(1)};
-  const std::pair<double, Qt::PenStyle> burdens[] = {{100.0, Qt::SolidLine}, {25.0, Qt::DashLine}};
+  const std::pair<double, Qt::PenStyle> burdens[] = {{100.0, Qt::SolidLine},
+                                                     {lowerBurden, Qt::DashLine}};
   for (const auto& [burden, style] : burdens) {
     auto* line = new QLineSeries;
     line->setName(QStringLiteral("%1 % burden").arg(burden));
@@ -179,12 +180,12 @@ ErrorEnvelope::ErrorEnvelope(QWidget* parent)
 }
 
 void ErrorEnvelope::plot(const std::vector<TradPoint>& points, const AccuracyClass& limits,
-                         const NumberLocale& locale) {
+                         const NumberLocale& locale, double lowerBurdenPercent) {
   const QString name = QString::fromLatin1(limits.name);
   draw(ratio_, QStringLiteral("Ratio error"), QStringLiteral("Error (%)"), points,
-       &TradPoint::ratioErrorPercent, limits.ratioPercent, name, locale);
+       &TradPoint::ratioErrorPercent, limits.ratioPercent, name, locale, lowerBurdenPercent);
   draw(phase_, QStringLiteral("Phase displacement"), QStringLiteral("Phase (min)"), points,
-       &TradPoint::phaseMinutes, limits.phaseMinutes, name, locale);
+       &TradPoint::phaseMinutes, limits.phaseMinutes, name, locale, lowerBurdenPercent);
 }
 
 }  // namespace windara::gui

@@ -22,9 +22,9 @@ class ErrorEnvelope : public QWidget {
 
   // The points of both burdens against the limits of `limits`, zoomed to
   // them (a point far beyond is drawn at the edge and marked), the ticks
-  // written in `locale`.
+  // written in `locale`; the second burden at `lowerBurdenPercent` of the first.
   void plot(const std::vector<TradPoint>& points, const AccuracyClass& limits,
-            const NumberLocale& locale = {});
+            const NumberLocale& locale = {}, double lowerBurdenPercent = 25.0);
 
   QChartView* ratioView() const { return ratio_; }
   QChartView* phaseView() const { return phase_; }

@@ -41,7 +41,7 @@ ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
       staleNotice_(new QLabel),
       tabs_(new QTabWidget),
       candidates_(new CandidatesTab),
-      checks_(new ChecksTab),
+      checks_(new ChecksTab(&session)),
       sweep_(new SweepTab(session)) {
   setObjectName("explorerWindow");
   setWindowTitle(QStringLiteral("Design Explorer"));

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QStatusBar>
 
+#include "gui/checks_tab.h"
+#include "gui/explorer_window.h"
 #include "gui/qt_file_dialog.h"
 #include "gui/sweep_export.h"
 #include "gui/windara_window.h"
@@ -67,8 +69,13 @@ void WindaraWindow::exportEngineeringReport() {
   if (path.isEmpty()) return;
   act([&] {
     const QImage sweep = sweepPlot ? sweepPlot() : QImage();
-    const std::string problem = writeEngineeringReport(
-        app_.session(), path.toStdString(), localPageSize(), sweep.isNull() ? nullptr : &sweep);
+    // The ratings the explorer's Checks tab shows, when it shows other than the checks' own.
+    const auto chosen = explorer_ ? explorer_->checksTab().ratingShown() : std::nullopt;
+    const ReportRating rating{chosen.value_or(RatingChoice{}),
+                              chosen ? explorer_->checksTab().ratingPlot() : QImage()};
+    const std::string problem =
+        writeEngineeringReport(app_.session(), path.toStdString(), localPageSize(),
+                               sweep.isNull() ? nullptr : &sweep, chosen ? &rating : nullptr);
     if (!problem.empty()) {
       app_.session().dialogs.message(
           "The engineering report could not be written to " + path.toStdString() + "\r\r" + problem,

@@ -53,7 +53,7 @@ double keepWith(PageCursor& at, const std::vector<Block>& blocks, std::size_t i)
 }
 
 std::string drawDocument(QPdfWriter& writer, const ReportDocument& doc, const QImage* sweepPlot,
-                         const NumberLocale& locale) {
+                         const NumberLocale& locale, const QImage* ratingPlot) {
   QPainter painter;
   if (!painter.begin(&writer)) return "the PDF writer could not be opened";
   PageCursor at(painter, writer, QStringLiteral("Windara engineering report: ") + qs(doc.title));
@@ -68,6 +68,8 @@ std::string drawDocument(QPdfWriter& writer, const ReportDocument& doc, const QI
                    [&](const EnvelopePlot& b) { drawEnvelope(at, b, locale); }},
         blocks[i]);
   }
+  // The rating's section is the document's last: its plot closes it.
+  if (ratingPlot && !ratingPlot->isNull()) drawImage(at, *ratingPlot);
   if (sweepPlot && !sweepPlot->isNull()) {
     drawHeading(at, Heading{"Sweep"}, imageHeight(at, *sweepPlot));
     drawImage(at, *sweepPlot);
@@ -80,17 +82,21 @@ std::string drawDocument(QPdfWriter& writer, const ReportDocument& doc, const QI
 
 std::string writeDocumentPdf(const ReportDocument& doc, const std::filesystem::path& out,
                              QPageSize::PageSizeId page, const QImage* sweepPlot,
-                             const NumberLocale& locale) {
+                             const NumberLocale& locale, const QImage* ratingPlot) {
   return writePdfFile(out, page, qs(doc.title), [&](QPdfWriter& writer) {
-    return drawDocument(writer, doc, sweepPlot, locale);
+    return drawDocument(writer, doc, sweepPlot, locale, ratingPlot);
   });
 }
 
 std::string writeEngineeringReport(Session& session, const std::filesystem::path& out,
-                                   QPageSize::PageSizeId page, const QImage* sweepPlot) {
+                                   QPageSize::PageSizeId page, const QImage* sweepPlot,
+                                   const ReportRating* rating) {
   const ReportDocument doc =
-      engineeringContent(session, QDate::currentDate().toString(Qt::ISODate).toStdString());
-  return writeDocumentPdf(doc, out, page, sweepPlot, session.locale);
+      engineeringContent(session, QDate::currentDate().toString(Qt::ISODate).toStdString(),
+                         rating ? &rating->choice : nullptr);
+  const bool rated = rating && !rating->choice.isDefault() && !rating->plot.isNull();
+  return writeDocumentPdf(doc, out, page, sweepPlot, session.locale,
+                          rated ? &rating->plot : nullptr);
 }
 
 }  // namespace windara

@@ -209,6 +209,50 @@ TEST(Ratings, TheCompositeErrorIsTheWholeCycleRmsOfTheExcitingCurrent) {
   EXPECT_EQ(*px.holds, px.kneeVolts >= 0.2870189);
 }
 
+// The excitation curve a plot asks for: from 1 mT, evenly spaced in ln E, to twice saturation
+// or 1.2 x the highest e.m.f. a rating names, but never past four times saturation, where the
+// alloy's data end. B = E / (pi sqrt2 f N Ae) with f N Ae = 50 x 100 x 1e-4 = 0.5.
+TEST(Ratings, TheExcitationCurveSpansTheEmfsTheRatingsName) {
+  auto tesla = [](double emf) { return emf / (kPi * std::sqrt(2.0) * 0.5); };
+  // Without asking, no curve: the command line's ratings cost what they did.
+  for (const Rating& r : rated(core(100, 10, 0.9, 1.0, 1, 10, 0.02), bentTape(),
+                               asking(Standards::All, std::nullopt, 20, 1.5)))
+    EXPECT_TRUE(r.excitation.empty()) << r.kind;
+  // E_ALF = 20 x 0.1 x (Rct + Rb): 3.83 V (1.72 T) at 0.9 ohm, within twice saturation;
+  // 102 V (46 T) at 50 ohm, far beyond four times.
+  const std::pair<double, double> cases[] = {{0.9, 2 * 1.6}, {50, 4 * 1.6}};
+  for (const auto& [burden, topTesla] : cases) {
+    RatingRequest request = asking(Standards::All, std::nullopt, 20, 1.5);
+    request.excitationPoints = 41;
+    const std::vector<Rating> all =
+        rated(core(100, 10, burden, 1.0, 1, 10, 0.02), bentTape(), request);
+    const std::vector<ExcitationSample>& curve = find(all, "protection").excitation;
+    ASSERT_EQ(curve.size(), 41u);
+    EXPECT_NEAR(tesla(curve.front().emfVolts), 1e-3, 1e-12);
+    EXPECT_NEAR(tesla(curve.back().emfVolts), topTesla, 1e-9 * topTesla);
+    const double step = std::pow(topTesla / 1e-3, 1.0 / 40);
+    for (std::size_t k = 1; k < curve.size(); ++k) {
+      EXPECT_NEAR(curve[k].emfVolts / curve[k - 1].emfVolts, step, 1e-9) << k;
+      EXPECT_GT(curve[k].excitingAmps, curve[k - 1].excitingAmps) << k;
+    }
+    // The same curve beside PX and relaying; none beside a measuring or metering rating.
+    EXPECT_EQ(find(all, "PX").excitation.size(), 41u);
+    EXPECT_EQ(find(all, "relaying").excitation.back().emfVolts, curve.back().emfVolts);
+    EXPECT_TRUE(find(all, "measuring").excitation.empty());
+    EXPECT_TRUE(find(all, "metering").excitation.empty());
+    // The knee PX finds lies on the plotted curve, the same core at the same temperature:
+    // its exciting current between those of the samples around it.
+    const Rating px = find(all, "PX");
+    std::size_t k = 1;
+    while (k + 1 < curve.size() && curve[k].emfVolts < px.kneeVolts)
+      ++k;
+    ASSERT_LE(curve[k - 1].emfVolts, px.kneeVolts);
+    ASSERT_GE(curve[k].emfVolts, px.kneeVolts);
+    EXPECT_GE(px.kneeExcitingAmps, curve[k - 1].excitingAmps);
+    EXPECT_LE(px.kneeExcitingAmps, curve[k].excitingAmps);
+  }
+}
+
 // Made-up excitation curves whose knees are known in closed form.
 //   ie = E exp(E / E0): ie(1.1 E) / ie(E) = 1.1 exp(0.1 E / E0) = 1.5 at E = 10 E0 ln(1.5 / 1.1)
 //   ie = E0 + E^2 / E0: E / ie = 1 / (E0 / E + E / E0) is highest at E = E0
