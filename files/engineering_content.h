@@ -14,7 +14,9 @@ namespace windara {
 inline constexpr int kCandidateReach = 2;
 
 // `date` is printed under the title as given. Reads the core table and the
-// material data as the calculation does; never changes the form.
-ReportDocument engineeringContent(const Session& s, const std::string& date);
+// material data as the calculation does; never changes the form. The blocks
+// of `requirement`, when there are any, follow the checks.
+ReportDocument engineeringContent(const Session& s, const std::string& date,
+                                  const std::vector<Block>& requirement = {});
 
 }  // namespace windara

@@ -68,7 +68,8 @@ void WindaraWindow::exportEngineeringReport() {
   act([&] {
     const QImage sweep = sweepPlot ? sweepPlot() : QImage();
     const std::string problem = writeEngineeringReport(
-        app_.session(), path.toStdString(), localPageSize(), sweep.isNull() ? nullptr : &sweep);
+        app_.session(), path.toStdString(), localPageSize(), sweep.isNull() ? nullptr : &sweep,
+        requirementSection ? requirementSection() : std::vector<Block>{});
     if (!problem.empty()) {
       app_.session().dialogs.message(
           "The engineering report could not be written to " + path.toStdString() + "\r\r" + problem,

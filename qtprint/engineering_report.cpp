@@ -87,9 +87,10 @@ std::string writeDocumentPdf(const ReportDocument& doc, const std::filesystem::p
 }
 
 std::string writeEngineeringReport(Session& session, const std::filesystem::path& out,
-                                   QPageSize::PageSizeId page, const QImage* sweepPlot) {
-  const ReportDocument doc =
-      engineeringContent(session, QDate::currentDate().toString(Qt::ISODate).toStdString());
+                                   QPageSize::PageSizeId page, const QImage* sweepPlot,
+                                   const std::vector<Block>& requirement) {
+  const ReportDocument doc = engineeringContent(
+      session, QDate::currentDate().toString(Qt::ISODate).toStdString(), requirement);
   return writeDocumentPdf(doc, out, page, sweepPlot, session.locale);
 }
 
