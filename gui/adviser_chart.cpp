@@ -1,6 +1,7 @@
 #include "gui/adviser_chart.h"
 
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -36,7 +37,10 @@ AdviserChart::AdviserChart(QWidget* parent) : QChartView(parent) {
 
 void AdviserChart::clearPlot() {
   auto* chart = new QChart;
-  chart->setTitle(QStringLiteral("Run the adviser to see its candidates here"));
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
+  chart->setBackgroundRoundness(0);
+  chart->setTitle(QStringLiteral("Press Run to see candidates"));
   chart->legend()->hide();
   QChart* old = this->chart();
   setChart(chart);
@@ -61,12 +65,13 @@ void AdviserChart::plot(const std::vector<Candidate>& candidates, int chosen,
     chart->setTitle(QStringLiteral("No candidate to plot"));
     return;
   }
-  const auto [x0, x1] = roundedRange(xlo, xhi, 6);
+  auto [x0, x1] = roundedRange(xlo, xhi, 6);
+  x0 = std::max(0.0, x0);  // no core has a negative volume, whatever room one point gets
   const auto [y0, y1] = roundedRange(ylo, yhi, 5);
   QValueAxis* x = tickedAxis(x0, x1, 6, locale);
   x->setTitleText(QStringLiteral("Core volume (cm3)"));
   QValueAxis* y = tickedAxis(y0, y1, 5, locale);
-  y->setTitleText(QStringLiteral("Tightest margin (%)"));
+  y->setTitleText(QStringLiteral("Margin (%)"));
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
 
@@ -119,7 +124,8 @@ void AdviserChart::plot(const std::vector<Candidate>& candidates, int chosen,
   chosen_->attachAxis(x);
   chosen_->attachAxis(y);
   chart->legend()->show();
-  chart->legend()->setAlignment(Qt::AlignBottom);
+  // Beside the plot, not under it: the plot's height is what a small screen lacks.
+  chart->legend()->setAlignment(Qt::AlignRight);
 }
 
 }  // namespace windara::gui

@@ -95,6 +95,8 @@ AdviserTab::AdviserTab(const Session& session, QWidget* parent)
   parts->addWidget(chart_);
   parts->setStretchFactor(0, 1);
   parts->setStretchFactor(1, 1);
+  // Half each to begin with: the table needs rows as much as the plot needs height.
+  parts->setSizes({1000, 1000});
   parts->setChildrenCollapsible(false);
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(buildControls());

@@ -261,6 +261,8 @@ QWidget* RequirementForm::buildPage(int type) {
   const Requirement defaults = defaultsOf(type);
   for (const Field& f : fieldsOf(type)) {
     auto* box = new QLineEdit(f.get(defaults, locale_));
+    // Room for any value the field takes, and no more: the plot and table need the width.
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
     box->setObjectName(QStringLiteral("adviser_%1_%2").arg(type).arg(plain(f.caption)));
     const QString tip = QString::fromUtf8(f.tip) +
                         (*f.unit ? QStringLiteral(" (%1)").arg(QString::fromUtf8(f.unit)) : "");
