@@ -20,8 +20,7 @@ void AdviseJob::start(std::filesystem::path programDir, NumberLocale locale,
   watch_->cancel = false;
   watch_->runs = 0;
   running_ = true;
-  thread_ = std::thread([this, dir = std::move(programDir), locale = std::move(locale),
-                         req = std::move(requirement)] {
+  thread_ = std::thread([this, dir = std::move(programDir), locale, req = std::move(requirement)] {
     using Clock = std::chrono::steady_clock;
     const auto started = Clock::now();
     auto outcome = std::make_shared<AdviseOutcome>();

@@ -34,10 +34,11 @@ std::vector<std::string> headings(const std::vector<Block>& blocks) {
 }
 
 std::string lastParagraph(const std::vector<Block>& blocks) {
-  for (auto b = blocks.rbegin(); b != blocks.rend(); ++b) {
-    if (const auto* p = std::get_if<Paragraph>(&*b)) return p->text;
+  std::string last;
+  for (const Block& b : blocks) {
+    if (const auto* p = std::get_if<Paragraph>(&b)) last = p->text;
   }
-  return "";
+  return last;
 }
 
 }  // namespace
