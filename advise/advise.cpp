@@ -9,7 +9,8 @@ namespace windara {
 
 Advice advise(const std::filesystem::path& programDir, const NumberLocale& locale,
               const Requirement& req, const AdviseOptions& options) {
-  const SearchData data = readSearchData(programDir, locale);
+  SearchData data = readSearchData(programDir, locale);
+  data.watch = options.watch;
   const std::size_t count = std::max<std::size_t>(1, options.count);
   if (const auto* t = std::get_if<TradRequirement>(&req))
     return adviseTrad(data, *t, count, options.threads);

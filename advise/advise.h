@@ -7,6 +7,7 @@
 
 #include "advise/candidate.h"
 #include "advise/requirement.h"
+#include "advise/search_watch.h"
 #include "common/number.h"
 #include "files/design_file.h"
 
@@ -15,6 +16,8 @@ namespace windara {
 struct AdviseOptions {
   std::size_t count = 3;  // candidates kept per alloy or grade
   int threads = 1;
+  // Followed and cancelled from another thread; a cancelled search throws SearchCancelled.
+  SearchWatch* watch = nullptr;
 };
 
 // Searches with the tables and Materials.txt of `programDir`, each read once.

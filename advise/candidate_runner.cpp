@@ -9,11 +9,11 @@ namespace windara {
 
 SearchData readSearchData(const std::filesystem::path& programDir, const NumberLocale& locale) {
   return {programDir, locale, readCoreTables(programDir),
-          std::make_shared<const MaterialsRead>(readMaterials(programDir))};
+          std::make_shared<const MaterialsRead>(readMaterials(programDir)), nullptr};
 }
 
 CandidateRunner::CandidateRunner(const SearchData& data, int type, int material, int thickness)
-    : locale_(data.locale) {
+    : watch_(data.watch), locale_(data.locale) {
   state_.type = type;
   state_.material = material;
   state_.thickness = thickness;
@@ -23,6 +23,10 @@ CandidateRunner::CandidateRunner(const SearchData& data, int type, int material,
 }
 
 const SweepPoint& CandidateRunner::run(const std::array<std::string, 6>& texts) {
+  if (watch_) {
+    if (watch_->cancel) throw SearchCancelled();
+    ++watch_->runs;
+  }
   std::vector<BoxValue> values;
   values.reserve(texts.size());
   for (std::size_t k = 0; k < texts.size(); ++k)

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "advise/candidate.h"
+#include "advise/search_watch.h"
 #include "app/design_checks.h"
 #include "app/design_ratings.h"
 #include "sweep/sweep_runner.h"
@@ -22,6 +23,7 @@ struct SearchData {
   NumberLocale locale;
   std::shared_ptr<const CoreTables> tables;
   std::shared_ptr<const MaterialsRead> materials;
+  SearchWatch* watch = nullptr;  // told of every calculation; none for a search nobody watches
 };
 
 // Reads the tables and Materials.txt of `programDir` once.
@@ -54,6 +56,7 @@ class CandidateRunner {
 
  private:
   std::unique_ptr<SweepRunner> runner_;
+  SearchWatch* watch_;
   DesignFileContents state_;
   NumberLocale locale_;
   SweepPoint point_;

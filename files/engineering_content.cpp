@@ -99,7 +99,8 @@ void addCandidates(ReportDocument& doc, const Session& s) {
 }  // namespace
 
 ReportDocument engineeringContent(const Session& s, const std::string& date,
-                                  const RatingChoice* rating) {
+                                  const RatingChoice* rating,
+                                  const std::vector<Block>& requirement) {
   const Form& f = s.form;
   ReportDocument doc;
   const char* type = typeName(f);
@@ -129,6 +130,7 @@ ReportDocument engineeringContent(const Session& s, const std::string& date,
                          {f.lblAL, f.txtAL}}));
   for (Block& b : checkBlocks(checks, s.locale))
     doc.blocks.push_back(std::move(b));
+  doc.blocks.insert(doc.blocks.end(), requirement.begin(), requirement.end());
   addCandidates(doc, s);
   if (rating && !rating->isDefault())
     for (Block& b : ratingBlocks(s, *rating))

@@ -15,9 +15,11 @@ namespace windara {
 inline constexpr int kCandidateReach = 2;
 
 // `date` is printed under the title as given. Reads the core table and the
-// material data as the calculation does; never changes the form. A `rating` other than the
-// checks' own class at the design's burden adds its section last.
+// material data as the calculation does; never changes the form. The blocks of `requirement`,
+// when there are any, follow the checks; a `rating` other than the checks' own class at the
+// design's burden adds its section last.
 ReportDocument engineeringContent(const Session& s, const std::string& date,
-                                  const RatingChoice* rating = nullptr);
+                                  const RatingChoice* rating = nullptr,
+                                  const std::vector<Block>& requirement = {});
 
 }  // namespace windara

@@ -10,6 +10,7 @@
 
 #include "app/explain.h"
 #include "designs/common/table_check.h"
+#include "gui/adviser_tab.h"
 #include "gui/candidates_tab.h"
 #include "gui/checks_tab.h"
 #include "gui/checks_verdict.h"
@@ -42,7 +43,8 @@ ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
       tabs_(new QTabWidget),
       candidates_(new CandidatesTab),
       checks_(new ChecksTab(&session)),
-      sweep_(new SweepTab(session)) {
+      sweep_(new SweepTab(session)),
+      adviser_(new AdviserTab(session)) {
   setObjectName("explorerWindow");
   setWindowTitle(QStringLiteral("Design Explorer"));
 
@@ -69,6 +71,8 @@ ExplorerWindow::ExplorerWindow(const Session& session, QWidget* parent)
   tabs_->setTabToolTip(1, QStringLiteral("Engineering checks of the chosen core"));
   tabs_->addTab(sweep_, QStringLiteral("&Sweep"));
   tabs_->setTabToolTip(2, QStringLiteral("How the design moves as one input varies"));
+  tabs_->addTab(adviser_, QStringLiteral("A&dviser"));
+  tabs_->setTabToolTip(3, QStringLiteral("The smallest designs that meet a requirement you state"));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(nothingYet_);
@@ -83,6 +87,7 @@ void ExplorerWindow::refresh() {
     candidates_->clear();
     checks_->clear();
     sweep_->refresh();
+    adviser_->refresh();
     return;
   }
   Explanation x;
@@ -98,6 +103,15 @@ void ExplorerWindow::refresh() {
   candidates_->setExplanation(std::move(x), findings, session_.locale);
   checks_->setChecks(checksOf(session_), session_.locale);
   sweep_->refresh();
+  adviser_->refresh();
+}
+
+std::vector<Block> ExplorerWindow::requirementSection() const {
+  return adviser_->reportSection();
+}
+
+void ExplorerWindow::setPutOnForm(std::function<void(const DesignFileContents&)> put) {
+  adviser_->putOnForm = std::move(put);
 }
 
 QImage ExplorerWindow::lastSweepPlot() const {

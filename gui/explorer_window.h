@@ -5,7 +5,11 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
+#include <vector>
 
+#include "files/design_file.h"
+#include "files/report_blocks.h"
 #include "form/session.h"
 
 class QLabel;
@@ -13,6 +17,7 @@ class QTabWidget;
 
 namespace windara::gui {
 
+class AdviserTab;
 class CandidatesTab;
 class ChecksTab;
 class SweepTab;
@@ -36,6 +41,11 @@ class ExplorerWindow : public QWidget {
   CandidatesTab& candidatesTab() const { return *candidates_; }
   ChecksTab& checksTab() const { return *checks_; }
   SweepTab& sweepTab() const { return *sweep_; }
+  AdviserTab& adviserTab() const { return *adviser_; }
+  // The engineering report's "Requirement" section, when the form's design has one.
+  std::vector<Block> requirementSection() const;
+  // How the Adviser puts a design on the form and calculates; the main window gives it.
+  void setPutOnForm(std::function<void(const DesignFileContents&)> put);
   // The plot of the sweep last run in the window, or a null image when none was.
   QImage lastSweepPlot() const;
   QTabWidget& tabs() const { return *tabs_; }
@@ -55,6 +65,7 @@ class ExplorerWindow : public QWidget {
   CandidatesTab* candidates_;
   ChecksTab* checks_;
   SweepTab* sweep_;
+  AdviserTab* adviser_;
   bool everShown_ = false;
   bool stale_ = false;
 };

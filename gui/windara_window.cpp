@@ -128,6 +128,8 @@ void WindaraWindow::showExplorer() {
   if (!explorer_) {
     explorer_ = new ExplorerWindow(app_.session(), this);
     sweepPlot = [this] { return explorer_->lastSweepPlot(); };
+    requirementSection = [this] { return explorer_->requirementSection(); };
+    explorer_->setPutOnForm([this](const DesignFileContents& d) { putDesign(d); });
     // Whoever else follows the calculations keeps doing so.
     onCalculated = [this, before = std::move(onCalculated)] {
       if (before) before();
@@ -138,6 +140,18 @@ void WindaraWindow::showExplorer() {
   explorer_->show();
   explorer_->raise();
   explorer_->activateWindow();
+}
+
+void WindaraWindow::putDesign(DesignFileContents design) {
+  act([&] {
+    // In the user's decimal separator, as Open Design puts a file's texts.
+    for (std::string& text : design.texts) {
+      if (std::optional<std::string> ours = withLocaleDecimal(text, app_.session().locale))
+        text = std::move(*ours);
+    }
+    applyDesign(app_.form(), design);
+    app_.cmdCalculate_Click();
+  });
 }
 
 void WindaraWindow::sync() {

@@ -12,6 +12,7 @@
 
 #include "app/app.h"
 #include "files/design_file.h"
+#include "files/report_blocks.h"
 #include "gui/syncing_dialogs.h"
 
 class QAction;
@@ -73,6 +74,11 @@ class WindaraWindow : public QMainWindow {
   void exportEngineeringReport();
   // The plot of the sweep last run, or a null image when none was run.
   std::function<QImage()> sweepPlot;
+  // The report's section on the requirement the form's design was advised to, if any.
+  std::function<std::vector<Block>()> requirementSection;
+
+  // Puts a design on the form as Open Design does and calculates.
+  void putDesign(DesignFileContents design);
 
   // Opens a design file already chosen, as Open Design does after its dialog.
   void openRecent(const QString& path);

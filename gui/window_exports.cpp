@@ -75,7 +75,8 @@ void WindaraWindow::exportEngineeringReport() {
                               chosen ? explorer_->checksTab().ratingPlot() : QImage()};
     const std::string problem =
         writeEngineeringReport(app_.session(), path.toStdString(), localPageSize(),
-                               sweep.isNull() ? nullptr : &sweep, chosen ? &rating : nullptr);
+                               sweep.isNull() ? nullptr : &sweep, chosen ? &rating : nullptr,
+                               requirementSection ? requirementSection() : std::vector<Block>{});
     if (!problem.empty()) {
       app_.session().dialogs.message(
           "The engineering report could not be written to " + path.toStdString() + "\r\r" + problem,

@@ -90,10 +90,11 @@ std::string writeDocumentPdf(const ReportDocument& doc, const std::filesystem::p
 
 std::string writeEngineeringReport(Session& session, const std::filesystem::path& out,
                                    QPageSize::PageSizeId page, const QImage* sweepPlot,
-                                   const ReportRating* rating) {
+                                   const ReportRating* rating,
+                                   const std::vector<Block>& requirement) {
   const ReportDocument doc =
       engineeringContent(session, QDate::currentDate().toString(Qt::ISODate).toStdString(),
-                         rating ? &rating->choice : nullptr);
+                         rating ? &rating->choice : nullptr, requirement);
   const bool rated = rating && !rating->choice.isDefault() && !rating->plot.isNull();
   return writeDocumentPdf(doc, out, page, sweepPlot, session.locale,
                           rated ? &rating->plot : nullptr);

@@ -22,12 +22,14 @@ struct ReportRating {
 };
 
 // Writes the report of the form's last calculation to `out`, replacing an
-// existing file only by a complete new one; `sweepPlot` and `rating` may be null. Returns
-// "" on success, else why the file could not be written. Needs a
-// QGuiApplication; never changes the form.
+// existing file only by a complete new one; `sweepPlot` and `rating` may be null, and
+// `requirement` is a section of its own after the checks when not empty. Returns "" on
+// success, else why the file could not be written. Needs a QGuiApplication; never changes
+// the form.
 std::string writeEngineeringReport(Session& session, const std::filesystem::path& out,
                                    QPageSize::PageSizeId page, const QImage* sweepPlot,
-                                   const ReportRating* rating = nullptr);
+                                   const ReportRating* rating = nullptr,
+                                   const std::vector<Block>& requirement = {});
 
 // Any document of blocks laid out on pages the same way.
 std::string writeDocumentPdf(const ReportDocument& doc, const std::filesystem::path& out,
