@@ -40,7 +40,7 @@ std::optional<std::optional<double>> factor(const QLineEdit* edit, const NumberL
 RatingBar::RatingBar(QWidget* parent)
     : QWidget(parent),
       standard_(new QComboBox),
-      standardLabel_(new QLabel(QStringLiteral("Stan&dard:"))),
+      standardLabel_(new QLabel(QStringLiteral("S&tandard:"))),
       burdenLabel_(new QLabel(QStringLiteral("&Burden:"))),
       burden_(field("ratingBurden", QStringLiteral("the design's"),
                     QStringLiteral("The burden as the order gives it: ohms (5ohm), VA at a power "

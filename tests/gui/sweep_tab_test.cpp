@@ -707,21 +707,34 @@ class SweepTabTest : public QObject {
       QCOMPARE(next->objectName(), QString(order[k + 1]));
     }
     QVERIFY(!control<QWidget>("sweepChart")->toolTip().isEmpty());
-    QStringList keys;
-    QStringList texts;
-    for (int k = 0; k < explorer()->tabs().count(); ++k)
-      texts << explorer()->tabs().tabText(k);
-    for (QAbstractButton* b : explorer()->findChildren<QAbstractButton*>())
-      texts << b->text();
-    for (QLabel* l : explorer()->findChildren<QLabel*>()) {
-      if (l->buddy()) texts << l->text();
-    }
-    for (const QString& t : texts) {
+    // An access key works only while its widget shows: the tab titles and one tab's own
+    // controls at a time must not share one.
+    QTabWidget& tabs = explorer()->tabs();
+    auto keysOf = [](QWidget* w) {
+      QStringList texts;
+      for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        texts << b->text();
+      for (QLabel* l : w->findChildren<QLabel*>()) {
+        if (l->buddy()) texts << l->text();
+      }
+      QStringList keys;
+      for (const QString& t : texts) {
+        const qsizetype at = t.indexOf('&');
+        if (at >= 0 && at + 1 < t.size()) keys << t.mid(at + 1, 1).toLower();
+      }
+      return keys;
+    };
+    QStringList titles;
+    for (int k = 0; k < tabs.count(); ++k) {
+      const QString t = tabs.tabText(k);
       const qsizetype at = t.indexOf('&');
-      if (at >= 0 && at + 1 < t.size()) keys << t.mid(at + 1, 1).toLower();
+      if (at >= 0 && at + 1 < t.size()) titles << t.mid(at + 1, 1).toLower();
     }
-    QVERIFY(keys.contains("s"));
-    QCOMPARE(keys.removeDuplicates(), 0);
+    QVERIFY(titles.contains("s"));
+    for (int k = 0; k < tabs.count(); ++k) {
+      QStringList keys = titles + keysOf(tabs.widget(k));
+      QCOMPARE(keys.removeDuplicates(), 0);
+    }
   }
 };
 
