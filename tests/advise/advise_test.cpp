@@ -54,8 +54,10 @@ double volumeOf(Form& f) {
 // What Calculate shows for a candidate's state, opened from a design file on a fresh program.
 struct Shown {
   std::array<std::string, 6> texts;
-  std::string core, wire, hole, od;
+  std::string core, wire, hole, od, losses;
   std::optional<DesignChecks> checks;
+  std::size_t messages = 0;  // shown by Calculate
+  bool buttonsKept = false;  // the material and thickness buttons still those of the file
 };
 
 Shown calculate(const std::filesystem::path& program, const Candidate& c,
@@ -68,8 +70,14 @@ Shown calculate(const std::filesystem::path& program, const Candidate& c,
   if (c.state.type == kTypeTraditional) text += std::to_string(c.state.thickness) + "\r\n";
   Harness h(program, locale);
   openDesignFile(h.app, dir.write("d.txt", text).string());
+  h.dialogs.clear();
   h.app.cmdCalculate_Click();
   Shown s;
+  s.messages = h.events().size();
+  const OptionButton* thickness = thicknessButton(h.form(), c.state);
+  s.buttonsKept =
+      materialButton(h.form(), c.state.material)->selected && (!thickness || thickness->selected);
+  s.losses = h.form().txtActualL.text;
   for (std::size_t k = 0; k < kDesignFileBoxes.size(); ++k)
     s.texts[k] = (h.form().*kDesignFileBoxes[k]).text;
   s.core = h.form().txtCore.text;
@@ -90,7 +98,10 @@ void expectReproduced(const std::filesystem::path& program, const Advice& a,
     EXPECT_EQ(s.core, c.core);
     EXPECT_EQ(s.wire, c.wire);
     EXPECT_EQ(s.hole, c.hole);
+    EXPECT_EQ(s.messages, 0U) << c.core;
+    EXPECT_TRUE(s.buttonsKept) << c.core;
     if (s.checks->trad) {
+      EXPECT_EQ(s.losses, c.losses);
       EXPECT_EQ(s.checks->trad->verdict.className, c.className) << c.core;
       EXPECT_DOUBLE_EQ(s.checks->trad->verdict.tightest.margin, c.margin) << c.core;
       EXPECT_DOUBLE_EQ(s.checks->trad->securityFactor, c.securityFactor.value_or(-1));
@@ -141,75 +152,104 @@ void expectSameAsBruteForce(const std::filesystem::path& program, const Requirem
 }
 
 // Every alloy, thickness, gauge and number of turns, at Bmax on a grid fine enough that no
-// core is stepped over (the cut table's areas grow by more than 1.2 from core to core).
+// core is stepped over (the cut table's areas grow by more than 1.2 from core to core). At a
+// low burden the area asked is tiny and the window alone picks the core.
 TEST(AdviseTrad, FindsTheBestThatBruteForceFinds) {
   SmallProgram program;
-  TradRequirement req;
-  req.burdenOhms = 2;
-  req.className = "1";
-  req.turns = {96, 104};
-  req.thinnestAwg = 24;
-  const std::set<std::string> serving = {"0.1", "0.2S", "0.2", "0.5S", "0.5", "1"};
-  Best best;
-  const std::pair<int, std::array<int, 2>> alloys[] = {{1, {2, 4}}, {2, {2, 4}}, {3, {1, 2}}};
-  const double limits[] = {15000, 11500, 6000};
-  for (const auto& [material, thicknesses] : alloys)
-    for (int mils : thicknesses) {
-      DesignFileContents d{kTypeTraditional, {"2", "60", "10", "1", "1", "1"}, material, mils};
-      auto runner = runnersSharingOneRead(program.path(), kLocale, d)();
-      SweepPoint p;
-      for (int n = req.turns.lowest; n <= req.turns.highest; ++n)
-        for (int awg = 12; awg <= 24; ++awg) {
-          const double density = 1.889 * 10.0 / n * std::exp(awg / 4.31);
-          std::set<std::string> seen;
-          for (double bmax = limits[material - 1]; bmax > 1; bmax /= 1.15) {
-            runner->run({{{"", &Form::txtRatio}, 0, std::to_string(n)},
-                         {{"", &Form::txtCurDens}, 0, formatGeneral(density, kLocale)},
-                         {{"", &Form::txtDutyCyc}, 0, formatGeneral(bmax, kLocale)}},
-                        p);
-            if (!p.found || !p.messages.empty() || !seen.insert(p.outputs[2]).second) continue;
-            ASSERT_EQ(p.outputs[1], std::to_string(awg));
-            const auto checks = checkDesign(runner->session(), CheckDetail::Figures);
-            const auto& v = checks->trad->verdict;
-            if (v.className && serving.contains(*v.className))
-              best.offer(volumeOf(runner->form()), v.tightest.margin, p.outputs[2]);
+  struct Case {
+    double ohms, amps;
+    const char* className;
+    TurnsChoice turns;
+    std::set<std::string> serving;
+  };
+  const Case cases[] = {{2, 10, "1", {96, 104}, {"0.1", "0.2S", "0.2", "0.5S", "0.5", "1"}},
+                        {0.1, 1, "0.5", {466, 472}, {"0.1", "0.2S", "0.2", "0.5S", "0.5"}}};
+  for (const Case& k : cases) {
+    TradRequirement req;
+    req.burdenOhms = k.ohms;
+    req.ratedAmps = k.amps;
+    req.className = k.className;
+    req.turns = k.turns;
+    req.thinnestAwg = 24;
+    Best best;
+    const std::pair<int, std::array<int, 2>> alloys[] = {{1, {2, 4}}, {2, {2, 4}}, {3, {1, 2}}};
+    const double limits[] = {15000, 11500, 6000};
+    for (const auto& [material, thicknesses] : alloys)
+      for (int mils : thicknesses) {
+        DesignFileContents d{
+            kTypeTraditional,
+            {formatGeneral(k.ohms, kLocale), "60", formatGeneral(k.amps, kLocale), "1", "1", "1"},
+            material,
+            mils};
+        auto runner = runnersSharingOneRead(program.path(), kLocale, d)();
+        SweepPoint p;
+        for (int n = req.turns.lowest; n <= req.turns.highest; ++n)
+          for (int awg = 12; awg <= 24; ++awg) {
+            const double density = 1.889 * k.amps / n * std::exp(awg / 4.31);
+            std::set<std::string> seen;
+            for (double bmax = limits[material - 1]; bmax > 1; bmax /= 1.15) {
+              runner->run({{{"", &Form::txtRatio}, 0, std::to_string(n)},
+                           {{"", &Form::txtCurDens}, 0, formatGeneral(density, kLocale)},
+                           {{"", &Form::txtDutyCyc}, 0, formatGeneral(bmax, kLocale)}},
+                          p);
+              if (!p.found || !p.messages.empty() ||
+                  !thicknessButton(runner->form(), d)->selected ||
+                  !seen.insert(p.outputs[2]).second)
+                continue;
+              ASSERT_EQ(p.outputs[1], std::to_string(awg));
+              const auto checks = checkDesign(runner->session(), CheckDetail::Figures);
+              const auto& v = checks->trad->verdict;
+              if (v.className && k.serving.contains(*v.className))
+                best.offer(volumeOf(runner->form()), v.tightest.margin, p.outputs[2]);
+            }
           }
-        }
-    }
-  expectSameAsBruteForce(program.path(), req, best);
-  expectReproduced(program.path(), advise(program.path(), kLocale, req, {2, 2}));
+      }
+    expectSameAsBruteForce(program.path(), req, best);
+    expectReproduced(program.path(), advise(program.path(), kLocale, req, {2, 2}));
+  }
 }
 
-// Every grade, number of turns and current density up to the largest allowed.
+// Every grade, number of turns and current density up to the largest allowed. At 10 A the
+// largest density itself gives the gauge that reaches the smallest core.
 TEST(AdviseSmps, FindsTheBestThatBruteForceFinds) {
-  SmpsRequirement req;
-  req.outputVolts = 1;
-  req.peakAmps = 5;
-  req.resetVolts = 5;
-  req.maxDroopPercent = 5;
-  req.turns = {30, 45};
-  req.maxCurrentDensity = 500;
-  Best best;
-  for (int grade = 1; grade <= 3; ++grade) {
-    DesignFileContents d{kTypeSMPS, {"1", "50", "5", "0.5", "1", "1"}, grade, 0};
-    auto runner = runnersSharingOneRead(dataDir(), kLocale, d)();
-    SweepPoint p;
-    for (int n = req.turns.lowest; n <= req.turns.highest; ++n)
-      for (double density = 500; density > 1; density /= 1.05) {
-        runner->run({{{"", &Form::txtRatio}, 0, std::to_string(n)},
-                     {{"", &Form::txtCurDens}, 0, formatGeneral(density, kLocale)}},
-                    p);
-        if (!p.found) continue;
-        const auto s = checkDesign(runner->session(), CheckDetail::Figures)->smps;
-        const double margin =
-            std::min({(5 - s->droopExactPercentMinAL) / 5,
-                      (s->fluxSwingLimitGauss - s->resetFluxSwingGauss) / s->fluxSwingLimitGauss,
-                      (5 - s->resetVoltsNeeded) / 5});
-        if (margin >= 0) best.offer(volumeOf(runner->form()), margin, p.outputs[2]);
-      }
+  struct Case {
+    double volts, amps, density;
+    TurnsChoice turns;
+  };
+  for (const Case& k : {Case{1, 5, 500, {30, 45}}, Case{0.5, 10, 400, {108, 116}}}) {
+    SmpsRequirement req;
+    req.outputVolts = k.volts;
+    req.peakAmps = k.amps;
+    req.resetVolts = 5;
+    req.maxDroopPercent = 5;
+    req.turns = k.turns;
+    req.maxCurrentDensity = k.density;
+    Best best;
+    for (int grade = 1; grade <= 3; ++grade) {
+      DesignFileContents d{
+          kTypeSMPS,
+          {formatGeneral(k.volts, kLocale), "50", formatGeneral(k.amps, kLocale), "0.5", "1", "1"},
+          grade,
+          0};
+      auto runner = runnersSharingOneRead(dataDir(), kLocale, d)();
+      SweepPoint p;
+      for (int n = req.turns.lowest; n <= req.turns.highest; ++n)
+        for (double density = k.density; density > 1; density /= 1.05) {
+          runner->run({{{"", &Form::txtRatio}, 0, std::to_string(n)},
+                       {{"", &Form::txtCurDens}, 0, formatGeneral(density, kLocale)}},
+                      p);
+          if (!p.found) continue;
+          const auto s = checkDesign(runner->session(), CheckDetail::Figures)->smps;
+          const double margin =
+              std::min({(5 - s->droopExactPercentMinAL) / 5,
+                        (s->fluxSwingLimitGauss - s->resetFluxSwingGauss) / s->fluxSwingLimitGauss,
+                        (5 - s->resetVoltsNeeded) / 5});
+          if (margin >= 0) best.offer(volumeOf(runner->form()), margin, p.outputs[2]);
+        }
+    }
+    expectSameAsBruteForce(dataDir(), req, best);
+    expectReproduced(dataDir(), advise(dataDir(), kLocale, req, {2, 2}));
   }
-  expectSameAsBruteForce(dataDir(), req, best);
-  expectReproduced(dataDir(), advise(dataDir(), kLocale, req, {2, 2}));
 }
 
 // Each limit, set just beyond what the best unconstrained candidate has, excludes it, and
