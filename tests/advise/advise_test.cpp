@@ -11,6 +11,7 @@
 #include <set>
 
 #include "advise/advise.h"
+#include "checks/trad_points.h"
 #include "files/design_file.h"
 #include "support/harness.h"
 #include "support/table_copy.h"
@@ -405,9 +406,84 @@ TEST(Advise, SaysWhyNothingMeetsTheRequirement) {
 
   HallRequirement hall;
   hall.maxOffsetPercent = 0.01;
+  hall.turns = {1, 1};
   a = advise(dataDir(), kLocale, hall, {2, 2});
   EXPECT_FALSE(a.best);
   EXPECT_NE(a.reason.find("hysteresis offset"), std::string::npos) << a.reason;
+  EXPECT_NE(a.reason.find(" with 1 turn, "), std::string::npos) << a.reason;
+
+  // Every SMPS check the nearest fails, as Calculate shows it, is named.
+  SmpsRequirement smps;
+  smps.turns = {20, 30};
+  smps.maxDroopPercent = 0.5;
+  a = advise(dataDir(), kLocale, smps, {2, 2});
+  ASSERT_FALSE(a.best);
+  const auto s = calculate(dataDir(), a.candidates[0]).checks->smps;
+  const std::pair<const char*, bool> fails[] = {
+      {"droop ", s->droopExactPercentMinAL > 0.5},
+      {"flux swing ", s->resetFluxSwingGauss > s->fluxSwingLimitGauss},
+      {"reset voltage ", s->resetVoltsNeeded > smps.outputVolts}};
+  for (const auto& [name, failed] : fails)
+    EXPECT_EQ(a.reason.find(name) != std::string::npos, failed) << name << a.reason;
+}
+
+// On the shipped table: a class judged on its own limits, one state per candidate, and the
+// nearest failing candidate found whatever the limits on the turns or the count shown.
+TEST(AdviseTrad, NamesTheNearestOnItsMerits) {
+  TradRequirement big;
+  big.burdenOhms = 10;
+  big.ratedAmps = 200;
+  big.turns = {4886, 4886};
+  big.className = "0.1";
+  const Advice tight = advise(dataDir(), kLocale, big, {1, 2});
+  ASSERT_TRUE(tight.best);
+  const Shown shown = calculate(dataDir(), tight.candidates[0]);
+  ASSERT_TRUE(holdsClass(*accuracyClass("0.2S"), asErrorPoints(shown.checks->trad->points)));
+  big.className = "0.2S";
+  const Advice wide = advise(dataDir(), kLocale, big, {1, 2});
+  ASSERT_TRUE(wide.best);
+  EXPECT_LE(wide.candidates[0].volumeCm3, tight.candidates[0].volumeCm3);
+
+  TradRequirement tiny;
+  tiny.burdenOhms = 0.5;
+  tiny.ratedAmps = 5;
+  const Advice any = advise(dataDir(), kLocale, tiny, {3, 2});
+  std::set<std::pair<std::array<std::string, 6>, int>> states;
+  for (const Candidate& c : any.candidates)
+    EXPECT_TRUE(states.insert({c.state.texts, c.state.material * 10 + c.state.thickness}).second);
+  expectReproduced(dataDir(), any);
+
+  // The smallest core holding class 0.5 (with the most turns) is named when its security
+  // factor is too high, not one that keeps it with fewer turns.
+  TradRequirement fs;
+  fs.className = "0.5";
+  const Advice free = advise(dataDir(), kLocale, fs, {1, 2});
+  ASSERT_TRUE(free.best && free.candidates[0].securityFactor > 1.2);
+  fs.maxSecurityFactor = 1.2;
+  const Advice limited = advise(dataDir(), kLocale, fs, {1, 2});
+  ASSERT_FALSE(limited.best);
+  EXPECT_EQ(limited.candidates[0].core, free.candidates[0].core) << limited.reason;
+
+  TradRequirement few = fs;
+  few.maxSecurityFactor.reset();
+  few.turns = {20, 20};
+  const Advice one = advise(dataDir(), kLocale, few, {1, 2});
+  const Advice three = advise(dataDir(), kLocale, few, {3, 2});
+  EXPECT_EQ(one.reason, three.reason);
+  std::set<std::string> groups;
+  for (const Candidate& c : one.candidates)
+    EXPECT_TRUE(groups.insert(c.group).second);
+  EXPECT_GT(groups.size(), 1U);
+  expectReproduced(dataDir(), three);
+
+  // A burden that alone lets a candidate pass is not offered for one that misses a limit.
+  few.turns = {150, 150};
+  few.maxOdIn = 1;
+  const Advice od = advise(dataDir(), kLocale, few, {2, 2});
+  ASSERT_FALSE(od.best);
+  EXPECT_NE(od.reason.find(od.candidates[0].missed.at(0)), std::string::npos) << od.reason;
+  for (const Candidate& c : od.candidates)
+    EXPECT_TRUE(c.relaxation.empty() || c.missed.empty()) << c.core;
 }
 
 // Generated requirements of all three types: whatever the adviser reports, Calculate on its

@@ -89,7 +89,8 @@ TEST(CliAdvise, BadArgumentsNameTheOptionAndWhatItAccepts) {
       {{trad, "--max-droop", "3"}, "--max-droop does not apply to a Traditional design"},
       {{trad, "--count", "0"}, "--count: expected a whole number from 1 to 100"},
       {{hall, "--min-hole", "0.1"}, "--min-hole does not apply to a Hall Effect design"},
-      {{hall, "--turns", "11"}, "1 to 10 primary turns"},
+      {{hall, "--turns", "11"}, "--turns: a Hall Effect design takes 1 to 10 primary turns"},
+      {{hall, "--turns-range", "1:20"}, "--turns-range: a Hall Effect design takes 1 to 10"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> args = {"advise"};
