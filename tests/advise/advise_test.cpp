@@ -55,7 +55,7 @@ double volumeOf(Form& f) {
 // What Calculate shows for a candidate's state, opened from a design file on a fresh program.
 struct Shown {
   std::array<std::string, 6> texts;
-  std::string core, wire, hole, od, losses;
+  std::string core, wire, hole, od, losses, height;
   std::optional<DesignChecks> checks;
   std::size_t messages = 0;  // shown by Calculate
   bool buttonsKept = false;  // the material and thickness buttons still those of the file
@@ -85,6 +85,7 @@ Shown calculate(const std::filesystem::path& program, const Candidate& c,
   s.wire = h.form().txtWireSize.text;
   s.hole = h.form().txtResID.text;
   s.od = h.form().txtOD.text;
+  s.height = h.form().txtHt.text;
   s.checks = checkDesign(h.session);
   return s;
 }
@@ -271,7 +272,7 @@ TEST(AdviseTrad, EachLimitExcludesTheCandidateBeyondIt) {
     TradRequirement req;
     std::function<bool(const Candidate&, const Shown&)> keeps;
   };
-  std::vector<Limit> limits(5, {"", free, {}});
+  std::vector<Limit> limits(6, {"", free, {}});
   limits[0] = {"OD", free, [&](const Candidate&, const Shown& s) {
                  return shownNumber(s.od, kLocale).value() < od;
                }};
@@ -292,6 +293,11 @@ TEST(AdviseTrad, EachLimitExcludesTheCandidateBeyondIt) {
                         shownNumber(b.losses, kLocale).value();
                }};
   limits[4].req.maxLossesMw = shownNumber(b.losses, kLocale).value() * 0.999;
+  const double height = shownNumber(calculate(program.path(), b).height, kLocale).value();
+  limits[5] = {"height", free, [&](const Candidate&, const Shown& s) {
+                 return shownNumber(s.height, kLocale).value() < height;
+               }};
+  limits[5].req.maxHeightIn = height - 0.001;
   for (const Limit& l : limits) {
     const Advice a = advise(program.path(), kLocale, l.req, {2, 2});
     for (const Candidate& c : a.candidates) {
