@@ -36,6 +36,8 @@ struct Candidate {
   std::vector<std::string> missed;
   // For one that misses the class: what alone would let it hold it, in words; may be empty.
   std::string relaxation;
+  // SMPS and Hall Effect: every check it fails, in words, the tightest first.
+  std::vector<std::string> failed;
 };
 
 struct Advice {

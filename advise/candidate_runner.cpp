@@ -33,6 +33,8 @@ const SweepPoint& CandidateRunner::run(const std::array<std::string, 6>& texts) 
     values.push_back({{"", kDesignFileBoxes[k]}, 0, texts[k]});
   state_.texts = texts;
   runner_->run(values, point_);
+  const OptionButton* asked = thicknessButton(runner_->form(), state_);
+  switched_ = asked && !asked->selected;
   ++runs_;
   return point_;
 }
@@ -52,6 +54,13 @@ Candidate CandidateRunner::describe() {
   // The texts as the form holds them after the calculation.
   for (std::size_t k = 0; k < kDesignFileBoxes.size(); ++k)
     c.state.texts[k] = (runner_->form().*kDesignFileBoxes[k]).text;
+  // And the thickness it ended in, which a calculation may have changed.
+  for (const int mils : {1, 2, 4}) {
+    DesignFileContents at = c.state;
+    at.thickness = mils;
+    const OptionButton* button = thicknessButton(runner_->form(), at);
+    if (button && button->selected) c.state.thickness = mils;
+  }
   c.core = output(&Form::txtCore);
   c.wire = output(&Form::txtWireSize);
   c.hole = output(&Form::txtResID);

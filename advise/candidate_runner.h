@@ -37,8 +37,10 @@ class CandidateRunner {
   // Calculates the form with these input texts (in a design file's order) and returns
   // the outputs; nothing when it asked for an input again.
   const SweepPoint& run(const std::array<std::string, 6>& texts);
-  // Whether the last run chose a core without showing any message.
-  bool quiet() const { return point_.found && point_.messages.empty(); }
+  // Whether the last run chose a core without showing any message, in the material and
+  // thickness it was asked for: a core not made in 4 mil tape makes the design select 2 mil
+  // and calculate again, which clears the message, and that state belongs to another search.
+  bool quiet() const { return point_.found && point_.messages.empty() && !switched_; }
   // Whether the last run chose a core, messages or not.
   bool found() const { return point_.found; }
   // The last run's output box of that member (&Form::txtCore...).
@@ -60,6 +62,7 @@ class CandidateRunner {
   DesignFileContents state_;
   NumberLocale locale_;
   SweepPoint point_;
+  bool switched_ = false;  // the last run ended in another thickness than asked
   std::int64_t runs_ = 0;
 };
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
+#include <utility>
 
 #include "advise/ranking.h"
 #include "advise/trad_words.h"
@@ -12,15 +14,23 @@ namespace windara {
 void judgeFigures(Candidate& c, const std::vector<JudgedFigure>& figures,
                   const NumberLocale& locale) {
   c.margin = std::numeric_limits<double>::infinity();
+  std::vector<std::pair<double, std::string>> failed;
   for (const JudgedFigure& f : figures) {
     const double margin =
         std::isfinite(f.value) && f.limit > 0 ? (f.limit - f.value) / f.limit : -1e300;
+    std::string words = f.name + " " + formatPattern(f.value, "###,###,##0.###", locale) + f.unit +
+                        " against " + formatGeneral(f.limit, locale) + f.unit;
+    if (margin < 0) failed.emplace_back(margin, words);
     if (margin < c.margin) {
       c.margin = margin;
-      c.tightest = f.name + " " + formatPattern(f.value, "###,###,##0.###", locale) + f.unit +
-                   " against " + formatGeneral(f.limit, locale) + f.unit;
+      c.tightest = std::move(words);
     }
   }
+  std::stable_sort(failed.begin(), failed.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  c.failed.clear();
+  for (auto& f : failed)
+    c.failed.push_back(std::move(f.second));
   c.meetsClass = c.margin >= 0;
 }
 
@@ -31,7 +41,8 @@ void keepNearest(std::vector<Candidate>& failing, std::size_t count) {
       return a.missed.size() < b.missed.size();
     return a.meetsClass || a.margin == b.margin ? ranksBefore(a, b) : a.margin > b.margin;
   });
-  if (failing.size() > count) failing.resize(count);
+  std::map<std::string, std::size_t> kept;
+  std::erase_if(failing, [&](const Candidate& c) { return kept[c.group]++ >= count; });
 }
 
 std::string figuresReason(const std::vector<Candidate>& failing, const NumberLocale& locale) {
@@ -45,8 +56,13 @@ std::string figuresReason(const std::vector<Candidate>& failing, const NumberLoc
     if (best.missed.size() == 1) s += "; relaxing that limit alone lets it pass";
     return s;
   }
-  return "no candidate holds the checks: the nearest, " + candidateWords(best, locale) + ", has " +
-         best.tightest;
+  std::string s = "no candidate holds the checks: the nearest, " + candidateWords(best, locale) +
+                  ", has " + (best.failed.empty() ? best.tightest : best.failed[0]);
+  for (std::size_t k = 1; k < best.failed.size(); ++k)
+    s += ", " + best.failed[k];
+  for (const std::string& m : best.missed)
+    s += ", " + m;
+  return s;
 }
 
 }  // namespace windara

@@ -18,11 +18,12 @@ struct JudgedFigure {
   std::string unit;  // " %"
 };
 
-// Sets the candidate's margin, tightest check and meetsClass from the figures.
+// Sets the candidate's margin, tightest check, the checks it fails and meetsClass from the
+// figures.
 void judgeFigures(Candidate& c, const std::vector<JudgedFigure>& figures,
                   const NumberLocale& locale);
 
-// Keeps at most `count` failing candidates, those nearest to passing first.
+// Keeps at most `count` failing candidates of each group, those nearest to passing first.
 void keepNearest(std::vector<Candidate>& failing, std::size_t count);
 
 // Why none of `failing` (nearest first) passes.

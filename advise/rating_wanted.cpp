@@ -64,7 +64,18 @@ std::string fixed(double v, const char* pattern, const NumberLocale& locale) {
 void judgeMeasuring(const RatingWanted& w, const Rating& r, const NumberLocale& locale,
                     RatingJudgement& j) {
   j.reached = r.rating;
+  // The rating names the first class that holds; one asked for after it may hold as well
+  // (0.1 that also keeps 0.2S's 1 % limits), so the class asked is judged on the points.
   j.meets = classServes(r.rating, w.className);
+  if (!j.meets && r.rating && !w.className.empty()) {
+    if (const std::optional<AccuracyClass> asked = accuracyClass(w.className)) {
+      std::vector<ErrorPoint> points;
+      points.reserve(r.points.size());
+      for (const RatingPoint& p : r.points)
+        points.push_back({p.currentPercent, p.burdenPercent, p.ratioErrorPercent, p.phaseMinutes});
+      j.meets = holdsClass(*asked, points);
+    }
+  }
   j.margin = r.margin;
   const auto worst = std::max_element(
       r.points.begin(), r.points.end(), [](const RatingPoint& a, const RatingPoint& b) {

@@ -30,6 +30,9 @@
 // every row from some row on has been reached, a hole search starting there is not calculated.
 // The candidates rank by core volume first, so once `count` cores of a grade pass, a row whose
 // every possible core (it or any later one) is larger than theirs is not calculated.
+//
+// Edge: a core reached again with fewer turns is skipped even under a smallest hole, where
+// fewer turns leave a larger hole; the first landing, with the most turns, is taken as best.
 
 namespace windara {
 
@@ -82,9 +85,13 @@ class GradeSearch {
     std::map<std::size_t, bool> checked;  // rows reached, with more turns first
     std::vector<double> passed;           // volumes of the passing cores, ascending
     for (int n = req_.turns.highest; n >= req_.turns.lowest; --n) {
-      const float secondary = static_cast<float>(req_.peakAmps / n);
-      const double raw = -4.31 * std::log(secondary * 1.889 / req_.maxCurrentDensity);
-      const int thinnest = std::clamp(static_cast<int>(std::floor(raw)), 12, 42);
+      // The gauge the design gives at the largest current density, worked out as it does:
+      // in single precision, rounded half to even.
+      const float secondary =
+          static_cast<float>(static_cast<double>(static_cast<float>(req_.peakAmps)) / n);
+      const double raw = -4.31 * std::log(static_cast<double>(secondary) * 1.889 /
+                                          static_cast<float>(req_.maxCurrentDensity));
+      const int thinnest = std::clamp(static_cast<int>(std::nearbyint(raw)), 12, 42);
       std::ptrdiff_t passedUpTo = -1;
       std::ptrdiff_t lastHoleRow = -1;
       for (int awg = thinnest; awg >= 12; --awg) {

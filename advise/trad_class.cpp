@@ -6,6 +6,7 @@
 
 #include "advise/ranking.h"
 #include "checks/accuracy_class.h"
+#include "checks/trad_points.h"
 
 namespace windara {
 
@@ -47,7 +48,7 @@ std::optional<double> largestBurden(CandidateRunner& runner, const Candidate& c,
     runner.run(texts);
     if (!runner.quiet() || runner.output(&Form::txtCore) != c.core) return false;
     const std::optional<DesignChecks> d = runner.checks();
-    return d && d->trad && classServes(d->trad->verdict.className, wanted);
+    return d && d->trad && meetsWanted(runner, *d->trad, wanted);
   };
   double low = std::max(1e-3, 1 / *bmax);  // Bmax stays above 0.99 G
   double high = 1;
@@ -57,6 +58,20 @@ std::optional<double> largestBurden(CandidateRunner& runner, const Candidate& c,
     (holds(mid) ? low : high) = mid;
   }
   return *burden * low;
+}
+
+bool meetsWanted(const CandidateRunner& runner, const TradChecks& figures,
+                 const std::string& wanted) {
+  const std::optional<std::string>& reached = figures.verdict.className;
+  if (classServes(reached, wanted)) return true;
+  // The checks try the classes in order and name the first that holds, so one asked for
+  // before the class reached (or any, when none holds) has failed already.
+  if (!reached || classRank(reached) > classRank(wanted)) return false;
+  const std::optional<AccuracyClass> w = accuracyClass(wanted);
+  if (!w) return false;
+  // The figures hold only the points the class reached rests on.
+  const std::optional<DesignChecks> full = runner.checks(CheckDetail::Full);
+  return full && full->trad && holdsClass(*w, asErrorPoints(full->trad->points));
 }
 
 bool classServes(const std::optional<std::string>& reached, const std::string& wanted) {

@@ -7,6 +7,7 @@
 
 #include "advise/candidate.h"
 #include "advise/candidate_runner.h"
+#include "checks/trad_checks.h"
 
 namespace windara {
 
@@ -14,6 +15,12 @@ namespace windara {
 // for: the same class, or one whose every limit is at least as tight at every current the
 // wanted class sets one. Any class serves when `wanted` is empty.
 bool classServes(const std::optional<std::string>& reached, const std::string& wanted);
+
+// Whether the class `wanted` holds for the last run of `runner`, whose figures are `figures`:
+// judged on its own limits at every point, as a class the checks name first may set no limit
+// where the one asked for does (0.1 has none at 1 %, 0.2S has). Any class when it is empty.
+bool meetsWanted(const CandidateRunner& runner, const TradChecks& figures,
+                 const std::string& wanted);
 
 // The worse of two failing candidates comes later: one that holds the class but misses a
 // limit first, then by the class reached, then by margin.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <mutex>
 
 #include "advise/parallel.h"
@@ -58,6 +59,20 @@
 // The candidates rank by core volume first, so once `count` cores of an alloy and thickness
 // pass, a core of larger volume cannot rank among that alloy's best: the cores are visited
 // smallest first and the rest are left.
+//
+// A run that shows a message is no candidate: the form would not show it as it is, and a core
+// not made in 4 mil tape makes the design select 2 mil and calculate again, which clears the
+// message but leaves a state of the 2 mil search, found there in its own right.
+//
+// The halving for a limit that grows or shrinks with the turns runs only where the most turns
+// meet the class (fewer cannot when they do not), so it costs some twenty calculations for
+// each such core and gauge, and the most turns are kept as a failing candidate: they tell how
+// near the core came when nothing passes. Failing candidates are kept as many whatever the
+// count, and worked out on every point before they are ranked.
+//
+// Edges: Bmax is aimed inside its interval by a relative 1e-6 from either end, so an interval
+// narrower than that (two cores whose areas differ by less) is not aimed at; the design would
+// have to tell such cores apart by rounding alone.
 
 namespace windara {
 
@@ -96,6 +111,7 @@ class ComboSearch {
       }
       if (best) passing.push_back(std::move(*best));
     }
+    compactFailing();
   }
 
   std::vector<Candidate> passing;
@@ -199,6 +215,11 @@ class ComboSearch {
     int turns = landAt(i, awg, most);
     if (turns == 0) return std::nullopt;
     if ((req_.minHoleIn || req_.maxSecurityFactor) && !turnsLimitsHold()) {
+      // The most turns hold the class best: failing the limit, this one still tells how near
+      // the core came, and when it misses the class too, fewer turns cannot reach it.
+      Candidate most = judge(i, turns);
+      if (!most.meetsClass) return most;
+      keepFailing(std::move(most));
       // The largest number of turns that keeps the limits, by halving: they hold for fewer
       // turns when they fail for more.
       int low = req_.turns.lowest - 1;  // holds (or lands nowhere)
@@ -213,10 +234,8 @@ class ComboSearch {
         }
       }
       const int kept = low >= req_.turns.lowest ? landAt(i, awg, low) : 0;
-      if (kept == 0)
-        turns = landAt(i, awg, turns);  // judged as it fails
-      else
-        turns = kept;
+      if (kept == 0) return std::nullopt;  // kept above as it fails
+      turns = kept;
     }
     return judge(i, turns);
   }
@@ -238,7 +257,7 @@ class ComboSearch {
       rate(c);
     } else {
       c.className = d->trad->verdict.className;
-      c.meetsClass = classServes(c.className, req_.className);
+      c.meetsClass = meetsWanted(runner_, *d->trad, req_.className);
       c.margin = d->trad->verdict.tightest.margin;
       c.tightest = limitWords(d->trad->verdict.tightest, locale_);
     }
@@ -282,13 +301,18 @@ class ComboSearch {
     c.relaxation = j.relaxation;
   }
 
+  // The nearest failing candidates, kept as many whatever the count asked.
   void keepFailing(Candidate c) {
     failing.push_back(std::move(c));
-    if (failing.size() > 64) {
-      std::stable_sort(failing.begin(), failing.end(), failsLess);
-      failing.resize(16);
-    }
+    if (failing.size() > 4 * kFailingKept) compactFailing();
   }
+
+  void compactFailing() {
+    std::stable_sort(failing.begin(), failing.end(), failsLess);
+    if (failing.size() > kFailingKept) failing.resize(kFailingKept);
+  }
+
+  static constexpr std::size_t kFailingKept = 16;
 
   const TradRequirement& req_;
   const TapeCombo& combo_;
@@ -325,30 +349,36 @@ Advice adviseTrad(const SearchData& data, const TradRequirement& req, std::size_
     advice.best = 0;
     return advice;
   }
-  std::stable_sort(failing.begin(), failing.end(), failsLess);
-  if (failing.size() > count) failing.resize(count);
   // Without a class the figures alone name a different tightest check than the window's
-  // checks do; those shown are worked out in full.
+  // checks do: every candidate kept is worked out in full before they are ranked and cut, so
+  // that the best reached does not depend on how many are shown.
   for (Candidate& c : failing) {
     CandidateRunner runner(data, kTypeTraditional, c.state.material, c.state.thickness);
     runner.run(c.state.texts);
     const std::optional<DesignChecks> d = runner.checks(CheckDetail::Full);
     if (!d || !d->trad) continue;
-    if (req.rating) {
-      if (c.relaxation.empty() && !c.meetsClass)
-        c.relaxation = ratingRelaxation(runner, c, *req.rating);
-      continue;
-    }
+    // A rating's margin is already the ratings' own, worked out in full.
+    if (req.rating) continue;
     c.margin = d->trad->verdict.tightest.margin;
     c.tightest = limitWords(d->trad->verdict.tightest, data.locale);
-    if (c.meetsClass || req.className.empty()) continue;
+  }
+  std::stable_sort(failing.begin(), failing.end(), failsLess);
+  std::map<std::string, std::size_t> kept;
+  std::erase_if(failing, [&](const Candidate& c) { return kept[c.group]++ >= count; });
+  for (Candidate& c : failing) {
+    // A relaxation alone lets a candidate pass only when it misses no other limit.
+    if (c.meetsClass || !c.missed.empty()) continue;
+    CandidateRunner runner(data, kTypeTraditional, c.state.material, c.state.thickness);
+    if (req.rating) {
+      if (c.relaxation.empty()) c.relaxation = ratingRelaxation(runner, c, *req.rating);
+      continue;
+    }
     // The burden is the application's, but how far it is from holding the class is the
     // clearest measure of the gap.
     if (const auto ohms = largestBurden(runner, c, req.className))
-      c.relaxation = "it holds class " + req.className + " up to a burden of " +
-                     formatPattern(*ohms, "0.000", data.locale) + " ohm";
+      c.relaxation = "it holds " + (req.className.empty() ? "a class" : "class " + req.className) +
+                     " up to a burden of " + formatPattern(*ohms, "0.000", data.locale) + " ohm";
   }
-  std::stable_sort(failing.begin(), failing.end(), failsLess);
   advice.reason = tradReason(failing, req, data.locale);
   advice.candidates = std::move(failing);
   return advice;

@@ -13,7 +13,8 @@ std::string limitWords(const LimitCheck& check, const NumberLocale& locale) {
 }
 
 std::string candidateWords(const Candidate& c, const NumberLocale& locale) {
-  return c.core + " with " + formatPattern(c.turns, "###,###,##0", locale) + " turns";
+  return c.core + " with " + formatPattern(c.turns, "###,###,##0", locale) +
+         (c.turns == 1 ? " turn" : " turns");
 }
 
 std::string tradReason(const std::vector<Candidate>& failing, const TradRequirement& req,
@@ -42,7 +43,13 @@ std::string tradReason(const std::vector<Candidate>& failing, const TradRequirem
   if (best.className) reached = (named ? "" : "class ") + *best.className + " at most";
   std::string s =
       reached + ": the best candidate, " + candidateWords(best, locale) + ", has " + best.tightest;
-  if (!best.relaxation.empty()) s += "; " + best.relaxation;
+  for (const std::string& m : best.missed)
+    s += ", " + m;
+  if (!best.relaxation.empty()) return s + "; " + best.relaxation;
+  // The best misses other limits too: the nearest that the burden alone keeps from passing.
+  for (const Candidate& c : failing)
+    if (!c.relaxation.empty())
+      return s + "; " + candidateWords(c, locale) + " misses no other limit: " + c.relaxation;
   return s;
 }
 

@@ -196,7 +196,8 @@ Requirement adviseRequirement(const DesignFileContents& design, const ParsedArgs
     auto& h = std::get<HallRequirement>(*req);
     h.turns = read.turns(h.turns);
     if (h.turns.highest > 10)
-      throw UsageError("--turns: a Hall Effect design takes 1 to 10 primary turns");
+      throw UsageError(std::string(args.has("turns") ? "--turns" : "--turns-range") +
+                       ": a Hall Effect design takes 1 to 10 primary turns");
     h.maxOdIn = read.positive("max-od");
     h.maxOffsetPercent = read.positive("max-offset").value_or(h.maxOffsetPercent);
     h.maxDriftPpmPerK = read.positive("max-drift").value_or(h.maxDriftPpmPerK);
