@@ -12,6 +12,7 @@
 
 #include "advise/advise.h"
 #include "advise/advise_support.h"
+#include "advise/rating_wanted.h"
 #include "checks/trad_points.h"
 #include "files/design_file.h"
 #include "support/harness.h"
@@ -399,6 +400,14 @@ TEST(AdviseTrad, NamesTheNearestOnItsMerits) {
   const Advice wide = advise(dataDir(), kLocale, big, {1, 2});
   ASSERT_TRUE(wide.best);
   EXPECT_LE(wide.candidates[0].volumeCm3, tight.candidates[0].volumeCm3);
+  // The same asked as a rating at the burden in ohms.
+  RatingWanted asRating = parseRating("0.2S").value();
+  asRating.burden = BurdenOrder{BurdenForm::Ohms, 10, std::nullopt, {}};
+  big.rating = asRating;
+  const Advice rated = advise(dataDir(), kLocale, big, {1, 2});
+  ASSERT_TRUE(rated.best) << rated.reason;
+  EXPECT_EQ(rated.candidates[0].core, wide.candidates[0].core);
+  big.rating.reset();
 
   TradRequirement tiny;
   tiny.burdenOhms = 0.5;
