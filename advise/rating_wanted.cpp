@@ -8,6 +8,7 @@
 
 #include "advise/trad_class.h"
 #include "checks/accuracy_class.h"
+#include "checks/iec_ratings.h"
 #include "checks/ieee_ratings.h"
 #include "checks/standard_tables.h"
 
@@ -98,8 +99,11 @@ void judgeProtection(const RatingWanted& w, const std::vector<Rating>& all, cons
       j.reached = other.rating;
   if (r.points.empty()) return;
   const RatingPoint& rated = r.points.front();
-  j.words = "composite error " + fixed(r.compositeErrorPercent, "0.00", locale) + " % at ALF " +
-            formatGeneral(r.alf, locale) + ", ratio error " +
+  j.words = "composite error " +
+            (r.compositeErrorPercent >= kCompositeCeilingPercent
+                 ? std::string("over 100")
+                 : fixed(r.compositeErrorPercent, "0.00", locale)) +
+            " % at ALF " + formatGeneral(r.alf, locale) + ", ratio error " +
             fixed(rated.ratioErrorPercent, "0.00", locale) + " % and phase displacement " +
             fixed(rated.phaseMinutes, "0.0", locale) + " min at rated current";
   // The accuracy limit factor reachable is a way out only where the rated current holds.
