@@ -78,14 +78,8 @@ Advice adviseHall(const SearchData& data, const HallRequirement& req, std::size_
     for (Candidate& c : found)
       (c.pass ? passing : failing).push_back(std::move(c));
   });
-  advice.candidates = bestPerGroup(std::move(passing), count);
-  if (!advice.candidates.empty()) {
-    advice.best = 0;
-    return advice;
-  }
-  keepNearest(failing, count);
-  advice.reason = figuresReason(failing, data.locale);
-  advice.candidates = std::move(failing);
+  if (!takeBest(advice, std::move(passing), count))
+    takeNearest(advice, std::move(failing), count, data.locale);
   return advice;
 }
 

@@ -65,4 +65,11 @@ std::string figuresReason(const std::vector<Candidate>& failing, const NumberLoc
   return s;
 }
 
+void takeNearest(Advice& advice, std::vector<Candidate> failing, std::size_t count,
+                 const NumberLocale& locale) {
+  keepNearest(failing, count);
+  advice.reason = figuresReason(failing, locale);
+  advice.candidates = std::move(failing);
+}
+
 }  // namespace windara

@@ -29,4 +29,8 @@ void keepNearest(std::vector<Candidate>& failing, std::size_t count);
 // Why none of `failing` (nearest first) passes.
 std::string figuresReason(const std::vector<Candidate>& failing, const NumberLocale& locale);
 
+// The advice when nothing passed: the nearest failing candidates and why none passes.
+void takeNearest(Advice& advice, std::vector<Candidate> failing, std::size_t count,
+                 const NumberLocale& locale);
+
 }  // namespace windara

@@ -23,4 +23,11 @@ std::vector<Candidate> bestPerGroup(std::vector<Candidate> all, std::size_t coun
   return out;
 }
 
+bool takeBest(Advice& advice, std::vector<Candidate> passing, std::size_t count) {
+  advice.candidates = bestPerGroup(std::move(passing), count);
+  if (advice.candidates.empty()) return false;
+  advice.best = 0;
+  return true;
+}
+
 }  // namespace windara

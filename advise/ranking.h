@@ -15,4 +15,7 @@ bool ranksBefore(const Candidate& a, const Candidate& b);
 // the alternatives stay visible beside the very best.
 std::vector<Candidate> bestPerGroup(std::vector<Candidate> all, std::size_t count);
 
+// Puts the best of `passing` into the advice, best first; false when none passes.
+bool takeBest(Advice& advice, std::vector<Candidate> passing, std::size_t count);
+
 }  // namespace windara

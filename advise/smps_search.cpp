@@ -209,14 +209,8 @@ Advice adviseSmps(const SearchData& data, const SmpsRequirement& req, std::size_
     std::move(search.passing.begin(), search.passing.end(), std::back_inserter(passing));
     std::move(search.failing.begin(), search.failing.end(), std::back_inserter(failing));
   });
-  advice.candidates = bestPerGroup(std::move(passing), count);
-  if (!advice.candidates.empty()) {
-    advice.best = 0;
-    return advice;
-  }
-  keepNearest(failing, count);
-  advice.reason = figuresReason(failing, data.locale);
-  advice.candidates = std::move(failing);
+  if (!takeBest(advice, std::move(passing), count))
+    takeNearest(advice, std::move(failing), count, data.locale);
   return advice;
 }
 

@@ -344,11 +344,7 @@ Advice adviseTrad(const SearchData& data, const TradRequirement& req, std::size_
     std::move(search.passing.begin(), search.passing.end(), std::back_inserter(passing));
     std::move(search.failing.begin(), search.failing.end(), std::back_inserter(failing));
   });
-  advice.candidates = bestPerGroup(std::move(passing), count);
-  if (!advice.candidates.empty()) {
-    advice.best = 0;
-    return advice;
-  }
+  if (takeBest(advice, std::move(passing), count)) return advice;
   // Without a class the figures alone name a different tightest check than the window's
   // checks do: every candidate kept is worked out in full before they are ranked and cut, so
   // that the best reached does not depend on how many are shown.
