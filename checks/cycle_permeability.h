@@ -35,6 +35,7 @@ class CycleCurve {
   // The fundamental's alone, the same as at() gives: all a solver needs at each step.
   double fundamental(double peakTesla) const { return read(peakTesla, false).fundamental; }
   const MagnetizationCurve& magnetization() const { return curve_; }
+  double saturationTesla() const { return saturationTesla_; }
   // Straight from the integral, for comparison with the tables.
   CyclePermeability integrated(double peakTesla) const;
 

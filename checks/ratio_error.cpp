@@ -15,6 +15,7 @@ constexpr double kMu0 = 4e-7 * std::numbers::pi;
 constexpr double kMinutesPerRadian = 180.0 / std::numbers::pi * 60.0;
 constexpr double kTolerance = 1e-13;
 constexpr int kSecantSteps = 8;
+constexpr double kCoarse = 1e-6;  // of the range past Bsat, where Is takes over
 
 // Amperes rms of magnetizing current per unit of mu at a flux, from H = B / (mu0 mu) peak.
 double ampsPerMu(const CtModel& ct, double tesla) {
@@ -42,19 +43,18 @@ double referredPrimary(const TradPoint& p) {
   return std::sqrt(inPhase * inPhase + p.Im * p.Im);
 }
 
-// Is with |Is + Ie| = target, given the miss at Is = target (above 0). |Is + Ie| is 0 with
-// no current and at least the target at Is = target, since the exciting current only adds to
-// it, and it grows with Is: the root lies between. The first step, the secant through those
-// ends, target / (|Is + Ie| / target), is the fixed-point step. Below the knee the curve is
-// nearly straight, so secant steps through the last two estimates close in within a few;
-// should one leave the bracket (a core bent sharply in saturation), the bracketed root
-// finder takes over from there.
+// Is with |Is + Ie| = target, given the miss `over` (above 0) at Is = `from`. |Is + Ie| is 0
+// with no current and grows with Is: the root lies between. The first step, the secant
+// through those ends, from x target / (target + over), is the fixed-point step. Below the
+// knee the curve is nearly straight, so secant steps through the last two estimates close in
+// within a few; should one leave the bracket (a core bent sharply at its knee), the bracketed
+// root finder takes over from there.
 template <class Miss>
-double solveSecondary(Miss miss, double target, double over) {
+double solveSecondary(Miss miss, double target, double from, double over) {
   const double tolerance = kTolerance * target;
-  Bracket b{0.0, -target, target, over, target};
-  double x0 = target, f0 = over;
-  double x1 = target * target / (target + over);
+  Bracket b{0.0, -target, from, over, from};
+  double x0 = from, f0 = over;
+  double x1 = from * target / (target + over);
   for (int i = 0; i < kSecantSteps; ++i) {
     const double f1 = miss(x1);
     b.last = x1;
@@ -69,6 +69,30 @@ double solveSecondary(Miss miss, double target, double over) {
     x1 = x2;
   }
   return findRoot(miss, b, tolerance, tolerance).last;
+}
+
+// The same for a core that the target itself drives past Bsat (at Is = saturating, given the
+// miss `over` at the target). There |Is + Ie| bends from the knee's slope to the air's, ten
+// thousand times steeper, within a few parts in a thousand of Is, and a root finder in Is
+// creeps up to the bend for dozens of steps. Bsat splits the range: a root below it is
+// solved as above, with Is = saturating as the upper end. Past it, the air-like field's share
+// of the fundamental grows as (Bp / Bsat - 1)^(3/2), so in y = ln(Is / saturating)^(3/2)
+// |Is + Ie| is close to straight, and the root is found in a few steps.
+template <class Miss>
+double solveSaturated(Miss miss, double target, double over, double saturating) {
+  const double tolerance = kTolerance * target;
+  const double atSaturation = miss(saturating);
+  if (atSaturation > 0) return solveSecondary(miss, target, saturating, atSaturation);
+  if (atSaturation >= -tolerance) return saturating;
+  auto current = [&](double y) { return saturating * std::exp(std::cbrt(y * y)); };
+  auto missPast = [&](double y) { return miss(current(y)); };
+  const double top = std::log(target / saturating);
+  Bracket b{0.0, atSaturation, top * std::sqrt(top), over, 0.0};
+  b = findRoot(missPast, b, kCoarse * b.hi, tolerance);
+  if (std::fabs(b.last == b.lo ? b.flo : b.fhi) <= tolerance) return current(b.last);
+  // Deep in saturation a step in y is many steps in Is: the last few are taken in Is itself.
+  const Bracket inCurrent{current(b.lo), b.flo, current(b.hi), b.fhi, current(b.last)};
+  return findRoot(miss, inCurrent, tolerance, tolerance).last;
 }
 
 }  // namespace
@@ -88,8 +112,12 @@ TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms) {
     return referredPrimary(*last) - target;
   };
   double Is = target;
-  if (const double over = target > 0 ? miss(target) : 0.0; over > 0)
-    Is = solveSecondary(miss, target, over);
+  if (const double over = target > 0 ? miss(target) : 0.0; over > 0) {
+    // The flux goes as Is: the Is at which it reaches Bsat.
+    const double saturating = target * (ct.cycle->saturationTesla() / last->B);
+    Is = saturating < target ? solveSaturated(miss, target, over, saturating)
+                             : solveSecondary(miss, target, target, over);
+  }
   TradPoint p = last && last->Is == Is ? *last : excite(ct, Is, burdenOhms);
   p.muA = ct.curve->at(p.B);
   p.ImRms = ampsPerMu(ct, p.B) / ct.cycle->at(p.B).rms;

@@ -49,7 +49,9 @@ double peakTesla(const CtModel& ct, double secondaryVolts);
 // that the primary current referred to the secondary, |Is + Ie| with Ie = Ia - j Im, equals
 // primaryAmps / turns (to a part in 10^13): the first step is the fixed-point step
 // Is = target x target / |Is + Ie|, the rest secant steps through the last two estimates,
-// handed to the bracketed root finder should one leave the bracket.
+// handed to the bracketed root finder should one leave the bracket. A target that drives the
+// core past Bsat is first tried at Bsat, and a root past it found in a variable in which the
+// air-like field's bend is nearly straight.
 // Taking Is = primaryAmps / turns instead would measure the errors against a primary current
 // that is off by the exciting current itself.
 TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms);
