@@ -30,7 +30,7 @@ class LazyPoints {
     if (!slot) {
       const double b = kBurdenPercents[burden];
       const double k = kCurrentPercents[current];
-      slot = errorPoint(ct_, k / 100 * amps_, b / 100 * ohms_);
+      slot = errorPoint(ct_, k / 100 * amps_, b / 100 * ohms_, PointFigures::Errors);
       slot->currentPercent = k;
       slot->burdenPercent = b;
     }

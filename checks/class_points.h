@@ -11,7 +11,8 @@ namespace windara {
 
 struct JudgedPoints {
   // The points worked out, in the order of errorPoints: those the verdict rests on, and at
-  // rated burden those at rated current and at 120 % of it.
+  // rated burden those at rated current and at 120 % of it. Judged, not shown: without
+  // their muA and ImRms (PointFigures::Errors).
   std::vector<TradPoint> points;
   // The class judgeClass gives on all the points of errorPoints, and when one holds its
   // tightest check as judgeClass gives it. When none holds, the tightest check of the last

@@ -102,7 +102,8 @@ double peakTesla(const CtModel& ct, double secondaryVolts) {
          (std::numbers::pi * std::numbers::sqrt2 * ct.frequencyHz * ct.turns * ct.coreAreaM2);
 }
 
-TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms) {
+TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms,
+                     PointFigures figures) {
   const double target = primaryAmps / ct.turns;
   // The last current tried, excited: the solver's last estimate, so the point need not be
   // worked out once more.
@@ -119,8 +120,10 @@ TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms) {
                              : solveSecondary(miss, target, target, over);
   }
   TradPoint p = last && last->Is == Is ? *last : excite(ct, Is, burdenOhms);
-  p.muA = ct.curve->at(p.B);
-  p.ImRms = ampsPerMu(ct, p.B) / ct.cycle->at(p.B).rms;
+  if (figures == PointFigures::All) {
+    p.muA = ct.curve->at(p.B);
+    p.ImRms = ampsPerMu(ct, p.B) / ct.cycle->at(p.B).rms;
+  }
   const double referred = referredPrimary(p);
   p.ratioErrorPercent =
       referred > 0 ? 100.0 * (p.Is * ct.ratedRatio / ct.turns / referred - 1.0) : 0.0;

@@ -54,6 +54,10 @@ double peakTesla(const CtModel& ct, double secondaryVolts);
 // air-like field's bend is nearly straight.
 // Taking Is = primaryAmps / turns instead would measure the errors against a primary current
 // that is off by the exciting current itself.
-TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms);
+// `Errors` leaves muA and ImRms 0, for a point that is only judged, not shown: they cost as
+// much again as the solution's steps.
+enum class PointFigures { All, Errors };
+TradPoint errorPoint(const CtModel& ct, double primaryAmps, double burdenOhms,
+                     PointFigures figures = PointFigures::All);
 
 }  // namespace windara

@@ -68,7 +68,7 @@ struct TradChecks {
 };
 
 // With CheckDetail::Figures only the verdict and the saturation figures, and of the points
-// those they rest on (judgeFromFewPoints).
+// those they rest on, without their muA and ImRms (judgeFromFewPoints).
 Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& tape,
                                 const NumberLocale& locale, CheckDetail detail = CheckDetail::Full);
 

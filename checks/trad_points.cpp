@@ -36,7 +36,7 @@ double shortfall(const CtModel& ct, double Ip, double burden, const AccuracyClas
         points.push_back({k, b, same.ratioErrorPercent, same.phaseMinutes});
         continue;
       }
-      const TradPoint p = errorPoint(ct, k / 100 * Ip, ohms);
+      const TradPoint p = errorPoint(ct, k / 100 * Ip, ohms, PointFigures::Errors);
       points.push_back({k, b, p.ratioErrorPercent, p.phaseMinutes});
     }
   }
