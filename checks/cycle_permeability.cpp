@@ -71,7 +71,9 @@ CyclePermeability integrateCycle(const std::function<double(double)>& field, dou
 }
 
 CycleCurve::CycleCurve(const TapeMaterial& tape)
-    : curve_(tape.curve, tape.saturationTesla),
+    : points_(tape.curve),
+      amplitude_(points_),
+      curve_(tape.curve, tape.saturationTesla),
       lnFirst_(std::log(tape.curve.front().peakTesla)),
       saturationTesla_(tape.saturationTesla),
       saturationField_(curve_.field(tape.saturationTesla)) {

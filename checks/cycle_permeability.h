@@ -9,6 +9,7 @@
 #include "checks/cycle_table.h"
 #include "checks/magnetization.h"
 #include "checks/materials.h"
+#include "checks/permeability.h"
 
 namespace windara {
 
@@ -35,6 +36,8 @@ class CycleCurve {
   // The fundamental's alone, the same as at() gives: all a solver needs at each step.
   double fundamental(double peakTesla) const { return read(peakTesla, false).fundamental; }
   const MagnetizationCurve& magnetization() const { return curve_; }
+  // The tape's amplitude permeability, worked out with the rest.
+  const PermeabilityCurve& amplitude() const { return amplitude_; }
   double saturationTesla() const { return saturationTesla_; }
   // Straight from the integral, for comparison with the tables.
   CyclePermeability integrated(double peakTesla) const;
@@ -43,6 +46,8 @@ class CycleCurve {
   CyclePermeability read(double peakTesla, bool rms) const;
   CyclePermeability pastSaturation(double peakTesla, bool rms) const;
 
+  std::vector<PermeabilityPoint> points_;
+  PermeabilityCurve amplitude_;  // over points_
   MagnetizationCurve curve_;
   std::vector<double> kinks_;            // the points, where the curve's pieces meet, and Bsat
   double lnFirst_, lnLast_, lastTesla_;  // the lower table's bottom and top

@@ -64,11 +64,11 @@ Outcome<std::vector<Rating>> rateTradCT(const TradCheckInputs& in, const TapeMat
                                         const RatingRequest& request, std::string_view kind) {
   if (!usable(in))
     return Outcome<std::vector<Rating>>::none("cannot check: the figures describe no core");
-  const PermeabilityCurve curve(tape.curve);
   const double volumeM3 = in.coreAreaCm2 * kM2PerCm2 * in.pathLengthCm * kMPerCm;
   const std::function<double(double)> loss =
       tapeLoss(in.coreLossWatts, tape, in.frequencyHz, volumeM3);
   const std::shared_ptr<const CycleCurve> cycle = cycleCurve(tape);
+  const PermeabilityCurve& curve = cycle->amplitude();
   // The winding as checkTradCT takes it: N x MLT / 12 feet at WireOhms per 1000 feet.
   const double windingOhms = in.turns * (in.meanTurnInches / 12000.0 * in.wireOhmsPer1000ft);
   RatedCore core;

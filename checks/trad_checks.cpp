@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "checks/class_points.h"
-#include "checks/permeability.h"
 #include "checks/tape_loss.h"
 #include "checks/trad_points.h"
 #include "checks/trad_texts.h"
@@ -57,15 +56,15 @@ std::function<double(double)> coreLoss(const TradCheckInputs& in, const TapeMate
 }
 
 // The wound core; it points into `in`, `curve`, `loss` and `cycle`, which must outlive it.
-CtModel model(const TradCheckInputs& in, const PermeabilityCurve& curve,
-              const std::function<double(double)>& loss, const CycleCurve& cycle) {
+CtModel model(const TradCheckInputs& in, const std::function<double(double)>& loss,
+              const CycleCurve& cycle) {
   return {in.turns,
           in.turns,
           in.frequencyHz,
           in.turns * windingOhmsPerTurn(in),
           in.coreAreaCm2 * kM2PerCm2,
           in.pathLengthCm * kMPerCm,
-          &curve,
+          &cycle.amplitude(),
           &loss,
           &cycle};
 }
@@ -83,10 +82,9 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
   if (const std::string why = unusable(in); !why.empty()) return Outcome<TradChecks>::none(why);
   TradChecks c;
   const double ohmsPerTurn = windingOhmsPerTurn(in);
-  const PermeabilityCurve curve(tape.curve);
   const std::function<double(double)> loss = coreLoss(in, tape);
   const std::shared_ptr<const CycleCurve> cycle = cycleCurve(tape);
-  const CtModel ct = model(in, curve, loss, *cycle);
+  const CtModel ct = model(in, loss, *cycle);
   c.windingOhms = ct.windingOhms;
   if (detail == CheckDetail::Figures) {
     JudgedPoints judged = judgeFromFewPoints(ct, in.ratedPrimaryAmps, in.burdenOhms);
@@ -121,10 +119,9 @@ Outcome<TradChecks> checkTradCT(const TradCheckInputs& in, const TapeMaterial& t
 
 Outcome<ClassVerdict> tradClass(const TradCheckInputs& in, const TapeMaterial& tape) {
   if (const std::string why = unusable(in); !why.empty()) return Outcome<ClassVerdict>::none(why);
-  const PermeabilityCurve curve(tape.curve);
   const std::function<double(double)> loss = coreLoss(in, tape);
   const std::shared_ptr<const CycleCurve> cycle = cycleCurve(tape);
-  const CtModel ct = model(in, curve, loss, *cycle);
+  const CtModel ct = model(in, loss, *cycle);
   return Outcome<ClassVerdict>::done(
       judgeClass(asErrorPoints(errorPoints(ct, in.ratedPrimaryAmps, in.burdenOhms))));
 }
