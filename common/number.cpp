@@ -1,7 +1,9 @@
 #include "common/number.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -178,6 +180,12 @@ std::string pattern(T value, std::string_view patternText, int digits, const Num
   return out;
 }
 
+// Powers of ten a double holds exactly.
+constexpr std::array<double, 23> kExactTens = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::uint64_t kExactWhole = std::uint64_t{1} << 53;  // and every whole number below
+
 }  // namespace
 
 std::optional<double> parseNumber(std::string_view text, const NumberLocale& locale) {
@@ -202,11 +210,18 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
   if (i < e && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   int digits = 0;
   bool point = false;
+  // The digits as a whole number, and how many of them follow the point, while they fit.
+  std::uint64_t whole = 0;
+  std::size_t decimals = 0;
+  bool exact = true;
   for (; i < e; ++i) {
     const char c = text[i];
     if (isDigit(c)) {
       ascii[n++] = c;
       ++digits;
+      exact = exact && whole < kExactWhole / 10;
+      whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+      decimals += point ? 1 : 0;
     } else if (c == locale.decimal && !point) {
       ascii[n++] = '.';
       point = true;
@@ -215,6 +230,13 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
     }
   }
   if (digits == 0) return std::nullopt;
+  // Most numbers a form or a table holds: a whole number and a power of ten both exact in a
+  // double, so their quotient, rounded once, is the decimal correctly rounded, as from_chars
+  // would give it (the exact case of Clinger's algorithm), at a fraction of the cost.
+  if (i == e && exact && whole <= kExactWhole && decimals < kExactTens.size()) {
+    const double value = static_cast<double>(whole) / kExactTens[decimals];
+    return negative ? -value : value;
+  }
   int exponentSign = 1;
   if (i < e && (text[i] == 'e' || text[i] == 'E')) {
     ascii[n++] = 'e';

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <random>
 #include <string>
 
 #include "common/checked.h"
@@ -50,6 +53,32 @@ TEST(ParseNumber, LongTextsReadAsShortOnes) {
   EXPECT_FALSE(parseNumber(hundredDigits + "x", kPeriod).has_value());
   EXPECT_FALSE(parseNumber(hundredDigits + "e" + std::string(400, '9'), kPeriod).has_value());
   EXPECT_EQ(*parseNumber("1e-" + std::string(400, '9'), kPeriod), 0.0);
+}
+
+// Every plain decimal reads as the correctly rounded double std::from_chars gives, to the bit:
+// short ones, long ones past 2^53, many places past the point, leading zeros and signs.
+TEST(ParseNumber, ReadsDecimalsAsFromCharsDoes) {
+  std::mt19937_64 random(20261210);
+  auto digits = [&](int count) {
+    std::string s;
+    for (int k = 0; k < count; ++k)
+      s += static_cast<char>('0' + random() % 10);
+    return s;
+  };
+  for (int i = 0; i < 200000; ++i) {
+    const int before = static_cast<int>(random() % 20), after = static_cast<int>(random() % 26);
+    std::string text = digits(before);
+    if (after > 0 || random() % 2) text += "." + digits(after);
+    if (text == "." || text.empty()) continue;
+    double expected = 0;
+    std::from_chars(text.data(), text.data() + text.size(), expected);
+    const std::string sign = random() % 4 == 0 ? "-" : "";
+    const std::optional<double> got = parseNumber(sign + text, kPeriod);
+    ASSERT_TRUE(got.has_value()) << text;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(*got),
+              std::bit_cast<std::uint64_t>(sign.empty() ? expected : -expected))
+        << sign << text;
+  }
 }
 
 TEST(ParseNumber, FollowsTheLocaleDecimalSeparator) {
