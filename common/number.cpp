@@ -186,6 +186,35 @@ constexpr std::array<double, 23> kExactTens = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5
                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr std::uint64_t kExactWhole = std::uint64_t{1} << 53;  // and every whole number below
 
+// Most numbers a form or a table holds: an optional sign, digits and at most one decimal
+// separator, whose digits as a whole number and power of ten are both exact in a double. Their
+// quotient, rounded once, is then the decimal correctly rounded, as from_chars gives it (the
+// exact case of Clinger's algorithm), at a fraction of the cost. Nothing for any other text.
+std::optional<double> exactDecimal(std::string_view text, char decimal) {
+  std::size_t i = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '+' || negative)) ++i;
+  std::uint64_t whole = 0;
+  std::size_t digits = 0, decimals = 0;
+  bool point = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (isDigit(c)) {
+      if (whole >= kExactWhole / 10) return std::nullopt;
+      whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+      ++digits;
+      decimals += point ? 1 : 0;
+    } else if (c == decimal && !point) {
+      point = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (digits == 0 || decimals >= kExactTens.size()) return std::nullopt;
+  const double value = static_cast<double>(whole) / kExactTens[decimals];
+  return negative ? -value : value;
+}
+
 }  // namespace
 
 std::optional<double> parseNumber(std::string_view text, const NumberLocale& locale) {
@@ -195,6 +224,7 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
     ++b;
   while (e > b && isBlank(text[e - 1]))
     --e;
+  if (const std::optional<double> v = exactDecimal(text.substr(b, e - b), locale.decimal)) return v;
   // The number as from_chars reads it (digits, a period, the exponent), never longer than
   // the text: on the stack for the short texts boxes and tables hold.
   char small[64];
@@ -210,18 +240,11 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
   if (i < e && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   int digits = 0;
   bool point = false;
-  // The digits as a whole number, and how many of them follow the point, while they fit.
-  std::uint64_t whole = 0;
-  std::size_t decimals = 0;
-  bool exact = true;
   for (; i < e; ++i) {
     const char c = text[i];
     if (isDigit(c)) {
       ascii[n++] = c;
       ++digits;
-      exact = exact && whole < kExactWhole / 10;
-      whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-      decimals += point ? 1 : 0;
     } else if (c == locale.decimal && !point) {
       ascii[n++] = '.';
       point = true;
@@ -230,13 +253,6 @@ std::optional<double> parseNumber(std::string_view text, const NumberLocale& loc
     }
   }
   if (digits == 0) return std::nullopt;
-  // Most numbers a form or a table holds: a whole number and a power of ten both exact in a
-  // double, so their quotient, rounded once, is the decimal correctly rounded, as from_chars
-  // would give it (the exact case of Clinger's algorithm), at a fraction of the cost.
-  if (i == e && exact && whole <= kExactWhole && decimals < kExactTens.size()) {
-    const double value = static_cast<double>(whole) / kExactTens[decimals];
-    return negative ? -value : value;
-  }
   int exponentSign = 1;
   if (i < e && (text[i] == 'e' || text[i] == 'E')) {
     ascii[n++] = 'e';
