@@ -15,7 +15,8 @@ constexpr double kMu0 = 4e-7 * std::numbers::pi;
 constexpr double kMinutesPerRadian = 180.0 / std::numbers::pi * 60.0;
 constexpr double kTolerance = 1e-13;
 constexpr int kSecantSteps = 8;
-constexpr double kCoarse = 1e-6;  // of the range past Bsat, where Is takes over
+constexpr double kCoarse = 1e-6;     // of the range past Bsat, where Is takes over
+constexpr double kLastBits = 4e-16;  // of Is: two of its last bits
 
 // Amperes rms of magnetizing current per unit of mu at a flux, from H = B / (mu0 mu) peak.
 double ampsPerMu(const CtModel& ct, double tesla) {
@@ -48,10 +49,13 @@ double referredPrimary(const TradPoint& p) {
 // through those ends, from x target / (target + over), is the fixed-point step. Below the
 // knee the curve is nearly straight, so secant steps through the last two estimates close in
 // within a few; should one leave the bracket (a core bent sharply at its knee), the bracketed
-// root finder takes over from there.
+// root finder takes over from there. Done when |Is + Ie| is within a part in 10^13 of the
+// target, or when the bracket has closed to the last bits of `from`: where the exciting current
+// dwarfs Is, or the knee is steep, the last bit of Is may move |Is + Ie| by more than that.
 template <class Miss>
 double solveSecondary(Miss miss, double target, double from, double over) {
   const double tolerance = kTolerance * target;
+  const double width = kLastBits * from;
   Bracket b{0.0, -target, from, over, from};
   double x0 = from, f0 = over;
   double x1 = from * target / (target + over);
@@ -61,14 +65,14 @@ double solveSecondary(Miss miss, double target, double from, double over) {
     if (std::fabs(f1) <= tolerance) return x1;
     (f1 <= 0 ? b.lo : b.hi) = x1;
     (f1 <= 0 ? b.flo : b.fhi) = f1;
-    if (!(b.hi - b.lo > tolerance)) return x1;
+    if (!(b.hi - b.lo > width)) return x1;
     const double x2 = x1 - f1 * (x1 - x0) / (f1 - f0);
     if (!(x2 > b.lo && x2 < b.hi)) break;
     x0 = x1;
     f0 = f1;
     x1 = x2;
   }
-  return findRoot(miss, b, tolerance, tolerance).last;
+  return findRoot(miss, b, width, tolerance).last;
 }
 
 // The same for a core that the target itself drives past Bsat (at Is = saturating, given the
@@ -90,9 +94,12 @@ double solveSaturated(Miss miss, double target, double over, double saturating) 
   Bracket b{0.0, atSaturation, top * std::sqrt(top), over, 0.0};
   b = findRoot(missPast, b, kCoarse * b.hi, tolerance);
   if (std::fabs(b.last == b.lo ? b.flo : b.fhi) <= tolerance) return current(b.last);
-  // Deep in saturation a step in y is many steps in Is: the last few are taken in Is itself.
+  // Deep in saturation a step in y is many steps in Is: the last few are taken in Is itself,
+  // down to the last bits of Is (there a part in 10^13 of the target may be far more, Is
+  // being a few hundredths of it, and its last bit may move the miss by more than the
+  // tolerance).
   const Bracket inCurrent{current(b.lo), b.flo, current(b.hi), b.fhi, current(b.last)};
-  return findRoot(miss, inCurrent, tolerance, tolerance).last;
+  return findRoot(miss, inCurrent, kLastBits * inCurrent.lo, tolerance).last;
 }
 
 }  // namespace
