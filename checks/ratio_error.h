@@ -47,7 +47,8 @@ double peakTesla(const CtModel& ct, double secondaryVolts);
 
 // The point for a primary current (A rms) and a burden (ohm, resistive). Is is solved so
 // that the primary current referred to the secondary, |Is + Ie| with Ie = Ia - j Im, equals
-// primaryAmps / turns (to a part in 10^13): the first step is the fixed-point step
+// primaryAmps / turns (to a part in 10^13, or to the last bits of Is where the exciting current
+// dwarfs it and they move |Is + Ie| by more): the first step is the fixed-point step
 // Is = target x target / |Is + Ie|, the rest secant steps through the last two estimates,
 // handed to the bracketed root finder should one leave the bracket. A target that drives the
 // core past Bsat is first tried at Bsat, and a root past it found in a variable in which the
