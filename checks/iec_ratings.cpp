@@ -20,16 +20,6 @@ constexpr double kLargestFactor = 1e4;
 constexpr double kLowestTesla = 1e-3;
 constexpr double kSaturationsAbove = 2.0;
 
-Rating entry(const char* kind, const Burden& burden, const RatedCore& core) {
-  Rating r;
-  r.standard = kIec;
-  r.kind = kind;
-  r.burden = burden;
-  r.burdenVa = burden.voltAmperes(core.ratedSecondaryAmps);
-  r.ratedSecondaryAmps = core.ratedSecondaryAmps;
-  return r;
-}
-
 double loopOhms(const CtModel& ct, const Burden& b) {
   return std::hypot(ct.windingOhms + b.ohms, b.reactanceOhms);
 }
@@ -75,7 +65,7 @@ std::pair<Burden, double> lowerBurden(const Burden& rated, double ratedSecondary
 }
 
 Rating iecMeasuring(const RatedCore& core, const Burden& rated) {
-  Rating r = entry("measuring", rated, core);
+  Rating r = ratingAt(kIec, "measuring", rated, core);
   const auto [lower, lowerPercent] = lowerBurden(rated, core.ratedSecondaryAmps);
   std::vector<ErrorPoint> judged;
   std::vector<std::pair<Burden, double>> burdens = {{rated, 100.0}};
@@ -112,7 +102,7 @@ std::vector<Rating> iecProtection(const RatedCore& core, const Burden& burden,
     return known.back().second;
   };
   for (const IecProtectionClass& c : iecProtectionClasses()) {
-    Rating r = entry("protection", burden, core);
+    Rating r = ratingAt(kIec, "protection", burden, core);
     r.protectionClass = c.name;
     r.points.push_back(ratingPoint(rated, 100, 100));
     const double atRated = std::min(margin(rated.ratioErrorPercent, c.ratioPercent),
@@ -143,7 +133,7 @@ std::vector<Rating> iecProtection(const RatedCore& core, const Burden& burden,
     out.push_back(std::move(r));
   }
   for (const IecProtectionClass& c : iecProtectionClasses()) {
-    Rating r = entry("protection", burden, core);
+    Rating r = ratingAt(kIec, "protection", burden, core);
     r.protectionClass = std::string(c.name) + "R";
     r.note = std::string("class ") + c.name + "R not judged: the alloy data give no remanence";
     out.push_back(std::move(r));
@@ -152,7 +142,7 @@ std::vector<Rating> iecProtection(const RatedCore& core, const Burden& burden,
 }
 
 Rating iecPx(const RatedCore& core, const Burden& burden, std::optional<double> kx) {
-  Rating r = entry("PX", burden, core);
+  Rating r = ratingAt(kIec, "PX", burden, core);
   r.rating = "PX";
   r.windingOhms75c = core.hot.windingOhms;
   auto ie = [&](double e) { return excitingRms(core.hot, e); };

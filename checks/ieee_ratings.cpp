@@ -21,16 +21,6 @@ constexpr double kMeteringCurrents[] = {100, 10, 5};
 // of two apart.
 constexpr double kEmfTolerance = 1e-9;
 
-Rating entry(const char* kind, const Burden& burden, const RatedCore& core) {
-  Rating r;
-  r.standard = kIeee;
-  r.kind = kind;
-  r.burden = burden;
-  r.burdenVa = burden.voltAmperes(core.ratedSecondaryAmps);
-  r.ratedSecondaryAmps = core.ratedSecondaryAmps;
-  return r;
-}
-
 // A standard burden by name for this CT: scaled by output from a 5 A secondary, its reactance
 // at the CT's frequency.
 Burden standardBurden(const RatedCore& core, const IeeeBurden& b) {
@@ -98,7 +88,7 @@ double parallelogramMargin(double rcf, double phaseMinutes, double tolerance) {
 }
 
 Rating ieeeMetering(const RatedCore& core, const Burden& burden) {
-  Rating r = entry("metering", burden, core);
+  Rating r = ratingAt(kIeee, "metering", burden, core);
   for (double k : kMeteringCurrents) {
     RatingPoint p =
         ratingPoint(burdenPoint(core.measuring, k / 100 * core.ratedPrimaryAmps, burden), k, 100);
@@ -165,7 +155,7 @@ Rating ieeeRelaying(const RatedCore& core, const std::optional<std::string>& bur
       reached = true;
     }
   }
-  Rating r = entry("relaying", relayingBurden(core, *judged), core);
+  Rating r = ratingAt(kIeee, "relaying", relayingBurden(core, *judged), core);
   const double largest = largestAtAngle(loop, ct.windingOhms, r.burden);
   r.terminalVoltsAt20x = amps * largest;
   r.emfAt20xVolts = emf;

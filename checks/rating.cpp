@@ -6,6 +6,17 @@
 
 namespace windara {
 
+Rating ratingAt(const char* standard, const char* kind, const Burden& burden,
+                const RatedCore& core) {
+  Rating r;
+  r.standard = standard;
+  r.kind = kind;
+  r.burden = burden;
+  r.burdenVa = burden.voltAmperes(core.ratedSecondaryAmps);
+  r.ratedSecondaryAmps = core.ratedSecondaryAmps;
+  return r;
+}
+
 RatingPoint ratingPoint(const TradPoint& p, double currentPercent, double burdenPercent) {
   RatingPoint r;
   r.currentPercent = currentPercent;

@@ -91,6 +91,10 @@ struct RatedCore {
   double saturationTesla = 0.0;
 };
 
+// A rating of `kind` under `standard` at a burden, its output in VA at rated secondary current,
+// nothing judged yet.
+Rating ratingAt(const char* standard, const char* kind, const Burden& burden,
+                const RatedCore& core);
 // The point as a rating shows it; RCF = 1 / (1 + ratio error).
 RatingPoint ratingPoint(const TradPoint& p, double currentPercent, double burdenPercent);
 // The e.m.f. (V rms) that drives a sinusoidal flux of `peakTesla` through the core.

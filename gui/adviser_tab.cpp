@@ -8,7 +8,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScatterSeries>
-#include <QScrollArea>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
@@ -144,14 +143,7 @@ QWidget* AdviserTab::buildControls() {
   column->addWidget(use_);
   column->addWidget(back_);
   column->addStretch(1);
-  // On a small screen the controls scroll rather than being cut off.
-  auto* scroll = new QScrollArea;
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidgetResizable(true);
-  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  scroll->setWidget(panel);
-  scroll->setFixedWidth(panel->sizeHint().width() + 24);
-  return scroll;
+  return scrollingColumn(panel);
 }
 
 void AdviserTab::refresh() {

@@ -18,6 +18,16 @@ QLabel* textLabel(const char* name) {
   return w;
 }
 
+QScrollArea* scrollingColumn(QWidget* column) {
+  auto* scroll = new QScrollArea;
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setWidget(column);
+  scroll->setFixedWidth(column->sizeHint().width() + 24);
+  return scroll;
+}
+
 QScrollArea* scrolling(std::initializer_list<QWidget*> widgets) {
   auto* content = new QWidget;
   auto* layout = new QVBoxLayout(content);

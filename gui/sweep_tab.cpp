@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QScrollArea>
 #include <QSet>
 #include <QTemporaryFile>
 #include <QVBoxLayout>
@@ -179,14 +178,7 @@ QWidget* SweepTab::buildControls() {
   column->addWidget(status_);
   outputs_->setMinimumHeight(outputs_->fontMetrics().height() * 5);
 
-  // On a small screen the controls scroll rather than being cut off.
-  auto* scroll = new QScrollArea;
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidgetResizable(true);
-  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  scroll->setWidget(panel);
-  scroll->setFixedWidth(panel->sizeHint().width() + 24);
-  return scroll;
+  return scrollingColumn(panel);
 }
 
 void SweepTab::refresh() {
